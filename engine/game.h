@@ -1,0 +1,45 @@
+// The one game in progress: the displayed position, the computer opponent
+// with its own copy of it, the legal moves, the move being assembled from
+// the user's taps, and the history of positions for undo and redo.
+#pragma once
+
+#include "board.h"
+#include "eval.h"
+#include "tree.h"
+
+extern Board board;              // the displayed position
+extern SearchAlgo algo;          // algo.board equals board between user actions
+extern CountEval eval_cnt;       // the evaluator algo uses
+extern Move current_move;        // assembled from taps; carries the computer's move
+extern Move next_valid[200];     // the legal moves of board, in generation order
+extern int n_next_valid;
+
+// Recorded positions, oldest first. history[history_pos - 1] is the current
+// position (the initial position when history_pos is 0); entries from
+// history_pos to history_length - 1 can be redone.
+// 0 <= history_pos <= history_length <= history_size.
+extern Board* history;
+extern int history_size;
+extern int history_length;
+extern int history_pos;
+
+// Starts a new game; the history keeps its capacity.
+void game_init();
+// Stops the computer opponent when the board goes away.
+void game_exit();
+// Records b as the new current position, dropping what redo could reach.
+void push(const Board& b);
+void gen_valid_moves();
+// Whether m, capture included, is in the legal-move list.
+bool is_valid_move(const Move& m);
+// Whether some legal move goes from m.start to m.end, whatever it captures.
+bool valid_moving(const Move& m);
+
+// The game-state work of the board's makeMove, undo and redo, without their
+// guards: make_move applies current_move to both positions and records it;
+// undo_step and redo_step go two positions (a move and its reply) back or
+// forward. undo_step needs history_pos >= 2, redo_step
+// history_pos <= history_length - 2.
+void make_move();
+void undo_step();
+void redo_step();

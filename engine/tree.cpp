@@ -1,0 +1,160 @@
+#include "tree.h"
+
+#include "movegen.h"
+
+#include <cassert>
+#include <cstdlib>
+#include <typeinfo>
+
+namespace {
+
+// Bounds of the root window; no score reaches them.
+constexpr double kInfinity = 99999.9;
+// Base score of a lost game. Adding the remaining depth makes the winner
+// prefer the quickest win and the loser the slowest loss.
+constexpr double kLoss = 9999.9;
+// A truncated root score beyond this means the game is decided.
+constexpr int kDecisive = 100;
+
+double LostScore(const Board& b, int depth) {
+    return b.next == 1 ? -kLoss - depth : depth + kLoss;
+}
+
+// The move loop of one node: White maximises, Black minimises. The window
+// bound of the side to move narrows with every child, whether or not the
+// child becomes the best; exact ties go to the new move half the time.
+struct MoveLoop {
+    bool maximising;
+    double alpha, beta, best;
+    Move best_move;
+    bool found = false;
+
+    MoveLoop(const Board& b, double a, double bt)
+        : maximising(b.next == 1), alpha(a), beta(bt), best(maximising ? -kInfinity : kInfinity) {}
+
+    // Tested before each child, against the bound that the parent passed for
+    // the other side (fail-soft: the node then returns best).
+    bool CutOff() const { return maximising ? best > beta : best < alpha; }
+
+    void Consider(double v, Move m) {
+        bool take;
+        if (maximising) {
+            if (v > alpha) alpha = v;
+            take = v > best || (v == best && (rand() & 1));
+        } else {
+            if (v < beta) beta = v;
+            take = v < best || (v == best && (rand() & 1));
+        }
+        if (take) {
+            best = v;
+            best_move = m;
+            found = true;
+        }
+    }
+};
+
+// CountEval's value of the position after the move (start, end, take),
+// computed from the parent's piece sets without building the child.
+double LeafScore(const Board& b, const MoveCursor& c, int take) {
+    PointSet own = (c.own & ~(c.start >= 0 ? Bit(c.start) : 0)) | Bit(c.end);
+    PointSet opponent = c.opponent;
+    int gain = c.start < 0; // own pieces added
+    if (take >= 0) {
+        opponent &= ~Bit(take);
+        ++gain;
+    }
+    const bool white = b.next == 1;
+    return CountEval::Score(b.n_white - b.n_black + gain * b.next, white ? own : opponent,
+                            white ? opponent : own);
+}
+
+} // namespace
+
+Move SearchAlgo::ComputerMove(int budget) {
+    stop = false;
+    nodes = 0;
+    Move best;
+    best.Reset();
+    for (int depth = 2;; ++depth) {
+        // The first iteration always runs, so even a budget of 0 or less
+        // yields a legal move.
+        if (depth > 2 && nodes >= budget) return best;
+        const double v = Recurse(board, -kInfinity, kInfinity, depth, &best);
+        if (std::abs(static_cast<int>(v)) > kDecisive) return best;
+        if (stop) {
+            Move none;
+            none.Reset();
+            return none;
+        }
+    }
+}
+
+// Leaf scoring counts bits; processors with a population-count instruction
+// get a version of the search that uses it.
+#if defined(__x86_64__) && !defined(__POPCNT__)
+__attribute__((target_clones("popcnt", "default"), flatten))
+#endif
+double SearchAlgo::Recurse(const Board& b, double alpha, double beta, int depth, Move* m) {
+    ++nodes;
+    if (depth == 0) {
+        const double v = eval->Eval(b);
+        assert(!m);
+        return v;
+    }
+    if (b.CurrentHasLost()) {
+        assert(!m);
+        return LostScore(b, depth);
+    }
+    if (stop) return 0.0;
+
+    MoveLoop loop(b, alpha, beta);
+    if (depth == 1 && typeid(*eval) == typeid(CountEval)) {
+        // Most nodes are leaves. With CountEval they are scored straight
+        // from this node's piece sets, and the moves are generated one at a
+        // time, so that a cut-off skips generating the rest. Node count,
+        // values, order and tie-breaks are those of the general loop below.
+        MoveCursor candidate(b);
+        bool any = false;
+        while (candidate.NextSource()) {
+            while (candidate.NextDestination()) {
+                PointSet takes = candidate.ClosesMill() ? Takeable(candidate.opponent) : 0;
+                do {
+                    if (loop.CutOff()) return loop.best;
+                    const int take = takes != 0 ? std::countr_zero(takes) : -1;
+                    ++nodes;
+                    const double v = LeafScore(b, candidate, take);
+                    if (stop) return 0.0;
+                    loop.Consider(v, Move(candidate.start, candidate.end, take));
+                    any = true;
+                    takes &= takes - 1;
+                } while (takes != 0);
+            }
+        }
+        if (!any) {
+            assert(!m);
+            return LostScore(b, depth);
+        }
+    } else {
+        Move moves[200];
+        const int n_moves = b.GenMoves(moves, 200);
+        if (n_moves == 0) {
+            // A side that cannot move has lost.
+            assert(!m);
+            return LostScore(b, depth);
+        }
+        assert(n_moves<200);
+        Board child;
+        for (int i = 0; i < n_moves; ++i) {
+            if (loop.CutOff()) return loop.best;
+            child = b;
+            child.DoMove(moves[i]);
+            const double v = Recurse(child, loop.alpha, loop.beta, depth - 1, nullptr);
+            if (stop) return 0.0;
+            loop.Consider(v, moves[i]);
+        }
+    }
+    const bool move_found = loop.found;
+    assert(move_found);
+    if (m) *m = loop.best_move;
+    return loop.best;
+}

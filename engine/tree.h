@@ -1,0 +1,34 @@
+// The computer opponent: minimax with alpha-beta pruning and iterative
+// deepening, bounded by a node budget, ties broken at random.
+#pragma once
+
+#include "board.h"
+#include "eval.h"
+
+// Node budget of each difficulty level, "Very easy" (0) to "Very hard" (4).
+inline constexpr int level2nodes[5] = {500, 15000, 100000, 300000, 1000000};
+
+class SearchAlgo {
+public:
+    Evaluator* eval = nullptr; // not owned
+    Board board;               // root of every search; never changed by it
+    int nodes = 0;             // Recurse calls since ComputerMove began
+    bool stop = false;         // request to abandon the search
+
+    SearchAlgo() { board.Init(); }
+
+    // The move for the side to move in `board`, which must have a legal move
+    // and must not have lost. Deepens from 2 plies while fewer than `budget`
+    // nodes have been visited (the last iteration always completes) or until
+    // the game is decided within the horizon. Returns the empty move when the
+    // search was stopped.
+    Move ComputerMove(int budget);
+
+    // Fail-soft alpha-beta score of b from White's point of view; m, given
+    // only at the root, receives the best move.
+    double Recurse(const Board& b, double alpha, double beta, int depth, Move* m);
+
+    void StopComputer() { stop = true; }
+    bool CurrentHasLost() const { return board.CurrentHasLost(); }
+    bool OpponentHasLost() const { return board.OpponentHasLost(); }
+};

@@ -1,0 +1,143 @@
+#include "quarn-engine/command_line.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+const char* const kUsage =
+    "usage: quarn-engine COMMAND [--position \"CELLS SIDE PLIES\"] [options] [MOVE...]\n"
+    "\n"
+    "Drives the Quarn engine from the position given (the initial position\n"
+    "\"........................ w 0\" by default) after playing the MOVEs in order.\n"
+    "\n"
+    "commands:\n"
+    "  moves                       every legal move, one per line, in generation order\n"
+    "  perft D                     the number of move sequences of length D\n"
+    "  eval                        the static evaluation (positive favours White)\n"
+    "  search --nodes N [--seed S] the computer's move with a budget of N nodes: MOVE NODES\n"
+    "  play --white L --black L [--seed S] [--max-plies P] [--timing]\n"
+    "                              computer against computer at levels 0..4, a line per\n"
+    "                              move (MOVE NODES [MILLISECONDS]), then the result\n"
+    "  bench                       searches the built-in positions; prints the node total\n"
+    "\n"
+    "position: CELLS is 24 characters, one per point a1..a8 b1..b8 c1..c8, W for a White\n"
+    "piece, B for a Black one, . for an empty point; SIDE is w or b; PLIES 0..100000.\n"
+    "moves: a1 (placement), a1a2 (slide or jump), a3-c5 or b8c8-a5 (with a capture).\n"
+    "Exit status 0 on success, 2 on bad usage or input.\n";
+
+namespace {
+
+struct CommandName {
+    std::string_view name;
+    Command command;
+};
+
+constexpr std::array kCommands = {
+    CommandName{"moves", Command::Moves}, CommandName{"perft", Command::Perft},
+    CommandName{"eval", Command::Eval},   CommandName{"search", Command::Search},
+    CommandName{"play", Command::Play},   CommandName{"bench", Command::Bench},
+};
+
+constexpr unsigned Bit(Command c) { return 1u << static_cast<int>(c); }
+
+// An option: its name, whether a value follows, and the commands taking it
+// (a bit per command).
+struct OptionSpec {
+    std::string_view name;
+    bool has_value;
+    unsigned commands;
+};
+
+constexpr OptionSpec kOptions[] = {
+    {"--position", true,
+     Bit(Command::Moves) | Bit(Command::Perft) | Bit(Command::Eval) | Bit(Command::Search) |
+         Bit(Command::Play)},
+    {"--nodes", true, Bit(Command::Search)},
+    {"--seed", true, Bit(Command::Search) | Bit(Command::Play)},
+    {"--white", true, Bit(Command::Play)},
+    {"--black", true, Bit(Command::Play)},
+    {"--max-plies", true, Bit(Command::Play)},
+    {"--timing", false, Bit(Command::Play)},
+};
+
+// A number of plain decimal digits within [low, high].
+std::uint64_t Number(const std::string& text, std::uint64_t low, std::uint64_t high,
+                     const std::string& what) {
+    const std::string range = std::to_string(low) + " to " + std::to_string(high);
+    if (text.empty() || text.size() > 19 || text.find_first_not_of("0123456789") != std::string::npos)
+        throw InputError(what + " must be a whole number from " + range);
+    const std::uint64_t value = std::stoull(text);
+    if (value < low || value > high) throw InputError(what + " must be from " + range);
+    return value;
+}
+
+void SetOption(Invocation& inv, std::string_view name, const std::string& value) {
+    constexpr std::uint64_t kIntMax = 2147483647;
+    if (name == "--position") inv.position = ParsePosition(value);
+    else if (name == "--nodes") inv.nodes = static_cast<int>(Number(value, 1, kIntMax, "--nodes"));
+    else if (name == "--seed") inv.seed = static_cast<std::uint32_t>(Number(value, 0, 4294967295, "--seed"));
+    else if (name == "--white") inv.white = static_cast<int>(Number(value, 0, 4, "--white"));
+    else if (name == "--black") inv.black = static_cast<int>(Number(value, 0, 4, "--black"));
+    else if (name == "--max-plies") inv.max_plies = static_cast<std::int64_t>(Number(value, 0, kIntMax, "--max-plies"));
+    else if (name == "--timing") inv.timing = true;
+}
+
+} // namespace
+
+Invocation ParseCommandLine(const std::vector<std::string>& args) {
+    Invocation inv;
+    if (std::find(args.begin(), args.end(), "--help") != args.end()) {
+        inv.help = true;
+        return inv;
+    }
+    if (args.empty()) throw InputError("no command given; try --help");
+    const auto command = std::find_if(kCommands.begin(), kCommands.end(),
+                                      [&](const CommandName& c) { return c.name == args[0]; });
+    if (command == kCommands.end()) throw InputError("unknown command " + Quoted(args[0]) + "; try --help");
+    inv.command = command->command;
+    inv.position.Init();
+
+    std::vector<std::string_view> seen;
+    std::vector<std::string> positional;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg.rfind("--", 0) != 0) {
+            positional.push_back(arg);
+            continue;
+        }
+        const auto option = std::find_if(std::begin(kOptions), std::end(kOptions),
+                                         [&](const OptionSpec& o) { return o.name == arg; });
+        if (option == std::end(kOptions)) throw InputError("unknown option " + Quoted(arg));
+        if ((option->commands & Bit(inv.command)) == 0)
+            throw InputError("option " + arg + " does not go with " + args[0]);
+        if (std::find(seen.begin(), seen.end(), option->name) != seen.end())
+            throw InputError("option " + arg + " given twice");
+        seen.push_back(option->name);
+        std::string value;
+        if (option->has_value) {
+            if (++i == args.size()) throw InputError("option " + arg + " needs a value");
+            value = args[i];
+        }
+        SetOption(inv, option->name, value);
+    }
+
+    auto first = positional.begin();
+    if (inv.command == Command::Perft) {
+        if (first == positional.end()) throw InputError("perft needs a depth D");
+        inv.depth = static_cast<std::int64_t>(Number(*first++, 0, 2147483647, "perft depth"));
+    }
+    if (inv.command == Command::Bench && first != positional.end())
+        throw InputError("bench takes no moves");
+    inv.moves.assign(first, positional.end());
+
+    const auto required = [&](std::string_view name) {
+        if (std::find(seen.begin(), seen.end(), name) == seen.end())
+            throw InputError(args[0] + " needs " + std::string(name));
+    };
+    if (inv.command == Command::Search) required("--nodes");
+    if (inv.command == Command::Play) {
+        required("--white");
+        required("--black");
+    }
+    return inv;
+}

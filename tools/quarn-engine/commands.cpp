@@ -1,0 +1,106 @@
+#include "quarn-engine/commands.h"
+
+#include "quarn-engine/bench.h"
+#include "engine/eval.h"
+#include "engine/tree.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Deepest line that perft follows; the commands run on a stack that holds
+// this many levels with room to spare.
+constexpr std::int64_t kMaxPerftLine = 100000;
+
+std::uint64_t CountLines(const Board& b, std::int64_t depth, std::int64_t line) {
+    if (depth == 0) return 1;
+    if (b.CurrentHasLost()) return 0;
+    if (line >= kMaxPerftLine)
+        throw InputError("perft: a line grows longer than " + std::to_string(kMaxPerftLine) +
+                         " plies; a count that deep cannot be made");
+    Move moves[200];
+    const int n = b.GenMoves(moves, 200);
+    if (depth == 1) return static_cast<std::uint64_t>(n);
+    std::uint64_t total = 0;
+    for (int i = 0; i < n; ++i) {
+        Board child = b;
+        child.DoMove(moves[i]);
+        total += CountLines(child, depth - 1, line + 1);
+    }
+    return total;
+}
+
+void PrintMoves(const Board& b) {
+    Move moves[200];
+    const int n = b.GenMoves(moves, 200);
+    for (int i = 0; i < n; ++i) std::printf("%s\n", MoveText(b, moves[i]).c_str());
+}
+
+void Search(const Board& b, const Invocation& inv) {
+    if (SideToMoveHasLost(b)) throw InputError("search: the side to move has lost; there is no move");
+    CountEval evaluator;
+    SearchAlgo algo;
+    algo.eval = &evaluator;
+    algo.board = b;
+    std::srand(inv.seed);
+    const Move m = algo.ComputerMove(inv.nodes);
+    std::printf("%s %d\n", MoveText(b, m).c_str(), algo.nodes);
+}
+
+void Play(Board b, const Invocation& inv) {
+    CountEval evaluator;
+    SearchAlgo algo;
+    algo.eval = &evaluator;
+    std::srand(inv.seed);
+    for (std::int64_t played = 0;; ++played) {
+        if (SideToMoveHasLost(b)) {
+            std::printf("result: %s wins\n", b.next == 1 ? "black" : "white");
+            return;
+        }
+        if (played >= inv.max_plies) {
+            std::printf("result: ply limit\n");
+            return;
+        }
+        algo.board = b;
+        const auto begin = std::chrono::steady_clock::now();
+        const Move m = algo.ComputerMove(level2nodes[b.next == 1 ? inv.white : inv.black]);
+        const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - begin;
+        if (inv.timing)
+            std::printf("%s %d %.3f\n", MoveText(b, m).c_str(), algo.nodes, took.count());
+        else
+            std::printf("%s %d\n", MoveText(b, m).c_str(), algo.nodes);
+        b.DoMove(m);
+    }
+}
+
+} // namespace
+
+std::uint64_t Perft(const Board& b, std::int64_t depth) { return CountLines(b, depth, 0); }
+
+int RunCommand(const Invocation& inv) {
+    if (inv.help) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    Board b = inv.position;
+    for (const std::string& text : inv.moves) PlayMoveText(b, text);
+
+    switch (inv.command) {
+    case Command::Moves: PrintMoves(b); break;
+    case Command::Perft:
+        std::printf("%llu\n", static_cast<unsigned long long>(Perft(b, inv.depth)));
+        break;
+    case Command::Eval: {
+        CountEval counting;
+        Evaluator& evaluator = counting;
+        std::printf("%.17g\n", evaluator.Eval(b));
+        break;
+    }
+    case Command::Search: Search(b, inv); break;
+    case Command::Play: Play(b, inv); break;
+    case Command::Bench: RunBench(); break;
+    }
+    return 0;
+}

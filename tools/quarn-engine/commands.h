@@ -1,0 +1,17 @@
+// The commands of quarn-engine. Each runs from the position reached after
+// the typed moves and writes its result on stdout; bad input throws
+// InputError before anything is written.
+#pragma once
+
+#include "quarn-engine/command_line.h"
+
+#include <cstdint>
+
+// Runs the invocation's command: the position after its moves, then the
+// command's output. Returns the exit status.
+int RunCommand(const Invocation& inv);
+
+// The number of move sequences of length depth from b; a side that has lost
+// by material ends a sequence. Throws InputError when a line grows deeper
+// than the program can follow.
+std::uint64_t Perft(const Board& b, std::int64_t depth);

@@ -1,0 +1,118 @@
+#include "quarn-engine/notation.h"
+
+#include <sstream>
+#include <vector>
+
+namespace {
+
+constexpr int kMaxPlies = 100000;
+
+std::vector<std::string> Fields(const std::string& text) {
+    std::istringstream in(text);
+    std::vector<std::string> fields;
+    for (std::string field; in >> field;) fields.push_back(field);
+    return fields;
+}
+
+bool IsPoint(const std::string& text, std::size_t at) {
+    return at + 2 <= text.size() && text[at] >= 'a' && text[at] <= 'c' && text[at + 1] >= '1' &&
+           text[at + 1] <= '8';
+}
+
+
+} // namespace
+
+std::string Quoted(const std::string& text) {
+    std::string out = "\"";
+    for (char c : text) out += static_cast<unsigned char>(c) < 0x20 || c == 0x7f ? '?' : c;
+    return out + '"';
+}
+
+Board ParsePosition(const std::string& text) {
+    const std::vector<std::string> fields = Fields(text);
+    if (fields.size() != 3)
+        throw InputError("position " + Quoted(text) + ": expected three fields, CELLS SIDE PLIES");
+    const std::string& cells = fields[0];
+    if (cells.size() != 24)
+        throw InputError("position: CELLS must have 24 characters, not " +
+                         std::to_string(cells.size()));
+
+    Board b;
+    b.Init();
+    for (int p = 0; p < 24; ++p) {
+        switch (cells[p]) {
+        case 'W': b.board[p] = 1; ++b.n_white; break;
+        case 'B': b.board[p] = -1; ++b.n_black; break;
+        case '.': break;
+        default:
+            throw InputError("position: " + Quoted(std::string(1, cells[p])) + " at point " +
+                             std::to_string(p) + " is not W, B or .");
+        }
+    }
+    if (b.n_white > 9 || b.n_black > 9)
+        throw InputError("position: a side has more than 9 pieces");
+
+    const std::string& side = fields[1];
+    if (side != "w" && side != "b") throw InputError("position: SIDE must be w or b");
+    b.next = side == "w" ? 1 : -1;
+
+    const std::string& plies = fields[2];
+    if (plies.empty() || plies.size() > 6 || plies.find_first_not_of("0123456789") != std::string::npos ||
+        std::stoi(plies) > kMaxPlies)
+        throw InputError("position: PLIES must be a whole number from 0 to 100000");
+    b.plies = std::stoi(plies);
+    if ((b.plies % 2 == 0) != (b.next == 1))
+        throw InputError("position: White moves at even plies and Black at odd ones");
+
+    // No game reaches such a position, and the side to move could close a
+    // mill with nothing to capture.
+    const int own = b.next == 1 ? b.n_white : b.n_black;
+    const int opponent = b.next == 1 ? b.n_black : b.n_white;
+    if (own >= 2 && opponent == 0)
+        throw InputError("position: the side to move has pieces but its opponent has none");
+    return b;
+}
+
+std::string PositionText(const Board& b) {
+    std::string cells;
+    for (int v : b.board) cells += v == 1 ? 'W' : v == -1 ? 'B' : '.';
+    return cells + (b.next == 1 ? " w " : " b ") + std::to_string(b.plies);
+}
+
+bool IsMoveText(const std::string& text) {
+    switch (text.size()) {
+    case 2: return IsPoint(text, 0);
+    case 4: return IsPoint(text, 0) && IsPoint(text, 2);
+    case 5: return IsPoint(text, 0) && text[2] == '-' && IsPoint(text, 3);
+    case 7: return IsPoint(text, 0) && IsPoint(text, 2) && text[4] == '-' && IsPoint(text, 5);
+    default: return false;
+    }
+}
+
+std::string MoveText(const Board& b, const Move& m) {
+    signed char text[8];
+    b.MoveToString(m, text);
+    return reinterpret_cast<const char*>(text);
+}
+
+bool SideToMoveHasLost(const Board& b) {
+    Move moves[200];
+    return b.CurrentHasLost() || b.GenMoves(moves, 200) == 0;
+}
+
+void PlayMoveText(Board& b, const std::string& text) {
+    if (!IsMoveText(text))
+        throw InputError("move " + Quoted(text) + " is not of the form a1, a1a2, a1-b2 or a1a2-b2");
+    Move moves[200];
+    const int n = b.GenMoves(moves, 200);
+    if (b.CurrentHasLost() || n == 0)
+        throw InputError("move " + text + ": the game is over, the side to move has lost");
+    const Move m(reinterpret_cast<const signed char*>(text.c_str()));
+    for (int i = 0; i < n; ++i) {
+        if (moves[i] == m) {
+            b.DoMove(m);
+            return;
+        }
+    }
+    throw InputError("move " + text + " is not legal in position " + PositionText(b));
+}
