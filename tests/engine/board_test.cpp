@@ -1,0 +1,141 @@
+// The board's topology, positions, moves and their text form.
+#include "positions.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <set>
+
+namespace {
+
+// The per-point mill table as the game's rules define it: for each point,
+// the other two points of its first and its second mill.
+constexpr signed char kExpectedMillTab[24][2][2] = {
+    {{1, 2}, {7, 6}},     {{0, 2}, {17, 9}},   {{0, 1}, {3, 4}},     {{2, 4}, {11, 19}},
+    {{6, 5}, {2, 3}},     {{6, 4}, {13, 21}},  {{5, 4}, {0, 7}},     {{0, 6}, {15, 23}},
+    {{9, 10}, {15, 14}},  {{8, 10}, {17, 1}},  {{8, 9}, {11, 12}},   {{10, 12}, {3, 19}},
+    {{14, 13}, {10, 11}}, {{14, 12}, {5, 21}}, {{13, 12}, {8, 15}},  {{8, 14}, {7, 23}},
+    {{17, 18}, {23, 22}}, {{16, 18}, {9, 1}},  {{16, 17}, {19, 20}}, {{18, 20}, {3, 11}},
+    {{22, 21}, {18, 19}}, {{22, 20}, {5, 13}}, {{21, 20}, {16, 23}}, {{16, 22}, {7, 15}},
+};
+
+TEST(Topology, MillTableMatchesTheRulesAndIsStable) {
+    InitMillTab();
+    EXPECT_EQ(0, std::memcmp(milltab, kExpectedMillTab, sizeof milltab));
+    InitMillTab();
+    EXPECT_EQ(0, std::memcmp(milltab, kExpectedMillTab, sizeof milltab));
+}
+
+TEST(Topology, LinesJoinPointsSymmetricallyAndEachLiesOnOneMill) {
+    int pairs = 0;
+    for (int p = 0; p < 24; ++p) {
+        const int degree = static_cast<int>(std::count_if(std::begin(neighbour[p]),
+                                                          std::end(neighbour[p]),
+                                                          [](int x) { return x >= 0; }));
+        // Only the middle square's side middles have four neighbours.
+        EXPECT_EQ(degree, p == 9 || p == 11 || p == 13 || p == 15 ? 4 : (p & 1) ? 3 : 2) << p;
+        for (int i = 0; i < degree; ++i) {
+            const int q = neighbour[p][i];
+            EXPECT_NE(std::end(neighbour[q]), std::find(std::begin(neighbour[q]), std::end(neighbour[q]), p));
+            int mills = 0;
+            for (const auto& mill : milltab_short)
+                for (int k = 0; k < 2; ++k)
+                    mills += (mill[k] == p && mill[k + 1] == q) || (mill[k] == q && mill[k + 1] == p);
+            EXPECT_EQ(1, mills) << p << "-" << q;
+            pairs += p < q;
+        }
+    }
+    EXPECT_EQ(32, pairs);
+}
+
+TEST(Position, InitialPositionAndFirstPlacement) {
+    Board b;
+    b.Init();
+    EXPECT_EQ(Position("........................", 0), b);
+    b.DoMove(Move(-1, 0, -1));
+    EXPECT_EQ(1, b.board[0]);
+    EXPECT_EQ(-1, b.next);
+    EXPECT_EQ(1, b.n_white);
+    EXPECT_EQ(0, b.n_black);
+    EXPECT_EQ(1, b.plies);
+}
+
+TEST(Position, CapturesChangeTheCountsInTheSameMove) {
+    Board b = Pieces("a1 a2", "b1", 4);
+    b.DoMove(Parse("a3-b1"));
+    EXPECT_EQ(3, b.n_white);
+    EXPECT_EQ(0, b.n_black);
+    EXPECT_EQ(0, b.board[8]);
+
+    // A slide with a capture by Black: Black's count stays, White's drops.
+    Board m = Pieces("a1 a5 b1 b5", "c1 c2 b8 c5", 23);
+    m.DoMove(Parse("c5c3-a1"));
+    EXPECT_EQ(4, m.n_black);
+    EXPECT_EQ(3, m.n_white);
+    EXPECT_EQ(-1, m.board[18]);
+    EXPECT_EQ(0, m.board[20]);
+    EXPECT_EQ(1, m.next);
+}
+
+TEST(Position, EighteenPlacementsEndThePlacingPhase) {
+    Board b;
+    b.Init();
+    for (int p = 0; p < 18; ++p) b.DoMove(Move(-1, (p * 5) % 24, -1)); // 18 distinct points
+    EXPECT_EQ(9, b.n_white);
+    EXPECT_EQ(9, b.n_black);
+    EXPECT_EQ(18, b.plies);
+    EXPECT_EQ(1, b.next);
+}
+
+TEST(Position, LossByMaterialCountsOnlyFromPly18) {
+    const std::string two = "WW......BBB.............";
+    EXPECT_FALSE(Position(two, 16).CurrentHasLost());
+    Board at17 = Position(two, 17);
+    at17.next = 1; // White to move with two pieces, still placing
+    EXPECT_FALSE(at17.CurrentHasLost());
+    EXPECT_TRUE(Position(two, 18).CurrentHasLost());
+    EXPECT_FALSE(Position("WWW.....BBB.............", 40).CurrentHasLost());
+
+    // The side that has just moved is down to two, whatever the mover holds.
+    EXPECT_TRUE(Position("WWW.....BB..............", 18).OpponentHasLost());
+    EXPECT_FALSE(Position("WWW.....BB..............", 16).OpponentHasLost());
+    EXPECT_FALSE(Position("WWW.....BB..............", 19).OpponentHasLost());
+}
+
+TEST(MoveText, WritesPlacementsSlidesAndCaptures) {
+    const Board b = Position("........................", 0);
+    EXPECT_EQ("a1", Text(b, Move(-1, 0, -1)));
+    EXPECT_EQ("a1a2", Text(b, Move(0, 1, -1)));
+    EXPECT_EQ("a3-c5", Text(b, Move(-1, 2, 20)));
+    EXPECT_EQ("b8c8-a5", Text(b, Move(15, 23, 4)));
+    EXPECT_EQ("a8", Text(b, Move(-1, 7, -1)));
+    EXPECT_EQ("b1", Text(b, Move(-1, 8, -1)));
+    EXPECT_EQ("c8", Text(b, Move(-1, 23, -1)));
+}
+
+TEST(MoveText, ParsesEveryFormAndRoundTrips) {
+    EXPECT_EQ(Move(-1, 0, -1), Parse("a1"));
+    EXPECT_EQ(Move(-1, 0, 9), Parse("a1-b2"));
+    EXPECT_EQ(Move(0, 1, -1), Parse("a1a2"));
+    EXPECT_EQ(Move(0, 1, 9), Parse("a1a2-b2"));
+    EXPECT_EQ(Move(15, 23, 4), Parse("b8c8-a5 trailing text"));
+
+    const Board b = Position("........................", 0);
+    for (int start = -1; start < 24; ++start)
+        for (int end = 0; end < 24; ++end)
+            for (int take = -1; take < 24; take += 5) {
+                const Move m(start, end, take);
+                EXPECT_EQ(m, Parse(Text(b, m))) << Text(b, m);
+            }
+}
+
+TEST(MoveText, EmptyMoveIsJudgedByItsEndAlone) {
+    Move m(3, -1, 5);
+    EXPECT_TRUE(m.IsEmpty());
+    m.Reset();
+    EXPECT_EQ(Move(-1, -1, -1), m);
+    EXPECT_FALSE(Move(-1, 0, -1).IsEmpty());
+}
+
+} // namespace

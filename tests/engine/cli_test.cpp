@@ -1,0 +1,144 @@
+// quarn-engine's contract: its commands, and exit status 2 with a one-line
+// message (and nothing on stdout) for anything it cannot take.
+#include "quarn-engine/commands.h"
+#include "positions.h"
+#include "run_program.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+ProgramResult Engine(const std::vector<std::string>& args) { return RunProgram(QUARN_ENGINE, args); }
+
+// Bad input: status 2, nothing on stdout, one line on stderr mentioning `about`.
+void ExpectRejected(const std::vector<std::string>& args, const std::string& about) {
+    std::string call;
+    for (const auto& a : args) call += " [" + a + "]";
+    const ProgramResult r = Engine(args);
+    EXPECT_EQ(2, r.status) << call;
+    EXPECT_EQ("", r.out) << call;
+    EXPECT_EQ(1, std::count(r.err.begin(), r.err.end(), '\n')) << call << r.err;
+    EXPECT_NE(std::string::npos, r.err.find(about)) << call << ": " << r.err;
+}
+
+TEST(Perft, CountsFromTheInitialPosition) {
+    // 24 placements, then 23, 22, 21 of the remaining points; at the fifth
+    // ply White's third piece can close a mill in 16 * 3! * 21 * 20 ways,
+    // each with a choice of two captures.
+    const Board start = Position("........................", 0);
+    EXPECT_EQ(1u, Perft(start, 0));
+    EXPECT_EQ(24u, Perft(start, 1));
+    EXPECT_EQ(24u * 23, Perft(start, 2));
+    EXPECT_EQ(24u * 23 * 22, Perft(start, 3));
+    EXPECT_EQ(24u * 23 * 22 * 21, Perft(start, 4));
+    EXPECT_EQ(24u * 23 * 22 * 21 * 20 + 16 * 6 * 21 * 20, Perft(start, 5));
+}
+
+TEST(Perft, LostSideEndsTheLine) {
+    const Board lost = Position("WW......BBB.............", 30);
+    EXPECT_EQ(1u, Perft(lost, 0));
+    EXPECT_EQ(0u, Perft(lost, 3));
+}
+
+TEST(EngineProgram, CommandsFollowTheContract) {
+    ProgramResult r = Engine({"moves", "--position", "WW......BB.............. w 4"});
+    EXPECT_EQ(0, r.status);
+    EXPECT_EQ(0u, r.out.find("a3-b1\na3-b2\na4\n"));
+    EXPECT_EQ(21, std::count(r.out.begin(), r.out.end(), '\n'));
+
+    // 22 * 21 * 20 placements, and 4 * 20 of them close a mill through a1
+    // and may capture either Black piece.
+    r = Engine({"perft", "3", "a1", "b1"});
+    EXPECT_EQ("9320\n", r.out);
+    EXPECT_EQ("", r.err);
+
+    r = Engine({"eval", "--position", ".........W.............. b 1"});
+    EXPECT_EQ("2.4000000000000004\n", r.out);
+
+    r = Engine({"search", "--position", "WW.W........B.B..W..B... w 30", "--nodes", "1000000"});
+    EXPECT_EQ("a4a3-b7 122\n", r.out);
+
+    r = Engine({"play", "--white", "0", "--black", "0", "--max-plies", "4", "--seed", "7"});
+    EXPECT_EQ(0, r.status);
+    EXPECT_EQ(5, std::count(r.out.begin(), r.out.end(), '\n'));
+    EXPECT_NE(std::string::npos, r.out.find("result: ply limit\n"));
+    EXPECT_EQ(r.out, Engine({"play", "--seed", "7", "--black", "0", "--max-plies", "4", "--white", "0"}).out);
+
+    r = Engine({"play", "--white", "1", "--black", "0", "--position", "WW.W........B.B..W..B... w 30"});
+    EXPECT_EQ(0u, r.out.find("a4a3-b7 122\n"));
+    EXPECT_NE(std::string::npos, r.out.find("result: white wins\n"));
+
+    // --timing appends the milliseconds as a third field.
+    r = Engine({"play", "--white", "0", "--black", "0", "--timing", "--max-plies", "1"});
+    const std::string first = r.out.substr(0, r.out.find('\n'));
+    EXPECT_EQ(2, std::count(first.begin(), first.end(), ' ')) << first;
+    EXPECT_NE(std::string::npos, r.out.find("\nresult: ply limit\n"));
+
+    r = Engine({"perft", "1", "--help"});
+    EXPECT_EQ(0, r.status);
+    EXPECT_EQ(0u, r.out.find("usage: quarn-engine COMMAND"));
+}
+
+TEST(EngineProgram, RejectsBadPositions) {
+    const std::string p = "--position";
+    ExpectRejected({"moves", p, "........................ w"}, "three fields");
+    ExpectRejected({"moves", p, "........................ w 0 1"}, "three fields");
+    ExpectRejected({"moves", p, "....................... w 0"}, "24 characters");
+    ExpectRejected({"moves", p, "..........x............. w 0"}, "point 10");
+    ExpectRejected({"moves", p, "WWWWWWWWWW.............. w 20"}, "more than 9");
+    ExpectRejected({"moves", p, "........................ x 0"}, "SIDE");
+    ExpectRejected({"moves", p, "........................ w -2"}, "PLIES");
+    ExpectRejected({"moves", p, "........................ w 100002"}, "PLIES");
+    ExpectRejected({"moves", p, "........................ w 1e3"}, "PLIES");
+    ExpectRejected({"moves", p, "........................ b 4"}, "even plies");
+    // Mills with nothing to capture: no game reaches this, so it is refused.
+    ExpectRejected({"moves", p, "WW...................... w 2"}, "opponent has none");
+    EXPECT_EQ(0, Engine({"moves", p, "........................ w 100000"}).status);
+}
+
+TEST(EngineProgram, RejectsBadMovesNamingThem) {
+    ExpectRejected({"moves", "a1", "a9"}, "a9");
+    ExpectRejected({"moves", "d1"}, "d1");
+    ExpectRejected({"moves", "a1a"}, "a1a");
+    ExpectRejected({"moves", "a1-"}, "a1-");
+    ExpectRejected({"moves", "a1", "a1"}, "a1 is not legal");
+    ExpectRejected({"moves", "a1a2"}, "a1a2 is not legal");
+    // a3 closes a mill, so it is legal only with its capture.
+    ExpectRejected({"moves", "--position", "WW......BB.............. w 4", "a3"}, "a3 is not legal");
+    ExpectRejected({"moves", "--position", "WW......BB.............. w 4", "a3-a1"}, "a3-a1");
+    EXPECT_EQ(0, Engine({"moves", "--position", "WW......BB.............. w 4", "a3-b2"}).status);
+    // No move after the game is over, by material or by blockade.
+    ExpectRejected({"moves", "--position", "WW......BBB............. w 30", "a1a8"}, "over");
+    ExpectRejected({"search", "--nodes", "10", "--position", "WW......BBB............. w 30"}, "lost");
+    ExpectRejected({"moves", "a\n1"}, "a?1");
+}
+
+TEST(EngineProgram, RejectsBadUsage) {
+    ExpectRejected({}, "no command");
+    ExpectRejected({"fly"}, "unknown command");
+    ExpectRejected({"moves", "--nodes", "5"}, "--nodes");
+    ExpectRejected({"moves", "--fast"}, "unknown option");
+    ExpectRejected({"perft"}, "depth");
+    ExpectRejected({"perft", "-1"}, "depth");
+    ExpectRejected({"perft", "2147483648"}, "depth");
+    ExpectRejected({"search"}, "--nodes");
+    ExpectRejected({"search", "--nodes", "0"}, "--nodes");
+    ExpectRejected({"search", "--nodes", "+5"}, "--nodes");
+    ExpectRejected({"search", "--nodes", "5", "--nodes", "6"}, "twice");
+    ExpectRejected({"search", "--nodes"}, "needs a value");
+    ExpectRejected({"search", "--nodes", "5", "--seed", "4294967296"}, "--seed");
+    ExpectRejected({"play", "--white", "0"}, "--black");
+    ExpectRejected({"play", "--white", "5", "--black", "0"}, "--white");
+    ExpectRejected({"play", "--white", "0", "--black", "0", "--max-plies", "-1"}, "--max-plies");
+    ExpectRejected({"bench", "--position", "........................ w 0"}, "--position");
+    ExpectRejected({"bench", "a1"}, "bench");
+    ExpectRejected({"eval", "--timing"}, "--timing");
+}
+
+TEST(EngineProgram, EndlessLinesAreRefusedNotCrashed) {
+    // Always playing the first move never ends a game: perft would follow
+    // that line for ever, one stack frame per ply.
+    ExpectRejected({"perft", "2147483647"}, "longer than");
+}
+
+} // namespace
