@@ -1,0 +1,63 @@
+#pragma once
+
+#include "platform/initext.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+// A named settings store: integer entries in groups, kept in the INI file
+// NAME.conf directly inside the user's configuration folder
+// ($XDG_CONFIG_HOME, or ~/.config when that is unset, empty or relative).
+// The file is read when the store is opened; the entries written are saved
+// when the store is destroyed.
+//
+// Reading: a value counts only if it is a whole number in the range of int,
+// written in decimal digits with an optional leading '+' or '-'; blanks
+// around it are ignored. Anything else ("", "abc", "2.5", "1 2", "0x10",
+// "99999999999") reads as the default, like an absent key.
+//
+// Saving changes only the lines of the keys written (see IniText) and
+// replaces the file in one step (a temporary file renamed over it), so the
+// file is never seen half written. The save is skipped, leaving the file as
+// it is, when the store cannot be taken whole or cannot be written: a file
+// that is not a regular file, is larger than 16 MiB, cannot be read, or is
+// read-only; a folder that cannot be created or written; the lock file
+// NAME.conf.lock (the one QSettings takes too) held by someone else for
+// more than half a second. A failed save reports nothing: settings are not worth
+// an error message.
+class Config {
+public:
+    // Where the store lives; there is only the user's.
+    enum Domain { User = 1 };
+
+    explicit Config(const QString& name, Domain domain = User);
+    ~Config();
+    Config(const Config&) = delete;
+    Config& operator=(const Config&) = delete;
+
+    // The group that later reads and writes refer to; "" (the initial
+    // group) means the keys before the file's first group.
+    void setGroup(const QString& group);
+
+    // The value of key in the current group: what was written through this
+    // store, else what the file held, else deflt.
+    int readNumEntry(const QString& key, int deflt = -1) const;
+
+    void writeEntry(const QString& key, int value);
+
+private:
+    struct Entry {
+        QByteArray group;
+        QByteArray key;
+        QByteArray value;
+    };
+
+    void save() const;
+
+    QString path_;
+    QByteArray group_;
+    IniText stored_; // the file as read on opening; empty if absent or unusable
+    std::vector<Entry> written_;
+};
