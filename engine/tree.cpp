@@ -70,25 +70,6 @@ double LeafScore(const Board& b, const MoveCursor& c, int take) {
 
 } // namespace
 
-Move SearchAlgo::ComputerMove(int budget) {
-    stop = false;
-    nodes = 0;
-    Move best;
-    best.Reset();
-    for (int depth = 2;; ++depth) {
-        // The first iteration always runs, so even a budget of 0 or less
-        // yields a legal move.
-        if (depth > 2 && nodes >= budget) return best;
-        const double v = Recurse(board, -kInfinity, kInfinity, depth, &best);
-        if (std::abs(static_cast<int>(v)) > kDecisive) return best;
-        if (stop) {
-            Move none;
-            none.Reset();
-            return none;
-        }
-    }
-}
-
 // Leaf scoring counts bits; processors with a population-count instruction
 // get a version of the search that uses it.
 #if defined(__x86_64__) && !defined(__POPCNT__)
@@ -157,4 +138,23 @@ double SearchAlgo::Recurse(const Board& b, double alpha, double beta, int depth,
     assert(move_found);
     if (m) *m = loop.best_move;
     return loop.best;
+}
+
+Move SearchAlgo::ComputerMove(int budget) {
+    stop = false;
+    nodes = 0;
+    Move best;
+    best.Reset();
+    for (int depth = 2;; ++depth) {
+        // The first iteration always runs, so even a budget of 0 or less
+        // yields a legal move.
+        if (depth > 2 && nodes >= budget) return best;
+        const double v = Recurse(board, -kInfinity, kInfinity, depth, &best);
+        if (std::abs(static_cast<int>(v)) > kDecisive) return best;
+        if (stop) {
+            Move none;
+            none.Reset();
+            return none;
+        }
+    }
 }

@@ -5,6 +5,8 @@
 #include "board.h"
 #include "eval.h"
 
+#include <cstdint>
+
 // Node budget of each difficulty level, "Very easy" (0) to "Very hard" (4).
 inline constexpr int level2nodes[5] = {500, 15000, 100000, 300000, 1000000};
 
@@ -12,7 +14,10 @@ class SearchAlgo {
 public:
     Evaluator* eval = nullptr; // not owned
     Board board;               // root of every search; never changed by it
-    int nodes = 0;             // Recurse calls since ComputerMove began
+    // Recurse calls since ComputerMove began. 64 bits wide: the iteration
+    // that passes the budget runs to its end, and may visit many times more
+    // nodes than the budget.
+    std::int64_t nodes = 0;
     bool stop = false;         // request to abandon the search
 
     SearchAlgo() { board.Init(); }

@@ -99,6 +99,10 @@ TEST(EngineProgram, RejectsBadPositions) {
     ExpectRejected({"moves", p, "........................ b 4"}, "even plies");
     // Mills with nothing to capture: no game reaches this, so it is refused.
     ExpectRejected({"moves", p, "WW...................... w 2"}, "opponent has none");
+    // Nine White pieces at ply 0 would let White place a tenth.
+    ExpectRejected({"moves", p, "WWWWWWWWW......BBBBBBBB. w 0"}, "more pieces on the board than placed");
+    ExpectRejected({"moves", p, "WW.......B.............. w 2"}, "than placed");
+    EXPECT_EQ(0, Engine({"moves", p, "W.......B............... w 2"}).status);
     EXPECT_EQ(0, Engine({"moves", p, "........................ w 100000"}).status);
 }
 
@@ -116,6 +120,8 @@ TEST(EngineProgram, RejectsBadMovesNamingThem) {
     // No move after the game is over, by material or by blockade.
     ExpectRejected({"moves", "--position", "WW......BBB............. w 30", "a1a8"}, "over");
     ExpectRejected({"search", "--nodes", "10", "--position", "WW......BBB............. w 30"}, "lost");
+    // The list of moves does not look at a loss by material; playing one does.
+    EXPECT_EQ(0u, Engine({"moves", "--position", "WW......BBB............. w 30"}).out.find("a1a8\n"));
     ExpectRejected({"moves", "a\n1"}, "a?1");
 }
 

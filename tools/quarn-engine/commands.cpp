@@ -46,7 +46,7 @@ void Search(const Board& b, const Invocation& inv) {
     algo.board = b;
     std::srand(inv.seed);
     const Move m = algo.ComputerMove(inv.nodes);
-    std::printf("%s %d\n", MoveText(b, m).c_str(), algo.nodes);
+    std::printf("%s %lld\n", MoveText(b, m).c_str(), static_cast<long long>(algo.nodes));
 }
 
 void Play(Board b, const Invocation& inv) {
@@ -68,9 +68,10 @@ void Play(Board b, const Invocation& inv) {
         const Move m = algo.ComputerMove(level2nodes[b.next == 1 ? inv.white : inv.black]);
         const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - begin;
         if (inv.timing)
-            std::printf("%s %d %.3f\n", MoveText(b, m).c_str(), algo.nodes, took.count());
+            std::printf("%s %lld %.3f\n", MoveText(b, m).c_str(), static_cast<long long>(algo.nodes),
+                        took.count());
         else
-            std::printf("%s %d\n", MoveText(b, m).c_str(), algo.nodes);
+            std::printf("%s %lld\n", MoveText(b, m).c_str(), static_cast<long long>(algo.nodes));
         b.DoMove(m);
     }
 }

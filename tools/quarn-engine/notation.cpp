@@ -70,6 +70,10 @@ Board ParsePosition(const std::string& text) {
     const int opponent = b.next == 1 ? b.n_black : b.n_white;
     if (own >= 2 && opponent == 0)
         throw InputError("position: the side to move has pieces but its opponent has none");
+    // While placing, a side has at most the pieces it has placed; more would
+    // let it place a tenth.
+    if (b.plies <= 17 && (b.n_white > (b.plies + 1) / 2 || b.n_black > b.plies / 2))
+        throw InputError("position: more pieces on the board than placed in " + plies + " plies");
     return b;
 }
 
