@@ -1,0 +1,385 @@
+// The board widget driven the way a user drives it: synthetic taps at pixel
+// positions, at the "Very easy" level and without animations unless a test
+// is about animation.
+
+#include "engine/game.h"
+#include "ui/boardgeometry.h"
+#include "ui/boardwidget.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using S = BoardWidget; // for the state names
+
+int pt(std::string_view name) {
+    return (name[0] - 'a') * 8 + (name[1] - '1');
+}
+
+// Exposes the widget's fields and records every animation frame it paints.
+class Probe : public BoardWidget {
+public:
+    using BoardWidget::animateMove, BoardWidget::buffer, BoardWidget::level,
+        BoardWidget::playerColor, BoardWidget::state, BoardWidget::statusText;
+
+    struct Frame {
+        QPoint at;
+        QString status;
+        int watched; // the value of point `watch` in board
+    };
+    std::vector<Frame> frames;
+    int watch = 0;
+
+    explicit Probe(int w = 240, int h = 266) {
+        resize(w, h);
+        updateAnimations(0);
+        updateLevel(0);
+    }
+    void tap(int x, int y) {
+        QMouseEvent e(QEvent::MouseButtonRelease, QPointF(x, y), mapToGlobal(QPointF(x, y)),
+                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(this, &e);
+    }
+    void tapPoint(int p) {
+        tap((width() - 224) / 2 + move2coord[p][1] * 32 + 16,
+            22 + (height() - 246) / 2 + move2coord[p][0] * 32 + 16);
+    }
+    void tapPoint(std::string_view name) { tapPoint(pt(name)); }
+
+protected:
+    void paintEvent(QPaintEvent* e) override {
+        if (animating) frames.push_back({{animX, animY}, statusText(), board.board[watch]});
+        BoardWidget::paintEvent(e);
+    }
+};
+
+// Puts the game at a position given by the names of the occupied points,
+// with `plies` moves made, and the widget in the matching human state.
+void setPosition(Probe& w, std::string_view white, std::string_view black, int plies) {
+    Board b;
+    b.Init();
+    for (std::size_t i = 0; i + 1 < white.size(); i += 3) b.board[pt(white.substr(i))] = 1;
+    for (std::size_t i = 0; i + 1 < black.size(); i += 3) b.board[pt(black.substr(i))] = -1;
+    b.n_white = static_cast<signed char>((white.size() + 1) / 3);
+    b.n_black = static_cast<signed char>((black.size() + 1) / 3);
+    b.plies = plies;
+    b.next = plies % 2 == 0 ? 1 : -1;
+    board = algo.board = history[0] = b;
+    history_pos = history_length = 1;
+    gen_valid_moves();
+    w.state = plies > 17 ? S::HumanSelecting : S::HumanPlacing;
+}
+
+// Closes the game-over box as soon as it is up, keeping what it said;
+// `whileShown` runs inside the box's event loop before it closes.
+struct BoxCloser {
+    QString title, text;
+    int buttons = 0, shown = 0;
+    std::function<void()> whileShown;
+    QTimer timer;
+    BoxCloser() {
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            if (whileShown) whileShown();
+            title = box->windowTitle();
+            text = box->text();
+            buttons = static_cast<int>(box->buttons().size());
+            ++shown;
+            box->button(QMessageBox::Ok)->click();
+        });
+        timer.start(5);
+    }
+};
+
+// The user's side of a turn, by taps: the n-th legal move of the list.
+void playUserMove(Probe& w, int n) {
+    const Move m = next_valid[n % n_next_valid];
+    if (m.start >= 0) w.tapPoint(m.start);
+    w.tapPoint(m.end);
+    if (m.take >= 0) w.tapPoint(m.take);
+}
+
+} // namespace
+
+class BoardWidgetTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { InitMillTab(); }
+
+    void tapsFindThePointsOfTheGridAndOnlyEmptyOnes() {
+        Probe w;
+        w.tap(120, 128); // the centre cell holds no point
+        w.tap(239, 100); // right of the grid
+        QCOMPARE(history_pos, 1);
+        w.tap(8, 32); // the top-left pixel of a1
+        QCOMPARE(board.board[pt("a1")], 1);
+        QCOMPARE(board.plies, 2); // the computer has replied in the same handler
+        w.tapPoint("a1");
+        for (int p = 0; p < 24; ++p)
+            if (board.board[p] == -1) w.tapPoint(p);
+        QCOMPARE(board.plies, 2);
+        QCOMPARE(w.statusText(), QString("Set your 2. piece"));
+
+        // The offset truncates toward zero: -11 on a widget 201 pixels wide.
+        Probe narrow(201, 266);
+        narrow.tap(21, 40); // column 1 of the top row: no point
+        QCOMPARE(history_pos, 1);
+        narrow.tap(20, 40);
+        QCOMPARE(board.board[pt("a1")], 1);
+    }
+
+    void aTapInIdleStartsANewGame() {
+        Probe w;
+        w.state = S::Idle;
+        w.tap(1, 1); // in the status strip: no hit test in Idle
+        QCOMPARE(w.state, +S::HumanPlacing);
+        QCOMPARE(board.plies, 0);
+
+        w.updatePlayerColor(1);
+        QCOMPARE(w.statusText(), QString("Click to start game"));
+        w.tap(239, 265);
+        QCOMPARE(w.state, +S::HumanPlacing);
+        QCOMPARE(board.n_white, 1);
+        QCOMPARE(w.statusText(), QString("Set your 1. piece"));
+    }
+
+    void selectingAndMovingAPiece() {
+        Probe w;
+        setPosition(w, "a1 a3 b2 c5", "a2 a8 b1 b3", 20);
+        w.tapPoint("a2"); // the computer's piece
+        w.tapPoint("a5"); // an empty point
+        QCOMPARE(w.state, +S::HumanSelecting);
+
+        w.tapPoint("a1"); // blocked, but selectable
+        w.tap(239, 100);  // outside the grid: ignored, the selection stays
+        QCOMPARE(w.state, +S::HumanMoving);
+        w.tapPoint("a7"); // not reachable from a1: the selection is dropped
+        QCOMPARE(w.state, +S::HumanSelecting);
+        QCOMPARE(current_move.start, -1);
+        w.tapPoint("c5");
+        w.tapPoint("a3"); // another own piece does not become the selection
+        QCOMPARE(w.state, +S::HumanSelecting);
+        w.tapPoint("c5");
+        w.tap(120, 128); // nor does the centre cell keep it
+        QCOMPARE(w.state, +S::HumanSelecting);
+
+        w.tapPoint("c5");
+        w.tapPoint("c6");
+        QCOMPARE(board.plies, 22); // the move and the computer's reply
+        QCOMPARE(history_pos, 3);
+        QCOMPARE(w.state, +S::HumanSelecting);
+    }
+
+    void aMillWaitsForTheCapture() {
+        Probe w;
+        setPosition(w, "a1 a2 c3", "a7 a8 b1", 6);
+        w.tapPoint("a3");
+        QCOMPARE(w.state, +S::HumanTaking);
+        QCOMPARE(w.statusText(), QString("Take a black piece"));
+        QCOMPARE(board.board[pt("a3")], 1); // shown, not applied
+        QCOMPARE(algo.board.board[pt("a3")], 0);
+        QCOMPARE(history_pos, 1);
+        w.tapPoint("c1"); // empty
+        w.tapPoint("a1"); // own
+        QCOMPARE(w.state, +S::HumanTaking);
+
+        w.tapPoint("b1");
+        QCOMPARE(history[1].board[pt("b1")], 0);
+        QCOMPARE(history[1].board[pt("a3")], 1);
+        QCOMPARE(history_pos, 3); // the move with its capture, and the reply
+        QCOMPARE(w.state, +S::HumanPlacing);
+    }
+
+    void piecesInMillsAreTakenOnlyWhenAllStandInMills() {
+        Probe w;
+        setPosition(w, "a1 a2 c1", "b1 b2 b3 c8", 8);
+        w.tapPoint("a3");
+        w.tapPoint("b2");
+        QCOMPARE(w.state, +S::HumanTaking);
+        w.tapPoint("c8");
+        QCOMPARE(history[1].board[pt("c8")], 0);
+
+        setPosition(w, "a1 a2 c1", "b1 b2 b3", 8);
+        w.tapPoint("a3");
+        w.tapPoint("b2");
+        QCOMPARE(history[1].board[pt("b2")], 0);
+    }
+
+    void gameOverSaysWhoWon() {
+        Probe w;
+        setPosition(w, "a1 a2 a4 c1", "b1 b4 c5", 20);
+        {
+            BoxCloser box;
+            w.tapPoint("a4");
+            w.tapPoint("a3"); // a slide into a mill shows the piece moved
+            QCOMPARE(board.board[pt("a4")], 0);
+            QCOMPARE(board.board[pt("a3")], 1);
+            w.tapPoint("b4");
+            QCOMPARE(box.shown, 1);
+            QCOMPARE(box.title, QString("Nine Men's Morris"));
+            QCOMPARE(box.text, QString("Game over\nYou win"));
+            QCOMPARE(box.buttons, 1);
+        }
+        QCOMPARE(w.state, +S::Idle);
+        QCOMPARE(history[1].board[pt("a4")], 0);
+        w.undo();
+        w.redo();
+        QCOMPARE(history_pos, 2);
+
+        // Black closes one of two mills that three flying pieces cannot both
+        // block. A tap while the box is up starts a new game, which the
+        // handler that opened the box leaves alone.
+        setPosition(w, "b5 b7 c8", "a1 a2 a4 c1 c2 c4", 30);
+        BoxCloser box;
+        box.whileShown = [&w] { w.tap(100, 100); };
+        w.tapPoint("c8");
+        w.tapPoint("a3");
+        QCOMPARE(box.text, QString("Game over\nYou loose"));
+        QCOMPARE(w.state, +S::HumanPlacing);
+        QCOMPARE(board.plies, 0);
+    }
+
+    void undoAndRedoStepOverAMoveAndItsReply() {
+        Probe w;
+        w.redo(); // nothing to replay
+        playUserMove(w, 0);
+        playUserMove(w, 0);
+        w.redo();
+        QCOMPARE(history_pos, 5);
+        const Board after = board;
+        w.undo();
+        QCOMPARE(history_pos, 3);
+        QVERIFY(board == history[2] && algo.board == board);
+        w.undo();
+        w.undo(); // at the start: refused
+        QCOMPARE(history_pos, 1);
+        QCOMPARE(board.plies, 0);
+        w.redo();
+        w.redo();
+        w.redo();
+        QVERIFY(board == after);
+        QCOMPARE(w.state, +S::HumanPlacing);
+
+        setPosition(w, "a1 a2 c3", "a7 a8 b1", 6);
+        push(board);
+        push(board);
+        w.tapPoint("a3");
+        w.undo(); // the capture is pending
+        QCOMPARE(w.state, +S::HumanTaking);
+
+        // As Black, the computer's opening move cannot be taken back alone.
+        w.updatePlayerColor(1);
+        w.tap(5, 5);
+        w.undo();
+        QCOMPARE(history_pos, 2);
+        QCOMPARE(w.state, +S::HumanPlacing);
+    }
+
+    void settingsSlots() {
+        Probe w;
+        w.tapPoint("a1");
+        w.updateAnimations(1);
+        QCOMPARE(board.plies, 2); // the game goes on
+        w.updatePlayerColor(7);
+        QCOMPARE(w.playerColor, -1);
+        w.updatePlayerColor(0);
+        QCOMPARE(w.playerColor, 1);
+        w.tapPoint("a1");
+        w.updateLevel(3);
+        QCOMPARE(board.plies, 0); // a new game
+        QCOMPARE(w.level, 3);
+        w.updateLevel(9);
+        QCOMPARE(w.level, 4);
+    }
+
+    void wholeGamesByTaps() {
+        for (int color : {0, 1}) {
+            Probe w;
+            w.updatePlayerColor(color);
+            BoxCloser box;
+            w.tap(100, 100);
+            for (int turn = 0; turn < 400 && w.state != S::Idle; ++turn) {
+                QVERIFY(board == algo.board && board == history[history_pos - 1]);
+                QCOMPARE(int(board.next), w.playerColor);
+                if (turn == 20) {
+                    w.undo();
+                    QCOMPARE(w.state, board.plies > 17 ? +S::HumanSelecting : +S::HumanPlacing);
+                    w.redo();
+                }
+                playUserMove(w, turn * 7);
+            }
+            QCOMPARE(w.state, +S::Idle);
+            QCOMPARE(box.shown, 1);
+        }
+    }
+
+    void thePictureShowsBoardPiecesAndStatus() {
+        Probe w;
+        w.tapPoint("a1");
+        const QImage image = w.grab().toImage();
+        QCOMPARE(image.pixelColor(2, 100), QColor(102, 92, 21)); // left of the grid
+        // Beside the point's dot, on the line that the disc covers.
+        const QColor white = image.pixelColor(8 + 23, 32 + 16);
+        QVERIFY(white.red() > 200 && white.blue() > 150);
+        const QColor strip = w.palette().color(w.backgroundRole());
+        QCOMPARE(image.pixelColor(3, 11), strip);
+        int ink = 0;
+        for (int x = 7; x < 120; ++x)
+            for (int y = 0; y < 22; ++y) ink += image.pixelColor(x, y) != strip;
+        QVERIFY(ink > 30);
+    }
+
+    void aResizeToTheSameSizeKeepsTheBuffer() {
+        Probe w;
+        QResizeEvent first(QSize(240, 266), QSize(-1, -1)), same(QSize(240, 266), QSize(240, 266)),
+            other(QSize(300, 300), QSize(240, 266));
+        QApplication::sendEvent(&w, &first);
+        const qint64 kept = w.buffer->cacheKey(); // the address may be reused
+        QApplication::sendEvent(&w, &same);
+        QCOMPARE(w.buffer->cacheKey(), kept);
+        QApplication::sendEvent(&w, &other);
+        QCOMPARE(w.buffer->size(), QSize(300, 300));
+    }
+
+    void aPieceSlidesInStepsOfEightPixels() {
+        Probe w(240, 300);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.updateAnimations(1);
+        w.animateMove(-1, -1, 1);
+        QVERIFY(w.frames.empty());
+        w.animateMove(-1, pt("a1"), 1);
+        QCOMPARE(w.frames.front().at, QPoint(104, 310)); // below the bottom edge
+        QCOMPARE(w.frames.size(), std::size_t(33));      // (310 - 49) / 8, rounded up
+        QCOMPARE(w.frames.back().at, QPoint(8, 54));     // one step short of (8, 49)
+        QCOMPARE(w.frames.back().status, QString("Moving piece..."));
+
+        setPosition(w, "a1", "a4", 20);
+        w.frames.clear();
+        w.watch = pt("a1");
+        w.animateMove(pt("a1"), pt("a2"), 1); // three cells apart
+        QCOMPARE(w.frames.size(), std::size_t(12));
+        QCOMPARE(w.frames.front().watched, 0); // the piece has left its point
+        QCOMPARE(board.board[pt("a1")], 1);    // and is back after the flight
+
+        w.updateAnimations(0);
+        w.frames.clear();
+        w.animateMove(pt("a1"), pt("a4"), 1);
+        QVERIFY(w.frames.empty());
+        QCOMPARE(board.board[pt("a4")], -1);
+    }
+};
+
+QTEST_MAIN(BoardWidgetTest)
+#include "boardwidget_test.moc"

@@ -1,0 +1,99 @@
+// Where the board sits on screen: a status strip on top, below it a 7 x 7
+// grid of 32-pixel cells, and the tables that tie the 24 points to cells of
+// that grid for drawing (BoardMapData, move2coord) and for hit-testing taps
+// (validplace, coord2move). No toolkit types, so the tables check each
+// other, and the engine's adjacency, at compile time.
+#pragma once
+
+#include "engine/board.h"
+
+inline constexpr int kStatusHeight = 22; // the status strip at the top
+inline constexpr int kCellSize = 32;     // a tile, and a piece image
+inline constexpr int kGridCells = 7;     // cells per row and per column
+inline constexpr int kGridSize = kGridCells * kCellSize;
+static_assert(kGridSize == 224);
+
+// BoardMapData[row][column]: id 1..12 of the tile of the board sheet drawn in
+// that cell; tile t lies at sheet x ((t-1) % 4) * 32, y ((t-1) / 4) * 32.
+inline constexpr int BoardMapData[kGridCells][kGridCells] = {
+    {1, 2, 2, 3, 2, 2, 4},   {5, 1, 2, 6, 2, 4, 5},   {5, 5, 1, 7, 4, 5, 5},
+    {8, 6, 9, 12, 8, 6, 9},  {5, 5, 10, 3, 11, 5, 5}, {5, 10, 2, 6, 2, 11, 5},
+    {10, 2, 2, 7, 2, 2, 11},
+};
+
+// move2coord[point] = {row, column} of the cell that shows the point.
+inline constexpr int move2coord[24][2] = {
+    {0, 0}, {0, 3}, {0, 6}, {3, 6}, {6, 6}, {6, 3}, {6, 0}, {3, 0}, // outer square
+    {1, 1}, {1, 3}, {1, 5}, {3, 5}, {5, 5}, {5, 3}, {5, 1}, {3, 1}, // middle square
+    {2, 2}, {2, 3}, {2, 4}, {3, 4}, {4, 4}, {4, 3}, {4, 2}, {3, 2}, // inner square
+};
+
+// validplace[row][column]: 1 where the cell holds a point, 0 elsewhere.
+inline constexpr int validplace[kGridCells][kGridCells] = {
+    {1, 0, 0, 1, 0, 0, 1}, {0, 1, 0, 1, 0, 1, 0}, {0, 0, 1, 1, 1, 0, 0}, {1, 1, 1, 0, 1, 1, 1},
+    {0, 0, 1, 1, 1, 0, 0}, {0, 1, 0, 1, 0, 1, 0}, {1, 0, 0, 1, 0, 0, 1},
+};
+
+// coord2move[row][column]: the point in that cell; 0 (meaningless) where
+// validplace is 0, so it is read only after validplace.
+inline constexpr int coord2move[kGridCells][kGridCells] = {
+    {0, 0, 0, 1, 0, 0, 2},     {0, 8, 0, 9, 0, 10, 0},   {0, 0, 16, 17, 18, 0, 0},
+    {7, 15, 23, 0, 19, 11, 3}, {0, 0, 22, 21, 20, 0, 0}, {0, 14, 0, 13, 0, 12, 0},
+    {6, 0, 0, 5, 0, 0, 4},
+};
+
+namespace board_geometry_check {
+
+// Lines drawn by each tile id, as a mask of the directions below; index 0 is
+// unused. A tile with a point at its centre also has kPoint.
+inline constexpr int kUp = 1, kDown = 2, kLeft = 4, kRight = 8, kPoint = 16;
+inline constexpr int kTileShape[13] = {
+    0,
+    kPoint | kRight | kDown,               // 1: top-left corner
+    kLeft | kRight,                        // 2: horizontal line
+    kPoint | kLeft | kRight | kDown,       // 3
+    kPoint | kLeft | kDown,                // 4: top-right corner
+    kUp | kDown,                           // 5: vertical line
+    kPoint | kUp | kDown | kLeft | kRight, // 6
+    kPoint | kLeft | kRight | kUp,         // 7
+    kPoint | kUp | kDown | kRight,         // 8
+    kPoint | kUp | kDown | kLeft,          // 9
+    kPoint | kUp | kRight,                 // 10: bottom-left corner
+    kPoint | kUp | kLeft,                  // 11: bottom-right corner
+    0,                                     // 12: the empty centre
+};
+
+// Every point maps to a cell of its own, which both hit-test tables give
+// back, and which shows a point tile whose lines run exactly toward the
+// point's neighbours; cells without a point show no point tile.
+consteval bool TablesAgree() {
+    int cellsWithPoint = 0;
+    for (int r = 0; r < kGridCells; ++r) {
+        for (int c = 0; c < kGridCells; ++c) {
+            const int t = BoardMapData[r][c];
+            if (t < 1 || t > 12) return false;
+            if (((kTileShape[t] & kPoint) != 0) != (validplace[r][c] == 1)) return false;
+            cellsWithPoint += validplace[r][c];
+        }
+    }
+    if (cellsWithPoint != 24) return false;
+    for (int p = 0; p < 24; ++p) {
+        const int r = move2coord[p][0], c = move2coord[p][1];
+        if (r < 0 || r >= kGridCells || c < 0 || c >= kGridCells) return false;
+        if (validplace[r][c] != 1 || coord2move[r][c] != p) return false;
+        int toward = 0;
+        for (int q : neighbour[p]) {
+            if (q < 0) continue;
+            const int dr = move2coord[q][0] - r, dc = move2coord[q][1] - c;
+            if (dr != 0 && dc != 0) return false; // a line runs along a row or a column
+            toward |= dr < 0 ? kUp : dr > 0 ? kDown : dc < 0 ? kLeft : kRight;
+        }
+        if ((kTileShape[BoardMapData[r][c]] & ~kPoint) != toward) return false;
+    }
+    return true;
+}
+
+static_assert(TablesAgree(), "board drawing and hit-test tables disagree with each other or "
+                             "with the engine's neighbour table");
+
+} // namespace board_geometry_check

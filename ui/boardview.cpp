@@ -1,0 +1,191 @@
+// The drawing half of BoardWidget: its images and off-screen buffer, the
+// picture of board, pieces and status line, and the sliding of a piece.
+
+#include "ui/boardwidget.h"
+
+#include "engine/game.h"
+#include "quarn_images.h"
+#include "ui/boardgeometry.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QResizeEvent>
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+namespace {
+
+// Pixels a flying piece advances per frame on each axis, and the pause
+// between frames.
+constexpr int kAnimationStep = 8;
+constexpr std::chrono::microseconds kFramePause{40000};
+
+// The dark olive around the grid.
+const QColor kSurround(102, 92, 21);
+
+// Moves one coordinate of a flying piece a step toward its target, without
+// passing it.
+int stepToward(int from, int target) {
+    if (target < from) return std::max(from - kAnimationStep, target);
+    if (target > from) return std::min(from + kAnimationStep, target);
+    return from;
+}
+
+// Source x of the disc of a colour in the pieces image: Black at 0, White
+// at 32.
+int pieceSourceX(int color) {
+    return color > 0 ? kCellSize : 0;
+}
+
+} // namespace
+
+BoardWidget::BoardWidget(QWidget* parent, const char* name, Qt::WindowFlags f)
+    : QWidget(parent, f) {
+    if (name) setObjectName(QString::fromLatin1(name));
+    boardPixmap.loadFromData(board_data_, sizeof(board_data_));
+    piecesPixmap.loadFromData(pieces_data_, sizeof(pieces_data_));
+    // Every paint covers the whole widget from the buffer, so Qt need not
+    // clear it first; that keeps the animation free of flicker.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    game_init();
+}
+
+BoardWidget::~BoardWidget() {
+    game_exit();
+    delete buffer;
+}
+
+QPoint BoardWidget::gridOffset() const {
+    return {(width() - kGridSize) / 2, (height() - kStatusHeight - kGridSize) / 2};
+}
+
+QPoint BoardWidget::cellCorner(int point) const {
+    const QPoint off = gridOffset();
+    return {off.x() + move2coord[point][1] * kCellSize,
+            kStatusHeight + off.y() + move2coord[point][0] * kCellSize};
+}
+
+QPoint BoardWidget::offBoard(int color) const {
+    return {(width() - kCellSize) / 2, color == playerColor ? height() + 10 : -kCellSize};
+}
+
+void BoardWidget::drawCell(QPainter& painter, int x, int y, const QPixmap& sheet, int sx, int sy) {
+    painter.drawPixmap(x, y, sheet, sx, sy, kCellSize, kCellSize);
+}
+
+QString BoardWidget::statusText() const {
+    if (animating) return tr("Moving piece...");
+    switch (state) {
+    case Idle:
+        return tr("Click to start game");
+    case ComputerPlacing:
+    case ComputerMoving:
+        return tr("Computer is thinking...");
+    case HumanPlacing:
+        return tr("Set your %1. piece").arg(board.plies / 2 + 1);
+    case HumanSelecting:
+        return tr("Select which piece to move");
+    case HumanMoving:
+        return tr("Select where to move the piece");
+    case HumanTaking:
+        return tr("Take a %1 piece").arg(playerColor == 1 ? tr("black") : tr("white"));
+    }
+    return QString();
+}
+
+void BoardWidget::paintEvent(QPaintEvent*) {
+    // Qt sends a resize before the first paint of a shown widget; a paint
+    // without one (rendering a widget never shown) gets a buffer of its own.
+    if (!buffer) replaceBuffer(size());
+    if (buffer->isNull()) return; // an empty widget: nothing to draw
+
+    const int w = width();
+    const int h = height();
+    const QPoint off = gridOffset();
+
+    QPainter painter(buffer);
+    painter.fillRect(0, kStatusHeight, w, h - kStatusHeight, kSurround);
+
+    for (int row = 0; row < kGridCells; ++row) {
+        for (int column = 0; column < kGridCells; ++column) {
+            const int tile = BoardMapData[row][column];
+            if (tile == 0) continue;
+            drawCell(painter, off.x() + column * kCellSize,
+                     kStatusHeight + off.y() + row * kCellSize, boardPixmap,
+                     (tile - 1) % 4 * kCellSize, (tile - 1) / 4 * kCellSize);
+        }
+    }
+
+    for (int point = 0; point < 24; ++point) {
+        const int value = board.board[point];
+        if (value == 0) continue;
+        const QPoint corner = cellCorner(point);
+        drawCell(painter, corner.x(), corner.y(), piecesPixmap, pieceSourceX(value), 0);
+    }
+
+    if (animating) drawCell(painter, animX, animY, piecesPixmap, pieceSourceX(animColor), 0);
+
+    // The strip is drawn after the pieces, so a piece flying in from above
+    // passes under it.
+    const QString text = statusText();
+    painter.fillRect(0, 0, w, kStatusHeight, palette().color(backgroundRole()));
+    painter.setPen(QColor(0, 0, 0));
+    painter.setFont(font());
+    painter.drawText(QRect(7, 0, w - 7, kStatusHeight), Qt::AlignLeft | Qt::AlignVCenter, text);
+    painter.end();
+
+    QPainter(this).drawPixmap(0, 0, *buffer);
+}
+
+void BoardWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (buffer && buffer->size() == event->size()) return;
+    replaceBuffer(event->size());
+}
+
+void BoardWidget::replaceBuffer(const QSize& size) {
+    delete buffer;
+    // Left uninitialised: the next paint covers every pixel.
+    buffer = new QPixmap(size);
+}
+
+void BoardWidget::animateMove(int from, int to, int color) {
+    if (!animations) return;
+    if (from == -1 && to == -1) return;
+
+    const QPoint start = from >= 0 ? cellCorner(from) : offBoard(color);
+    const QPoint end = to >= 0 ? cellCorner(to) : offBoard(color);
+
+    // Both points look empty during the flight: the piece has left `from`,
+    // and `to` must not show it before it arrives.
+    int fromValue = 0;
+    int toValue = 0;
+    if (from >= 0) {
+        fromValue = board.board[from];
+        board.board[from] = 0;
+    }
+    if (to >= 0) {
+        toValue = board.board[to];
+        board.board[to] = 0;
+    }
+
+    animating = 1;
+    animColor = color;
+    animX = start.x();
+    animY = start.y();
+    // The axes advance independently: diagonal until one arrives, then
+    // straight on along the other.
+    while (animX != end.x() || animY != end.y()) {
+        repaint();
+        std::this_thread::sleep_for(kFramePause);
+        animX = stepToward(animX, end.x());
+        animY = stepToward(animY, end.y());
+    }
+    animating = 0;
+
+    if (from >= 0) board.board[from] = static_cast<std::int16_t>(fromValue);
+    if (to >= 0) board.board[to] = static_cast<std::int16_t>(toValue);
+}

@@ -1,0 +1,118 @@
+// The board on screen and the place where a game is played. The widget draws
+// the position of the game in progress (engine/game.h) with a status line on
+// top, turns the user's taps into moves through a small state machine,
+// answers at once with the computer's move inside the same handler, and
+// slides pieces across the board while they move.
+//
+// Construction, images, buffer, drawing and animation live in boardview.cpp;
+// taps, turns and slots in boardinteraction.cpp. Everything runs
+// synchronously on the GUI thread.
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+class QMouseEvent;
+class QPaintEvent;
+class QPainter;
+class QResizeEvent;
+
+class BoardWidget : public QWidget {
+    Q_OBJECT
+
+public:
+    // What the next tap means.
+    enum {
+        Idle = 0,            // no game running; a tap starts one
+        ComputerPlacing = 1, // the computer's turn, placing phase
+        ComputerMoving = 2,  // the computer's turn, moving phase
+        HumanPlacing = 4,    // the user places a piece
+        HumanSelecting = 5,  // the user picks the piece to move
+        HumanMoving = 6,     // the user picks where the piece goes
+        HumanTaking = 7,     // the user's move closed a mill: pick the capture
+    };
+
+    // Decodes the images and starts a game with the user as White. Does not
+    // repaint.
+    explicit BoardWidget(QWidget* parent = nullptr, const char* name = nullptr,
+                         Qt::WindowFlags f = {});
+    ~BoardWidget() override;
+
+public Q_SLOTS:
+    // 0 makes the user White, anything else Black; starts a new game.
+    void updatePlayerColor(int color);
+    // Difficulty 0 ("Very easy") to 4 ("Very hard"); starts a new game.
+    void updateLevel(int newLevel);
+    // Nonzero animates the moves from the next one on; the game goes on.
+    void updateAnimations(int on);
+    // New game. With the user as Black it waits in Idle for a tap.
+    void start();
+    // Take back, or replay, the user's move and the computer's reply.
+    void undo();
+    void redo();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+    // The computer's reply to the position in the game state, animated and
+    // applied; sets the next state. Does not repaint at its end.
+    void computerMove();
+    // The modal game-over box; the caller has set the state to Idle.
+    void gameOver();
+    // Applies current_move to the game and records it.
+    void makeMove();
+    // Slides a piece of `color` from point `from` to point `to`, -1 meaning
+    // outside the board; returns when it has arrived, without a final repaint.
+    void animateMove(int from, int to, int color);
+
+    // Images and buffer
+    QPixmap* buffer = nullptr; // composed picture of the whole widget; owned
+    QPixmap boardPixmap;       // the 12 tiles of the board
+    QPixmap piecesPixmap;      // the Black and the White disc
+
+    // Settings
+    int playerColor = 1; // the user's side: +1 White, -1 Black
+    int level = 2;       // index into level2nodes
+    int animations = 1;  // nonzero: moves slide across the board
+
+    // The piece in flight, drawn on top while animating is set
+    int animating = 0;
+    int animX = -1; // top-left corner, widget coordinates
+    int animY = -1;
+    int animColor = -1;
+
+    int state = HumanPlacing;
+
+    // What the status strip says for the current state.
+    QString statusText() const;
+
+private:
+    // User's side of a turn, one per human state.
+    void tapWhilePlacing(int point);
+    void tapWhileSelecting(int point);
+    void tapWhileMoving(int point);
+    void tapWhileTaking(int point);
+    // After the user's move has been applied: game over, or the computer's turn.
+    void completeHumanMove();
+    // HumanPlacing in the placing phase, HumanSelecting from ply 18 on.
+    void setHumanState();
+
+    // Grid offsets (offX, offY) for the current size: the grid's top-left
+    // cell is at (offX, 22 + offY). Truncated toward zero, so negative on a
+    // widget smaller than the grid.
+    QPoint gridOffset() const;
+    // The top-left corner of a point's cell, in widget coordinates.
+    QPoint cellCorner(int point) const;
+    // Where a piece of `color` enters from or leaves to outside the board:
+    // the user's below the bottom edge, the computer's above the top.
+    QPoint offBoard(int color) const;
+    // False when the tap falls outside the grid; otherwise point is the point
+    // under it, or -1 on a cell without one.
+    bool hitTest(const QPoint& pos, int& point) const;
+
+    void replaceBuffer(const QSize& size);
+    // Draws the 32 x 32 cell at (sx, sy) of an image sheet at (x, y).
+    static void drawCell(QPainter& painter, int x, int y, const QPixmap& sheet, int sx, int sy);
+};
