@@ -44,7 +44,7 @@ sanitize: deps
 	cmake --build $(BUILD)-sanitize
 
 run: build
-	$(BUILD)/tools/quarn-engine --help
+	$(BUILD)/ui/quarn
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)

@@ -140,6 +140,12 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     QPainter(this).drawPixmap(0, 0, *buffer);
 }
 
+QSize BoardWidget::sizeHint() const {
+    return {kGridSize + 2 * kCellSize, kStatusHeight + kGridSize + 2 * kCellSize};
+}
+
+QSize BoardWidget::minimumSizeHint() const { return {kGridSize, kStatusHeight + kGridSize}; }
+
 void BoardWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (buffer && buffer->size() == event->size()) return;

@@ -51,6 +51,14 @@ public Q_SLOTS:
     void undo();
     void redo();
 
+    // What the status strip says for the current state.
+    QString statusText() const;
+
+    // Room for the whole grid below the status strip, with a margin of one
+    // cell around it when there is space; never less than the grid.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -85,8 +93,6 @@ protected:
 
     int state = HumanPlacing;
 
-    // What the status strip says for the current state.
-    QString statusText() const;
 
 private:
     // User's side of a turn, one per human state.

@@ -1,0 +1,283 @@
+// The main window: its menus, and the settings kept across runs.
+#include "window_fixture.h"
+
+#include "platform/permissions.h"
+
+#include <QDir>
+#include <QMouseEvent>
+#include <QSignalSpy>
+
+#include <sys/stat.h>
+
+namespace {
+
+QByteArray Settings(const QByteArray& color, const QByteArray& level, const QByteArray& animations) {
+    return "[Settings]\nPlayerColor=" + color + "\nLevel=" + level + "\nAnimations=" + animations + "\n";
+}
+
+// The three keys as saved, in the [Settings] group.
+bool Saved(const QByteArray& file, int color, int level, int animations) {
+    const int group = file.indexOf("[Settings]");
+    return group >= 0 &&
+           file.indexOf("PlayerColor=" + QByteArray::number(color) + "\n", group) > group &&
+           file.indexOf("Level=" + QByteArray::number(level) + "\n", group) > group &&
+           file.indexOf("Animations=" + QByteArray::number(animations) + "\n", group) > group;
+}
+
+void Tap(BoardWidget* b, int x, int y) {
+    QMouseEvent e(QEvent::MouseButtonRelease, QPointF(x, y), b->mapToGlobal(QPointF(x, y)),
+                  Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(b, &e);
+}
+
+// Taps point a1 of the board, whatever the widget's size.
+void TapA1(BoardWidget* b) { Tap(b, (b->width() - 224) / 2 + 16, 22 + (b->height() - 246) / 2 + 16); }
+
+} // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { InitMillTab(); }
+
+    void menusAndCaption() {
+        ConfigFolder folder;
+        Quarn w;
+        QCOMPARE(w.windowTitle(), QString("Nine Men's Morris"));
+        QStringList bar;
+        for (QAction* a : w.menuBar()->actions()) bar << a->text();
+        QCOMPARE(bar, QStringList({"Game", "Configuration"}));
+
+        QStringList game;
+        for (QAction* a : GameMenu(w)->actions()) game << (a->isSeparator() ? "-" : a->text());
+        QCOMPARE(game, QStringList({"New", "-", "Undo", "Redo", "-", "Close"}));
+        QCOMPARE(GameMenu(w)->objectName(), QString("game_menu"));
+
+        PopupMenu* conf = Popup(w.menuBar()->actions(), "Configuration");
+        QCOMPARE(conf->objectName(), QString("conf_menu"));
+        QStringList items;
+        for (QAction* a : conf->actions()) items << a->text();
+        QCOMPARE(items, QStringList({"Player Color", "Level", "Animations"}));
+
+        const struct {
+            const char* submenu;
+            const char* name;
+            QStringList texts;
+        } popups[] = {
+            {"Player Color", "player_color", {"White", "Black"}},
+            {"Level", "level_menu", {"Very easy", "Easy", "Medium", "Hard", "Very hard"}},
+            {"Animations", "animations_menu", {"No", "Yes"}},
+        };
+        for (const auto& p : popups) {
+            PopupMenu* menu = SettingMenu(w, p.submenu);
+            QVERIFY(menu);
+            QCOMPARE(menu->objectName(), QString(p.name));
+            QVERIFY(menu->isCheckable());
+            for (int id = 0; id < p.texts.size(); ++id) QCOMPARE(menu->text(id), p.texts[id]);
+        }
+    }
+
+    void withoutSettingsFile() {
+        ConfigFolder folder;
+        Quarn w;
+        QCOMPARE(Shown(w), QStringList({"White", "Very easy", "Yes"}));
+        QCOMPARE(Board(w)->statusText(), QString("Set your 1. piece"));
+        QVERIFY(!QFile::exists(folder.file())); // nothing written until a change
+    }
+
+    void storedValuesAreNormalised_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("in range") << Settings("1", "3", "0") << QStringList{"Black", "Hard", "No"};
+        QTest::newRow("beyond") << Settings("7", "9", "5") << QStringList{"Black", "Very hard", "Yes"};
+        QTest::newRow("below") << Settings("-1", "-2", "-3") << QStringList{"White", "Very easy", "No"};
+        QTest::newRow("text and empty") << Settings("black", "", "yes")
+                                        << QStringList{"White", "Very easy", "Yes"};
+        QTest::newRow("fractional") << Settings("0.5", "2.5", "0.0")
+                                    << QStringList{"White", "Very easy", "Yes"};
+        QTest::newRow("out of int") << Settings("99999999999", "-99999999999", "2147483648")
+                                    << QStringList{"White", "Very easy", "Yes"};
+        QTest::newRow("keys missing") << QByteArray("[Settings]\nLevel=2\n")
+                                      << QStringList{"White", "Medium", "Yes"};
+        QTest::newRow("group missing") << QByteArray("PlayerColor=1\n[Other]\nLevel=4\n")
+                                       << QStringList{"White", "Very easy", "Yes"};
+        QTest::newRow("duplicated keys") << QByteArray("[Settings]\nLevel=1\nLevel=3\n")
+                                         << QStringList{"White", "Hard", "Yes"};
+        QTest::newRow("empty file") << QByteArray() << QStringList{"White", "Very easy", "Yes"};
+        QByteArray garbage;
+        for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 7919) % 256);
+        QTest::newRow("binary garbage") << garbage << QStringList{"White", "Very easy", "Yes"};
+    }
+    void storedValuesAreNormalised() {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, shown);
+        ConfigFolder folder;
+        folder.write(file);
+        {
+            Quarn w;
+            QCOMPARE(Shown(w), shown);
+            QCOMPARE(Board(w)->statusText(),
+                     QString(shown[0] == "White" ? "Set your 1. piece" : "Click to start game"));
+            // The game plays (without animations, which only cost time here).
+            Board(w)->resize(240, 266);
+            Board(w)->updateAnimations(0);
+            Choose(SettingMenu(w, "Player Color"), "White");
+            TapA1(Board(w));
+            QCOMPARE(board.board[0], std::int16_t{1});
+            QCOMPARE(board.plies, 2);
+        }
+        // What was read is written back normalised (the colour now White).
+        const QStringList levels{"Very easy", "Easy", "Medium", "Hard", "Very hard"};
+        QVERIFY(Saved(folder.read(), 0, static_cast<int>(levels.indexOf(shown[1])), shown[2] == "Yes"));
+    }
+
+    void menuChoicesMoveTheCheckSaveAndRestart() {
+        ConfigFolder folder;
+        Quarn w;
+        BoardWidget* b = Board(w);
+        b->resize(240, 266);
+        Choose(SettingMenu(w, "Animations"), "No");
+        QCOMPARE(Shown(w), QStringList({"White", "Very easy", "No"}));
+        QVERIFY(Saved(folder.read(), 0, 0, 0));
+
+        TapA1(b);
+        QCOMPARE(history_pos, 3); // the user's move and the reply
+        // Animations change nothing in the game.
+        Choose(SettingMenu(w, "Animations"), "Yes");
+        QCOMPARE(history_pos, 3);
+        Choose(SettingMenu(w, "Animations"), "No");
+
+        Choose(SettingMenu(w, "Level"), "Hard");
+        QCOMPARE(Shown(w), QStringList({"White", "Hard", "No"}));
+        QVERIFY(Saved(folder.read(), 0, 3, 0));
+        QCOMPARE(history_pos, 1); // a new game
+        QCOMPARE(board.plies, 0);
+
+        Choose(SettingMenu(w, "Level"), "Very easy");
+        TapA1(b);
+        Choose(SettingMenu(w, "Player Color"), "Black");
+        QCOMPARE(Shown(w), QStringList({"Black", "Very easy", "No"}));
+        QVERIFY(Saved(folder.read(), 1, 0, 0));
+        QCOMPARE(history_pos, 1);
+        QCOMPARE(b->statusText(), QString("Click to start game"));
+
+        // The checked item again: still checked, saved, and a new game.
+        TapA1(b);
+        QVERIFY(history_pos > 1);
+        QFile::remove(folder.file());
+        Choose(SettingMenu(w, "Player Color"), "Black");
+        QCOMPARE(Checked(SettingMenu(w, "Player Color")), QStringList({"Black"}));
+        QVERIFY(Saved(folder.read(), 1, 0, 0));
+        QCOMPARE(history_pos, 1);
+    }
+
+    void gameMenuGoesToTheBoard() {
+        ConfigFolder folder;
+        Quarn w;
+        BoardWidget* b = Board(w);
+        b->resize(240, 266);
+        Choose(SettingMenu(w, "Animations"), "No");
+        TapA1(b);
+        QCOMPARE(history_pos, 3);
+        Choose(GameMenu(w), "Undo");
+        QCOMPARE(history_pos, 1);
+        Choose(GameMenu(w), "Redo");
+        QCOMPARE(history_pos, 3);
+        Choose(GameMenu(w), "New");
+        QCOMPARE(history_pos, 1);
+        w.show();
+        QVERIFY(w.isVisible());
+        Choose(GameMenu(w), "Close");
+        QVERIFY(!w.isVisible());
+    }
+
+    void settingsSurviveARestart() {
+        ConfigFolder folder;
+        {
+            Quarn w;
+            Choose(SettingMenu(w, "Player Color"), "Black");
+            Choose(SettingMenu(w, "Level"), "Hard");
+        }
+        Quarn again;
+        QCOMPARE(Shown(again), QStringList({"Black", "Hard", "Yes"}));
+        QCOMPARE(Board(again)->statusText(), QString("Click to start game"));
+    }
+
+    void savedWhenTheWindowGoes() {
+        ConfigFolder folder;
+        folder.write(Settings("9", "3", "0"));
+        {
+            Quarn w;
+            QFile::remove(folder.file());
+        }
+        QVERIFY(Saved(folder.read(), 1, 3, 0));
+    }
+
+    void foreignKeysSurviveOurWrites() {
+        ConfigFolder folder;
+        folder.write("# kept by hand\n[General]\nTheme=dark\n[Settings]\nLevel=2\nFutureKey=abc\n"
+                     "[Other]\nPath=C:\\dir\\new\n");
+        {
+            Quarn w;
+            Choose(SettingMenu(w, "Level"), "Easy");
+        }
+        const QByteArray saved = folder.read();
+        QVERIFY(Saved(saved, 0, 1, 1));
+        for (const char* kept : {"# kept by hand", "Theme=dark", "FutureKey=abc", "[Other]",
+                                 "Path=C:\\dir\\new"})
+            QVERIFY2(saved.contains(kept), kept);
+    }
+
+    void hugeFile() {
+        ConfigFolder folder;
+        QByteArray junk;
+        junk.reserve(10 << 20);
+        while (junk.size() < (10 << 20)) junk += "junk line = ~~~ with [brackets and = signs\n";
+        junk += "[Settings]\nLevel=3\n";
+        folder.write(junk);
+        QElapsedTimer timer;
+        timer.start();
+        {
+            Quarn w;
+            QCOMPARE(Shown(w), QStringList({"White", "Hard", "Yes"}));
+            Choose(SettingMenu(w, "Level"), "Easy");
+        }
+        QVERIFY2(timer.elapsed() < 20000, "a huge settings file must not stall the game");
+        // Never half a file: the store is either the old file or a whole new one.
+        const QByteArray saved = folder.read();
+        QVERIFY(saved.size() >= junk.size() - 32);
+        QVERIFY(saved.startsWith("junk line"));
+    }
+
+    void directoryInPlaceOfTheFile() {
+        ConfigFolder folder;
+        QVERIFY(QDir(folder.path()).mkdir("Quarn.conf"));
+        Quarn w;
+        QCOMPARE(Shown(w), QStringList({"White", "Very easy", "Yes"}));
+        Choose(SettingMenu(w, "Level"), "Medium");
+        QCOMPARE(Shown(w), QStringList({"White", "Medium", "Yes"}));
+        QVERIFY(QFileInfo(folder.file()).isDir());
+    }
+
+    void readOnlyFileAndFolder() {
+        PermissionChecks asUser;
+        for (const bool folderReadOnly : {false, true}) {
+            ConfigFolder folder;
+            folder.write(Settings("1", "2", "0"));
+            if (folderReadOnly) QVERIFY(chmod(QFile::encodeName(folder.path()), 0555) == 0);
+            else QVERIFY(chmod(QFile::encodeName(folder.file()), 0444) == 0);
+            {
+                Quarn w;
+                QCOMPARE(Shown(w), QStringList({"Black", "Medium", "No"}));
+                Choose(SettingMenu(w, "Level"), "Easy");
+                QCOMPARE(Shown(w), QStringList({"Black", "Easy", "No"}));
+            }
+            QCOMPARE(folder.read(), Settings("1", "2", "0")); // untouched, not destroyed
+            chmod(QFile::encodeName(folder.path()), 0755);
+        }
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"
