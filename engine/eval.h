@@ -19,14 +19,18 @@ public:
     ~CountEval() override {}
     double Eval(const Board& b) override;
 
-    // The same value from the piece sets and the piece-count difference, for
-    // the search's leaves. The search breaks ties on exact equality, so the
-    // terms are added in this order, each product rounded on its own.
+    // The value from the piece sets and the piece-count difference.
     static double Score(int material, PointSet white, PointSet black) {
         const PointSet empty = ~(white | black) & kAllPoints;
-        const int mobility = Mobility(white, empty) - Mobility(black, empty);
-        const int crossing = std::popcount(white & kCrossings) - std::popcount(black & kCrossings);
-        const int mills = ClosedMills(white) - ClosedMills(black);
+        return Combine(material, Mobility(white, empty) - Mobility(black, empty),
+                       std::popcount(white & kCrossings) - std::popcount(black & kCrossings),
+                       ClosedMills(white) - ClosedMills(black));
+    }
+
+    // The four terms, each White's less Black's, weighted. The search breaks
+    // ties on exact equality, so the terms are added in this order, each
+    // product rounded on its own.
+    static double Combine(int material, int mobility, int crossing, int mills) {
         return ((material + mobility * 0.3) + crossing * 0.2) + mills * 0.4;
     }
 };

@@ -46,6 +46,7 @@ public:
         // A sliding or flying piece leaves its point, so it cannot close a
         // mill with itself.
         staying_ = placing_ ? own : own & ~Bit(source_);
+        startMills_ = placing_ ? 0 : MillsThrough(own, source_);
         destinations_ = placing_ ? Bit(source_) : flying_ ? empty : 0;
         row_ = 0;
         return true;
@@ -70,14 +71,19 @@ public:
         return false;
     }
 
-    // Whether the current candidate closes a mill (and so captures).
-    bool ClosesMill() const { return ::ClosesMill(staying_, end); }
+    // The pieces of the side to move that stay where they are.
+    PointSet Staying() const { return staying_; }
+    // How many mills the current candidate closes (a move that closes any
+    // captures), and how many closed mills its piece leaves.
+    int MillsClosed() const { return MillsThrough(staying_, end); }
+    int MillsLeft() const { return startMills_; }
+    bool ClosesMill() const { return MillsClosed() != 0; }
 
     int start = -1, end = -1; // the current candidate
     PointSet own, opponent, empty;
 
 private:
     PointSet sources_, destinations_ = 0, staying_ = 0;
-    int source_ = -1, row_ = 0;
+    int source_ = -1, row_ = 0, startMills_ = 0;
     bool placing_, flying_;
 };

@@ -42,10 +42,12 @@ constexpr MillPairs MakeMillPairs() {
 }
 inline constexpr MillPairs kMillPairs = MakeMillPairs();
 
-// Whether a piece of the side holding `own` closes a mill on arriving at p.
-constexpr bool ClosesMill(PointSet own, int p) {
+// How many of the two mills through p the pieces `own` complete together
+// with a piece on p: the mills a piece arriving at p closes, or the closed
+// mills that a piece of `own` on p stands in.
+constexpr int MillsThrough(PointSet own, int p) {
     const PointSet* pair = kMillPairs.pairs[p];
-    return ((own & pair[0]) == pair[0]) | ((own & pair[1]) == pair[1]);
+    return ((own & pair[0]) == pair[0]) + ((own & pair[1]) == pair[1]);
 }
 
 // Bits of the neighbours of point p.
@@ -55,6 +57,17 @@ constexpr PointSet NeighbourSet(int p) {
         if (x >= 0) s |= Bit(x);
     return s;
 }
+
+// kNeighbours[p]: the bits of the points joined to p by a line.
+struct NeighbourTable {
+    PointSet sets[24];
+    constexpr PointSet operator[](int p) const { return sets[p]; }
+};
+inline constexpr NeighbourTable kNeighbours = [] {
+    NeighbourTable t{};
+    for (int p = 0; p < 24; ++p) t.sets[p] = NeighbourSet(p);
+    return t;
+}();
 
 // Each point's bit moved to the next (Cw) or previous (Ccw) position of its
 // square, and along the cross lines to the next square inward or outward.

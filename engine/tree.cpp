@@ -1,5 +1,6 @@
 #include "tree.h"
 
+#include "leafscore.h"
 #include "movegen.h"
 
 #include <cassert>
@@ -53,21 +54,6 @@ struct MoveLoop {
     }
 };
 
-// CountEval's value of the position after the move (start, end, take),
-// computed from the parent's piece sets without building the child.
-double LeafScore(const Board& b, const MoveCursor& c, int take) {
-    PointSet own = (c.own & ~(c.start >= 0 ? Bit(c.start) : 0)) | Bit(c.end);
-    PointSet opponent = c.opponent;
-    int gain = c.start < 0; // own pieces added
-    if (take >= 0) {
-        opponent &= ~Bit(take);
-        ++gain;
-    }
-    const bool white = b.next == 1;
-    return CountEval::Score(b.n_white - b.n_black + gain * b.next, white ? own : opponent,
-                            white ? opponent : own);
-}
-
 } // namespace
 
 // Leaf scoring counts bits; processors with a population-count instruction
@@ -95,15 +81,18 @@ double SearchAlgo::Recurse(const Board& b, double alpha, double beta, int depth,
         // time, so that a cut-off skips generating the rest. Node count,
         // values, order and tie-breaks are those of the general loop below.
         MoveCursor candidate(b);
+        LeafScorer leafScore(b, candidate);
         bool any = false;
         while (candidate.NextSource()) {
+            leafScore.NewSource();
             while (candidate.NextDestination()) {
-                PointSet takes = candidate.ClosesMill() ? Takeable(candidate.opponent) : 0;
+                const int closed = candidate.MillsClosed();
+                PointSet takes = closed != 0 ? Takeable(candidate.opponent) : 0;
                 do {
                     if (loop.CutOff()) return loop.best;
                     const int take = takes != 0 ? std::countr_zero(takes) : -1;
                     ++nodes;
-                    const double v = LeafScore(b, candidate, take);
+                    const double v = leafScore(closed, take);
                     if (stop) return 0.0;
                     loop.Consider(v, Move(candidate.start, candidate.end, take));
                     any = true;

@@ -1,5 +1,6 @@
 // The static evaluation: its terms, their weights and the exact doubles.
 #include "engine/eval.h"
+#include "engine/leafscore.h"
 #include "positions.h"
 #include "random_games.h"
 
@@ -62,6 +63,33 @@ TEST(Eval, EqualsThePlainComputationBitForBit) {
         ++positions;
     }
     EXPECT_GT(positions, 10000);
+}
+
+TEST(Eval, ChildrenScoredFromTheParentMatchAFullEvaluation) {
+    // The search scores its leaves from the parent's piece sets; every child
+    // of every position must get exactly the value of its own evaluation.
+    long children = 0;
+    for (const Board& b : RandomPositions(13, 200, 200)) {
+        MoveCursor c(b);
+        LeafScorer score(b, c);
+        while (c.NextSource()) {
+            score.NewSource();
+            while (c.NextDestination()) {
+                const int closed = c.MillsClosed();
+                PointSet takes = closed != 0 ? Takeable(c.opponent) : 0;
+                do {
+                    const int take = takes != 0 ? std::countr_zero(takes) : -1;
+                    Board child = b;
+                    child.DoMove(Move(c.start, c.end, take));
+                    ASSERT_TRUE(SameBits(Eval(child), score(closed, take)))
+                        << Text(b, Move(c.start, c.end, take)) << " after ply " << b.plies;
+                    ++children;
+                    takes &= takes - 1;
+                } while (takes != 0);
+            }
+        }
+    }
+    EXPECT_GT(children, 200000);
 }
 
 TEST(Eval, SharedEmptyNeighbourCancelsOut) {
