@@ -1,0 +1,141 @@
+// Thousands of random taps, menu choices and resizes on the real window,
+// checking after each one that the game state holds together.
+#include "window_fixture.h"
+
+#include "ui/boardgeometry.h"
+
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QTimer>
+
+#include <random>
+
+namespace {
+
+// The user's colour as the window shows it: +1 White, -1 Black.
+int UserColour(Quarn& w) { return Checked(SettingMenu(w, "Player Color")) == QStringList{"White"} ? 1 : -1; }
+
+bool HumanState(const QString& status) {
+    return status.startsWith("Set your") || status.startsWith("Select") || status.startsWith("Take a");
+}
+
+// The invariants between two events; returns what is broken, or "".
+QString Broken(Quarn& w) {
+    if (history_pos < 0 || history_pos > history_length || history_length > history_size)
+        return QString("history counters %1 %2 %3").arg(history_pos).arg(history_length).arg(history_size);
+    const QString status = Board(w)->statusText();
+    if (!status.startsWith("Take a")) {
+        if (!(algo.board == board)) return "the search's position differs from the board";
+        Move fresh[200];
+        const int n = board.GenMoves(fresh, 200);
+        if (n != n_next_valid || !std::equal(fresh, fresh + n, next_valid))
+            return "the legal-move list is stale";
+    }
+    if (HumanState(status) && board.next != UserColour(w))
+        return "the user's state with the computer to move: " + status;
+    if (status == "Computer is thinking...") return "the computer's state outside its turn";
+    return {};
+}
+
+// A point a player would tap now: one that carries the game on.
+template <class Pick>
+int PlayerPoint(const QString& status, Pick& pick) {
+    std::vector<Move> fitting;
+    for (int i = 0; i < n_next_valid; ++i) {
+        const Move& m = next_valid[i];
+        if (status.startsWith("Take a") ? m.start == current_move.start && m.end == current_move.end
+            : status.startsWith("Select where") ? m.start == current_move.start
+                                                : true)
+            fitting.push_back(m);
+    }
+    if (fitting.empty()) return pick(24);
+    const Move& m = fitting[pick(static_cast<int>(fitting.size()))];
+    if (status.startsWith("Take a")) return m.take;
+    if (status.startsWith("Select which")) return m.start;
+    return m.end;
+}
+
+} // namespace
+
+class TapSoakTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { InitMillTab(); }
+
+    void randomEvents_data() {
+        QTest::addColumn<unsigned>("seed");
+        for (unsigned seed : {1u, 2u, 3u, 4u}) QTest::newRow(qPrintable(QString::number(seed))) << seed;
+    }
+
+    void randomEvents() {
+        QFETCH(unsigned, seed);
+        constexpr int kEvents = 6000;
+        ConfigFolder folder;
+        Quarn w;
+        w.resize(300, 360);
+        w.show();
+        Choose(SettingMenu(w, "Animations"), "No");
+        Choose(SettingMenu(w, "Level"), "Very easy");
+        srand(seed);
+        std::mt19937 rng(seed);
+        const auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+
+        // Game-over boxes are modal; close each as soon as it shows.
+        int boxes = 0;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                ++boxes;
+                box->accept();
+            }
+        });
+        closer.start(0);
+
+        BoardWidget* b = Board(w);
+        int taps = 0;
+        for (int event = 0; event < kEvents; ++event) {
+            // Per mille: taps on a point, taps anywhere in or around the
+            // widget, Undo and Redo, New, colour, level, resizes. Restarts
+            // are rare enough for games to run to their end.
+            const int kind = pick(1000);
+            if (kind < 800 || kind >= 860) {
+                int x, y;
+                if (kind < 500 || kind >= 860) {
+                    const int p = kind < 300 ? pick(24) : PlayerPoint(Board(w)->statusText(), pick);
+                    x = (b->width() - 224) / 2 + move2coord[p][1] * 32 + pick(32);
+                    y = 22 + (b->height() - 246) / 2 + move2coord[p][0] * 32 + pick(32);
+                } else {
+                    x = pick(b->width() + 80) - 40;
+                    y = pick(b->height() + 80) - 40;
+                }
+                QMouseEvent e(QEvent::MouseButtonRelease, QPointF(x, y), b->mapToGlobal(QPointF(x, y)),
+                              Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+                QApplication::sendEvent(b, &e);
+                ++taps;
+            } else if (kind < 830) {
+                Choose(GameMenu(w), pick(2) ? "Undo" : "Redo");
+            } else if (kind < 833) {
+                Choose(GameMenu(w), "New");
+            } else if (kind < 836) {
+                Choose(SettingMenu(w, "Player Color"), pick(2) ? "White" : "Black");
+            } else if (kind < 838) {
+                Choose(SettingMenu(w, "Level"), pick(2) ? "Very easy" : "Easy");
+            } else if (kind < 850) {
+                b->resize(1 + pick(400), 1 + pick(400));
+            } else {
+                w.resize(1 + pick(500), 1 + pick(500));
+            }
+            QCoreApplication::processEvents();
+            const QString broken = Broken(w);
+            if (!broken.isEmpty())
+                QFAIL(qPrintable(QString("seed %1, event %2: %3").arg(seed).arg(event).arg(broken)));
+        }
+        qInfo("seed %u: %d events, %d taps, %d games over, %d positions recorded", seed, kEvents,
+              taps, boxes, history_size);
+        QVERIFY(taps > kEvents / 2);
+    }
+};
+
+QTEST_MAIN(TapSoakTest)
+#include "tap_soak_test.moc"
