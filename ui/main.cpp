@@ -27,6 +27,7 @@ int main(int argc, char** argv) {
     }
 
     Application application(argc, argv, Application::GuiClient);
+    application.loadTranslations("quarn");
     int result;
     {
         Quarn window(nullptr, nullptr, {});

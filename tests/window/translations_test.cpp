@@ -1,0 +1,74 @@
+// The window in the user's language: the program's texts, and Qt's own.
+#include "window_fixture.h"
+
+#include "platform/application.h"
+
+class TranslationsTest : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TranslationsTest(Application& app) : app_(app) {}
+
+private slots:
+    void initTestCase() { InitMillTab(); }
+
+    void windowSpeaksTheLanguage_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<bool>("translated");
+        QTest::addColumn<QStringList>("menus");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("cancel"); // Qt's own text
+        QTest::newRow("German") << "de_DE" << true << QStringList{"Spiel", "Einstellungen"}
+                                << "Setze deinen 1. Stein" << "Mühle" << "Abbrechen";
+        QTest::newRow("Austrian German") << "de_AT" << true << QStringList{"Spiel", "Einstellungen"}
+                                         << "Setze deinen 1. Stein" << "Mühle" << "Abbrechen";
+        QTest::newRow("French") << "fr_FR" << true << QStringList{"Partie", "Configuration"}
+                                << "Placez votre pion n° 1" << "Jeu du moulin" << "Annuler";
+        QTest::newRow("Spanish") << "es_ES" << true << QStringList{"Partida", "Configuración"}
+                                 << "Coloca tu ficha n.º 1" << "Juego del molino" << "Cancelar";
+        QTest::newRow("Dutch") << "nl_NL" << true << QStringList{"Spel", "Instellingen"}
+                               << "Plaats je 1e stuk" << "Molenspel" << "Annuleren";
+        QTest::newRow("English") << "en_GB" << false << QStringList{"Game", "Configuration"}
+                                 << "Set your 1. piece" << "Nine Men's Morris" << "Cancel";
+    }
+    void windowSpeaksTheLanguage() {
+        QFETCH(QString, locale);
+        QFETCH(bool, translated);
+        QFETCH(QStringList, menus);
+        QFETCH(QString, status);
+        QFETCH(QString, caption);
+        QFETCH(QString, cancel);
+        QCOMPARE(app_.loadTranslations("quarn", QLocale(locale)), translated);
+        ConfigFolder folder;
+        Quarn w;
+        QStringList bar;
+        for (QAction* a : w.menuBar()->actions()) bar << a->text();
+        QCOMPARE(bar, menus);
+        QCOMPARE(Board(w)->statusText(), status);
+        QCOMPARE(w.windowTitle(), caption);
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
+    }
+
+    void takingAndTheEndOfTheGameInGerman() {
+        app_.loadTranslations("quarn", QLocale("de_DE"));
+        QCOMPARE(QCoreApplication::translate("BoardWidget", "Take a %1 piece")
+                     .arg(QCoreApplication::translate("BoardWidget", "black")),
+                 QString("Nimm einen schwarzen Stein"));
+        QCOMPARE(QCoreApplication::translate("BoardWidget", "Game over\nYou %1")
+                     .arg(QCoreApplication::translate("BoardWidget", "loose")),
+                 QString("Spiel vorbei\nDu hast verloren"));
+    }
+
+private:
+    Application& app_;
+};
+
+// The program's own application object loads the translations.
+int main(int argc, char** argv) {
+    Application app(argc, argv, Application::GuiClient);
+    TranslationsTest test(app);
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "translations_test.moc"
