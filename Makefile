@@ -10,9 +10,9 @@ PREFIX ?= /usr/local
 # Debian packages the build and the tests need.
 PACKAGES = cmake ninja-build g++ make libgtest-dev \
 	qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n \
-	libgl-dev fonts-dejavu-core
+	libgl-dev fonts-dejavu-core appstream desktop-file-utils
 
-.PHONY: all deps build test sanitize run install clean
+.PHONY: all deps build test sanitize run install uninstall clean
 
 all: build
 
@@ -46,8 +46,13 @@ sanitize: deps
 run: build
 	$(BUILD)/ui/quarn
 
+# Installs the programs, the menu entry, the icon, the metadata and the
+# manual pages under PREFIX; uninstall removes exactly the files installed.
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
+
+uninstall:
+	cmake --build $(BUILD) --target uninstall
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-sanitize
