@@ -1,5 +1,11 @@
 // The drawing half of BoardWidget: its images and off-screen buffer, the
 // picture of board, pieces and status line, and the sliding of a piece.
+//
+// All geometry is in logical pixels. On a dense screen the buffer has the
+// widget's device pixel ratio, so the status text is drawn at full
+// resolution, and the cells come from the sheets whose resolution is nearest
+// to that ratio (kTwiceFrom): at a ratio of 2 every device pixel of a tile or
+// a disc is a pixel of its picture rather than an enlargement.
 
 #include "ui/boardwidget.h"
 
@@ -13,6 +19,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <thread>
 
 namespace {
@@ -39,6 +46,23 @@ int pieceSourceX(int color) {
     return color > 0 ? kCellSize : 0;
 }
 
+// From this device pixel ratio on the 2x sheets are the nearer resolution:
+// 1.25 stretches the 1x cells a little, 1.5 shrinks the 2x ones, 3 stretches
+// the 2x ones by half.
+constexpr qreal kTwiceFrom = 1.5;
+
+// Buffer size in device pixels for a widget of `size` at `ratio`, rounded up
+// so that at a fractional ratio the buffer still covers the widget's last
+// partial device pixel.
+QSize deviceSize(const QSize& size, qreal ratio) {
+    // The tolerance keeps a product such as 240 x 1.25 from rounding up past
+    // its whole value through floating-point error.
+    const auto scaled = [ratio](int length) {
+        return static_cast<int>(std::ceil(length * ratio - 1e-6));
+    };
+    return {scaled(size.width()), scaled(size.height())};
+}
+
 } // namespace
 
 BoardWidget::BoardWidget(QWidget* parent, const char* name, Qt::WindowFlags f)
@@ -46,6 +70,10 @@ BoardWidget::BoardWidget(QWidget* parent, const char* name, Qt::WindowFlags f)
     if (name) setObjectName(QString::fromLatin1(name));
     boardPixmap.loadFromData(board_data_, sizeof(board_data_));
     piecesPixmap.loadFromData(pieces_data_, sizeof(pieces_data_));
+    boardPixmap2x.loadFromData(board_data_2x_, sizeof(board_data_2x_));
+    piecesPixmap2x.loadFromData(pieces_data_2x_, sizeof(pieces_data_2x_));
+    boardPixmap2x.setDevicePixelRatio(2);
+    piecesPixmap2x.setDevicePixelRatio(2);
     // Every paint covers the whole widget from the buffer, so Qt need not
     // clear it first; that keeps the animation free of flicker.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -73,7 +101,11 @@ QPoint BoardWidget::offBoard(int color) const {
 }
 
 void BoardWidget::drawCell(QPainter& painter, int x, int y, const QPixmap& sheet, int sx, int sy) {
-    painter.drawPixmap(x, y, sheet, sx, sy, kCellSize, kCellSize);
+    // The source rectangle counts the sheet's own pixels: 64 x 64 on a 2x
+    // sheet, still one 32 x 32 cell on screen.
+    const int scale = static_cast<int>(sheet.devicePixelRatio());
+    painter.drawPixmap(QRect(x, y, kCellSize, kCellSize), sheet,
+                       QRect(sx * scale, sy * scale, kCellSize * scale, kCellSize * scale));
 }
 
 QString BoardWidget::statusText() const {
@@ -99,23 +131,39 @@ QString BoardWidget::statusText() const {
 void BoardWidget::paintEvent(QPaintEvent*) {
     // Qt sends a resize before the first paint of a shown widget; a paint
     // without one (rendering a widget never shown) gets a buffer of its own.
-    if (!buffer) replaceBuffer(size());
+    // A move to a screen of another pixel density changes the ratio without
+    // a resize, and is caught here, before the buffer is drawn.
+    if (!bufferFits(size())) replaceBuffer(size());
     if (buffer->isNull()) return; // an empty widget: nothing to draw
 
     const int w = width();
-    const int h = height();
     const QPoint off = gridOffset();
+    // The buffer's extent in logical pixels: the widget's size, or a fraction
+    // of a pixel more at a fractional ratio. The two fills cover all of it,
+    // so that no device pixel keeps an earlier picture.
+    const QSizeF extent = buffer->deviceIndependentSize();
+
+    const qreal ratio = buffer->devicePixelRatio();
+    const bool twice = ratio >= kTwiceFrom;
+    const QPixmap& tiles = twice ? boardPixmap2x : boardPixmap;
+    const QPixmap& pieces = twice ? piecesPixmap2x : piecesPixmap;
 
     QPainter painter(buffer);
-    painter.fillRect(0, kStatusHeight, w, h - kStatusHeight, kSurround);
+    // Where the sheet's resolution divides the ratio (1 on 1x, 2 or 4 on 2x)
+    // the cells are copied pixel for pixel, or each pixel repeated; otherwise
+    // they are resampled smoothly rather than with unevenly repeated pixels.
+    const qreal stretch = ratio / tiles.devicePixelRatio();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, stretch != std::round(stretch));
+    painter.fillRect(QRectF(0, kStatusHeight, extent.width(), extent.height() - kStatusHeight),
+                     kSurround);
 
     for (int row = 0; row < kGridCells; ++row) {
         for (int column = 0; column < kGridCells; ++column) {
             const int tile = BoardMapData[row][column];
             if (tile == 0) continue;
             drawCell(painter, off.x() + column * kCellSize,
-                     kStatusHeight + off.y() + row * kCellSize, boardPixmap,
-                     (tile - 1) % 4 * kCellSize, (tile - 1) / 4 * kCellSize);
+                     kStatusHeight + off.y() + row * kCellSize, tiles, (tile - 1) % 4 * kCellSize,
+                     (tile - 1) / 4 * kCellSize);
         }
     }
 
@@ -123,20 +171,23 @@ void BoardWidget::paintEvent(QPaintEvent*) {
         const int value = board.board[point];
         if (value == 0) continue;
         const QPoint corner = cellCorner(point);
-        drawCell(painter, corner.x(), corner.y(), piecesPixmap, pieceSourceX(value), 0);
+        drawCell(painter, corner.x(), corner.y(), pieces, pieceSourceX(value), 0);
     }
 
-    if (animating) drawCell(painter, animX, animY, piecesPixmap, pieceSourceX(animColor), 0);
+    if (animating) drawCell(painter, animX, animY, pieces, pieceSourceX(animColor), 0);
 
     // The strip is drawn after the pieces, so a piece flying in from above
     // passes under it.
     const QString text = statusText();
-    painter.fillRect(0, 0, w, kStatusHeight, palette().color(backgroundRole()));
+    painter.fillRect(QRectF(0, 0, extent.width(), kStatusHeight),
+                     palette().color(backgroundRole()));
     painter.setPen(QColor(0, 0, 0));
     painter.setFont(font());
     painter.drawText(QRect(7, 0, w - 7, kStatusHeight), Qt::AlignLeft | Qt::AlignVCenter, text);
     painter.end();
 
+    // Buffer and widget have the same ratio, so this copies device pixels
+    // one to one.
     QPainter(this).drawPixmap(0, 0, *buffer);
 }
 
@@ -148,14 +199,22 @@ QSize BoardWidget::minimumSizeHint() const { return {kGridSize, kStatusHeight + 
 
 void BoardWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (buffer && buffer->size() == event->size()) return;
+    if (bufferFits(event->size())) return;
     replaceBuffer(event->size());
+}
+
+bool BoardWidget::bufferFits(const QSize& size) const {
+    const qreal ratio = devicePixelRatio();
+    return buffer && buffer->devicePixelRatio() == ratio &&
+           buffer->size() == deviceSize(size, ratio);
 }
 
 void BoardWidget::replaceBuffer(const QSize& size) {
     delete buffer;
+    const qreal ratio = devicePixelRatio();
     // Left uninitialised: the next paint covers every pixel.
-    buffer = new QPixmap(size);
+    buffer = new QPixmap(deviceSize(size, ratio));
+    buffer->setDevicePixelRatio(ratio);
 }
 
 void BoardWidget::animateMove(int from, int to, int color) {

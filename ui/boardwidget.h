@@ -75,10 +75,14 @@ protected:
     // outside the board; returns when it has arrived, without a final repaint.
     void animateMove(int from, int to, int color);
 
-    // Images and buffer
+    // Images and buffer. The buffer has the widget's device pixel ratio; the
+    // 2x sheets hold the same pictures drawn at twice the resolution (their
+    // device pixel ratio is 2) for dense screens.
     QPixmap* buffer = nullptr; // composed picture of the whole widget; owned
     QPixmap boardPixmap;       // the 12 tiles of the board
     QPixmap piecesPixmap;      // the Black and the White disc
+    QPixmap boardPixmap2x;
+    QPixmap piecesPixmap2x;
 
     // Settings
     int playerColor = 1; // the user's side: +1 White, -1 Black
@@ -118,7 +122,11 @@ private:
     // under it, or -1 on a cell without one.
     bool hitTest(const QPoint& pos, int& point) const;
 
+    // True when the buffer exists and has the size and device pixel ratio
+    // that a widget of `size` on the current screen needs.
+    bool bufferFits(const QSize& size) const;
     void replaceBuffer(const QSize& size);
-    // Draws the 32 x 32 cell at (sx, sy) of an image sheet at (x, y).
+    // Draws the 32 x 32 cell at (sx, sy) of an image sheet at (x, y); sx and
+    // sy count 1x pixels whatever the sheet's resolution.
     static void drawCell(QPainter& painter, int x, int y, const QPixmap& sheet, int sx, int sy);
 };
