@@ -40,7 +40,9 @@ void game_init() {
     gen_valid_moves();
 }
 
-void game_exit() { algo.StopComputer(); }
+void game_exit() {
+    algo.StopComputer();
+}
 
 void push(const Board& b) {
     if (history_pos >= history_size) {
@@ -56,7 +58,9 @@ void push(const Board& b) {
     history_length = history_pos;
 }
 
-void gen_valid_moves() { n_next_valid = board.GenMoves(next_valid, 200); }
+void gen_valid_moves() {
+    n_next_valid = board.GenMoves(next_valid, 200);
+}
 
 bool is_valid_move(const Move& m) {
     for (int i = 0; i < n_next_valid; ++i)

@@ -21,7 +21,9 @@ inline constexpr PointSet kSideMiddles = 0xAAAAAA;
 // The middle square's side middles, the only points with four neighbours.
 inline constexpr PointSet kCrossings = 0x00AA00;
 
-constexpr PointSet Bit(int p) { return PointSet{1} << p; }
+constexpr PointSet Bit(int p) {
+    return PointSet{1} << p;
+}
 
 // Bits of the points of mill m.
 constexpr PointSet MillSet(int m) {
@@ -71,10 +73,18 @@ inline constexpr NeighbourTable kNeighbours = [] {
 
 // Each point's bit moved to the next (Cw) or previous (Ccw) position of its
 // square, and along the cross lines to the next square inward or outward.
-constexpr PointSet StepCw(PointSet s) { return ((s << 1) & 0xFEFEFE) | ((s >> 7) & 0x010101); }
-constexpr PointSet StepCcw(PointSet s) { return ((s >> 1) & 0x7F7F7F) | ((s << 7) & 0x808080); }
-constexpr PointSet StepIn(PointSet s) { return (s & kSideMiddles & 0x00FFFF) << 8; }
-constexpr PointSet StepOut(PointSet s) { return (s & kSideMiddles & 0xFFFF00) >> 8; }
+constexpr PointSet StepCw(PointSet s) {
+    return ((s << 1) & 0xFEFEFE) | ((s >> 7) & 0x010101);
+}
+constexpr PointSet StepCcw(PointSet s) {
+    return ((s >> 1) & 0x7F7F7F) | ((s << 7) & 0x808080);
+}
+constexpr PointSet StepIn(PointSet s) {
+    return (s & kSideMiddles & 0x00FFFF) << 8;
+}
+constexpr PointSet StepOut(PointSet s) {
+    return (s & kSideMiddles & 0xFFFF00) >> 8;
+}
 
 // Number of (piece, empty neighbour) pairs: the sum of Board::Freedom over
 // the pieces of `own`. Each line joins two points in exactly one of the four

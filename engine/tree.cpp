@@ -61,7 +61,8 @@ struct MoveLoop {
 #if defined(__x86_64__) && !defined(__POPCNT__)
 __attribute__((target_clones("popcnt", "default"), flatten))
 #endif
-double SearchAlgo::Recurse(const Board& b, double alpha, double beta, int depth, Move* m) {
+double
+SearchAlgo::Recurse(const Board& b, double alpha, double beta, int depth, Move* m) {
     ++nodes;
     if (depth == 0) {
         const double v = eval->Eval(b);

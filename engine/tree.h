@@ -18,7 +18,7 @@ public:
     // that passes the budget runs to its end, and may visit many times more
     // nodes than the budget.
     std::int64_t nodes = 0;
-    bool stop = false;         // request to abandon the search
+    bool stop = false; // request to abandon the search
 
     SearchAlgo() { board.Init(); }
 

@@ -12,13 +12,12 @@
 #include <vector>
 
 // Aborts the run (libFuzzer then saves the input) when cond is false.
-#define FUZZ_CHECK(cond)                                                                   \
-    do {                                                                                   \
-        if (!(cond)) {                                                                     \
-            std::fprintf(stderr, "fuzz check failed: %s at %s:%d\n", #cond, __FILE__,      \
-                         __LINE__);                                                        \
-            std::abort();                                                                  \
-        }                                                                                  \
+#define FUZZ_CHECK(cond)                                                                           \
+    do {                                                                                           \
+        if (!(cond)) {                                                                             \
+            std::fprintf(stderr, "fuzz check failed: %s at %s:%d\n", #cond, __FILE__, __LINE__);   \
+            std::abort();                                                                          \
+        }                                                                                          \
     } while (0)
 
 inline std::string TextOf(const std::uint8_t* data, std::size_t size) {

@@ -44,10 +44,14 @@ std::string WellFormed(const std::uint8_t* data, std::size_t size) {
     std::uint8_t b[4] = {};
     for (std::size_t i = 0; i < size && i < 4; ++i) b[i] = data[i];
     switch (b[0] % 4) {
-    case 0: return PointName(b[1]);
-    case 1: return PointName(b[1]) + PointName(b[2]);
-    case 2: return PointName(b[1]) + "-" + PointName(b[2]);
-    default: return PointName(b[1]) + PointName(b[2]) + "-" + PointName(b[3]);
+    case 0:
+        return PointName(b[1]);
+    case 1:
+        return PointName(b[1]) + PointName(b[2]);
+    case 2:
+        return PointName(b[1]) + "-" + PointName(b[2]);
+    default:
+        return PointName(b[1]) + PointName(b[2]) + "-" + PointName(b[3]);
     }
 }
 

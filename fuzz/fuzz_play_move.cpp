@@ -10,14 +10,14 @@
 namespace {
 
 constexpr const char* kPositions[] = {
-    "........................ w 0",  // initial
-    "WW......BB.............. w 4",  // placing, a mill with two captures to choose from
-    "WW......BBB............. w 6",  // placing, every opposing piece in a mill
-    "...B.W.WW..B.B.B...W.WWW w 40", // moving
-    ".....W....B.B.BW......W. w 60", // White flying
+    "........................ w 0",   // initial
+    "WW......BB.............. w 4",   // placing, a mill with two captures to choose from
+    "WW......BBB............. w 6",   // placing, every opposing piece in a mill
+    "...B.W.WW..B.B.B...W.WWW w 40",  // moving
+    ".....W....B.B.BW......W. w 60",  // White flying
     "BBB.....WB.W.W.WBWWB.... b 123", // moving, captures available
-    "WW......BBB............. w 30", // White has lost by material
-    "BW.....W................ b 19", // Black cannot move
+    "WW......BBB............. w 30",  // White has lost by material
+    "BW.....W................ b 19",  // Black cannot move
 };
 
 std::vector<Board> fixed;

@@ -19,8 +19,10 @@ namespace {
 void CheckFits(const Board& b, const Move& m) {
     const bool placing = b.plies <= 17;
     FUZZ_CHECK(m.end >= 0 && m.end < 24 && b.board[m.end] == 0);
-    if (placing) FUZZ_CHECK(m.start == -1);
-    else FUZZ_CHECK(m.start >= 0 && m.start < 24 && b.board[m.start] == b.next);
+    if (placing)
+        FUZZ_CHECK(m.start == -1);
+    else
+        FUZZ_CHECK(m.start >= 0 && m.start < 24 && b.board[m.start] == b.next);
     FUZZ_CHECK(m.take == -1 || (m.take >= 0 && m.take < 24 && b.board[m.take] == -b.next));
 }
 
@@ -87,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         SearchAlgo algo;
         algo.eval = &evaluator;
         algo.board = b;
-        std::srand(1); // the same tie-breaks on every run of an input
+        std::srand(1);                            // the same tie-breaks on every run of an input
         const Move chosen = algo.ComputerMove(1); // one iteration, two plies
         bool listed = false;
         for (int i = 0; i < n; ++i) listed = listed || moves[i] == chosen;

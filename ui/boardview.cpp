@@ -195,7 +195,9 @@ QSize BoardWidget::sizeHint() const {
     return {kGridSize + 2 * kCellSize, kStatusHeight + kGridSize + 2 * kCellSize};
 }
 
-QSize BoardWidget::minimumSizeHint() const { return {kGridSize, kStatusHeight + kGridSize}; }
+QSize BoardWidget::minimumSizeHint() const {
+    return {kGridSize, kStatusHeight + kGridSize};
+}
 
 void BoardWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);

@@ -97,7 +97,6 @@ protected:
 
     int state = HumanPlacing;
 
-
 private:
     // User's side of a turn, one per human state.
     void tapWhilePlacing(int point);

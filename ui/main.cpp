@@ -21,8 +21,9 @@ int main(int argc, char** argv) {
     // Without a display Qt would abort with a message about platform
     // plugins; say plainly what is missing instead.
     if (!Set("DISPLAY") && !Set("WAYLAND_DISPLAY") && !Set("QT_QPA_PLATFORM")) {
-        std::fprintf(stderr, "quarn: there is no display to open the window on (neither DISPLAY "
-                             "nor WAYLAND_DISPLAY is set); to play without one, run: xvfb-run quarn\n");
+        std::fprintf(stderr,
+                     "quarn: there is no display to open the window on (neither DISPLAY "
+                     "nor WAYLAND_DISPLAY is set); to play without one, run: xvfb-run quarn\n");
         return 1;
     }
 

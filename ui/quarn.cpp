@@ -76,17 +76,21 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     animationsMenu->setItemChecked(animations, true);
 }
 
-Quarn::~Quarn() { writeConfig(); }
+Quarn::~Quarn() {
+    writeConfig();
+}
 
 void Quarn::readConfig() {
     using namespace settings;
     Config config(kStore, Config::User);
     config.setGroup(kGroup);
-    playerColor = Normalised(kPlayerColor, config.readNumEntry(kPlayerColor.key, kPlayerColor.fallback));
+    playerColor =
+        Normalised(kPlayerColor, config.readNumEntry(kPlayerColor.key, kPlayerColor.fallback));
     boardWidget->updatePlayerColor(playerColor);
     level = Normalised(kLevel, config.readNumEntry(kLevel.key, kLevel.fallback));
     boardWidget->updateLevel(level);
-    animations = Normalised(kAnimations, config.readNumEntry(kAnimations.key, kAnimations.fallback));
+    animations =
+        Normalised(kAnimations, config.readNumEntry(kAnimations.key, kAnimations.fallback));
     boardWidget->updateAnimations(animations);
 }
 

@@ -22,6 +22,8 @@ inline constexpr Setting kAnimations{"Animations", 1, 1};   // 0 No, 1 Yes
 
 // A stored value as the menu item it selects: at most 0 picks the first
 // item, at least `highest` the last.
-constexpr int Normalised(const Setting& s, int stored) { return std::clamp(stored, 0, s.highest); }
+constexpr int Normalised(const Setting& s, int stored) {
+    return std::clamp(stored, 0, s.highest);
+}
 
 } // namespace settings

@@ -21,7 +21,8 @@ TEST(AssertionsDeathTest, AreActiveInThisBuild) {
     FAIL() << "NDEBUG is defined: the engine's invariants would go unchecked";
 #endif
     Board b = Pieces("a1", "a2", 2);
-    EXPECT_DEATH(b.DoMove(Move(-1, 1, -1)), Aborts("void Board::DoMove(const Move&)", "board[m.end] == 0"));
+    EXPECT_DEATH(b.DoMove(Move(-1, 1, -1)),
+                 Aborts("void Board::DoMove(const Move&)", "board[m.end] == 0"));
 }
 
 TEST(AssertionsDeathTest, DoMoveChecksStartThenEndThenCapture) {
@@ -55,7 +56,8 @@ TEST(AssertionsDeathTest, PointTestsAndTexts) {
     const Board b = Pieces("a1 a2", "", 2); // nothing to capture
     Move m(-1, 2, -1);
     EXPECT_DEATH(b.GenTakes(&m), Aborts("int Board::GenTakes(Move*) const", "num>0"));
-    EXPECT_DEATH(b.WouldCloseMill(-1, 0), Aborts("bool Board::WouldCloseMill(int, int) const", "board[n]==0"));
+    EXPECT_DEATH(b.WouldCloseMill(-1, 0),
+                 Aborts("bool Board::WouldCloseMill(int, int) const", "board[n]==0"));
     EXPECT_DEATH(b.IsInMill(5), Aborts("bool Board::IsInMill(int) const", "board[n]!=0"));
     signed char text[8];
     EXPECT_DEATH(b.MoveToString(Move(3, -1, -1), text),

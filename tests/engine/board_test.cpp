@@ -30,18 +30,19 @@ TEST(Topology, MillTableMatchesTheRulesAndIsStable) {
 TEST(Topology, LinesJoinPointsSymmetricallyAndEachLiesOnOneMill) {
     int pairs = 0;
     for (int p = 0; p < 24; ++p) {
-        const int degree = static_cast<int>(std::count_if(std::begin(neighbour[p]),
-                                                          std::end(neighbour[p]),
-                                                          [](int x) { return x >= 0; }));
+        const int degree = static_cast<int>(std::count_if(
+            std::begin(neighbour[p]), std::end(neighbour[p]), [](int x) { return x >= 0; }));
         // Only the middle square's side middles have four neighbours.
         EXPECT_EQ(degree, p == 9 || p == 11 || p == 13 || p == 15 ? 4 : (p & 1) ? 3 : 2) << p;
         for (int i = 0; i < degree; ++i) {
             const int q = neighbour[p][i];
-            EXPECT_NE(std::end(neighbour[q]), std::find(std::begin(neighbour[q]), std::end(neighbour[q]), p));
+            EXPECT_NE(std::end(neighbour[q]),
+                      std::find(std::begin(neighbour[q]), std::end(neighbour[q]), p));
             int mills = 0;
             for (const auto& mill : milltab_short)
                 for (int k = 0; k < 2; ++k)
-                    mills += (mill[k] == p && mill[k + 1] == q) || (mill[k] == q && mill[k + 1] == p);
+                    mills +=
+                        (mill[k] == p && mill[k + 1] == q) || (mill[k] == q && mill[k + 1] == p);
             EXPECT_EQ(1, mills) << p << "-" << q;
             pairs += p < q;
         }

@@ -1,14 +1,16 @@
 // quarn-engine's contract: its commands, and exit status 2 with a one-line
 // message (and nothing on stdout) for anything it cannot take.
-#include "quarn-engine/commands.h"
 #include "positions.h"
+#include "quarn-engine/commands.h"
 #include "run_program.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-ProgramResult Engine(const std::vector<std::string>& args) { return RunProgram(QUARN_ENGINE, args); }
+ProgramResult Engine(const std::vector<std::string>& args) {
+    return RunProgram(QUARN_ENGINE, args);
+}
 
 // Bad input: status 2, nothing on stdout, one line on stderr mentioning `about`.
 void ExpectRejected(const std::vector<std::string>& args, const std::string& about) {
@@ -68,9 +70,12 @@ TEST(EngineProgram, CommandsFollowTheContract) {
     EXPECT_EQ(0, r.status);
     EXPECT_EQ(5, std::count(r.out.begin(), r.out.end(), '\n'));
     EXPECT_NE(std::string::npos, r.out.find("result: ply limit\n"));
-    EXPECT_EQ(r.out, Engine({"play", "--seed", "7", "--black", "0", "--max-plies", "4", "--white", "0"}).out);
+    EXPECT_EQ(
+        r.out,
+        Engine({"play", "--seed", "7", "--black", "0", "--max-plies", "4", "--white", "0"}).out);
 
-    r = Engine({"play", "--white", "1", "--black", "0", "--position", "WW.W........B.B..W..B... w 30"});
+    r = Engine(
+        {"play", "--white", "1", "--black", "0", "--position", "WW.W........B.B..W..B... w 30"});
     EXPECT_EQ(0u, r.out.find("a4a3-b7 122\n"));
     EXPECT_NE(std::string::npos, r.out.find("result: white wins\n"));
 
@@ -100,7 +105,8 @@ TEST(EngineProgram, RejectsBadPositions) {
     // Mills with nothing to capture: no game reaches this, so it is refused.
     ExpectRejected({"moves", p, "WW...................... w 2"}, "opponent has none");
     // Nine White pieces at ply 0 would let White place a tenth.
-    ExpectRejected({"moves", p, "WWWWWWWWW......BBBBBBBB. w 0"}, "more pieces on the board than placed");
+    ExpectRejected({"moves", p, "WWWWWWWWW......BBBBBBBB. w 0"},
+                   "more pieces on the board than placed");
     ExpectRejected({"moves", p, "WW.......B.............. w 2"}, "than placed");
     EXPECT_EQ(0, Engine({"moves", p, "W.......B............... w 2"}).status);
     EXPECT_EQ(0, Engine({"moves", p, "........................ w 100000"}).status);
@@ -114,14 +120,17 @@ TEST(EngineProgram, RejectsBadMovesNamingThem) {
     ExpectRejected({"moves", "a1", "a1"}, "a1 is not legal");
     ExpectRejected({"moves", "a1a2"}, "a1a2 is not legal");
     // a3 closes a mill, so it is legal only with its capture.
-    ExpectRejected({"moves", "--position", "WW......BB.............. w 4", "a3"}, "a3 is not legal");
+    ExpectRejected({"moves", "--position", "WW......BB.............. w 4", "a3"},
+                   "a3 is not legal");
     ExpectRejected({"moves", "--position", "WW......BB.............. w 4", "a3-a1"}, "a3-a1");
     EXPECT_EQ(0, Engine({"moves", "--position", "WW......BB.............. w 4", "a3-b2"}).status);
     // No move after the game is over, by material or by blockade.
     ExpectRejected({"moves", "--position", "WW......BBB............. w 30", "a1a8"}, "over");
-    ExpectRejected({"search", "--nodes", "10", "--position", "WW......BBB............. w 30"}, "lost");
+    ExpectRejected({"search", "--nodes", "10", "--position", "WW......BBB............. w 30"},
+                   "lost");
     // The list of moves does not look at a loss by material; playing one does.
-    EXPECT_EQ(0u, Engine({"moves", "--position", "WW......BBB............. w 30"}).out.find("a1a8\n"));
+    EXPECT_EQ(0u,
+              Engine({"moves", "--position", "WW......BBB............. w 30"}).out.find("a1a8\n"));
     ExpectRejected({"moves", "a\n1"}, "a?1");
 }
 

@@ -28,11 +28,14 @@ double PlainEval(const Board& b) {
     const double crossing = b.board[9] + b.board[11] + b.board[13] + b.board[15];
     double mills = 0.0;
     for (const auto& m : milltab_short)
-        if (b.board[m[0]] == b.board[m[1]] && b.board[m[0]] == b.board[m[2]]) mills += b.board[m[0]];
+        if (b.board[m[0]] == b.board[m[1]] && b.board[m[0]] == b.board[m[2]])
+            mills += b.board[m[0]];
     return ((material + mobility * 0.3) + crossing * 0.2) + mills * 0.4;
 }
 
-bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+bool SameBits(double a, double b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
 
 TEST(Eval, KnownPositions) {
     EXPECT_EQ(0.0, Eval(Position("........................", 0)));

@@ -27,7 +27,8 @@ TEST(Placing, MillClosingPlacementComesOncePerCapture) {
 
 TEST(Placing, PiecesInMillsAreSafeUnlessAllAre) {
     const Texts allInMill = MoveTexts(Pieces("a1 a2", "b1 b2 b3", 6));
-    EXPECT_EQ((Texts{"a3-b1", "a3-b2", "a3-b3", "a4"}), Texts(allInMill.begin(), allInMill.begin() + 4));
+    EXPECT_EQ((Texts{"a3-b1", "a3-b2", "a3-b3", "a4"}),
+              Texts(allInMill.begin(), allInMill.begin() + 4));
     const Texts withFree = MoveTexts(Pieces("a1 a2", "b1 b2 b3 c5", 6));
     EXPECT_EQ("a3-c5", withFree[0]);
     EXPECT_EQ("a4", withFree[1]);
@@ -50,9 +51,9 @@ TEST(Moving, ASlideCannotCloseTheMillOfItsOwnLine) {
 TEST(Moving, SlidesFollowTheNeighbourOrder) {
     const Texts texts = MoveTexts(Pieces("b8 a1 a3 a5", "c3 c5 b3 b5", 20));
     // a1 slides first (ascending start), then a3, a5, then b8 to c8, b7, b1, a8.
-    EXPECT_EQ((Texts{"a1a2", "a1a8", "a3a2", "a3a4", "a5a4", "a5a6", "b8c8", "b8b7", "b8b1",
-                     "b8a8"}),
-              texts);
+    EXPECT_EQ(
+        (Texts{"a1a2", "a1a8", "a3a2", "a3a4", "a5a4", "a5a6", "b8c8", "b8b7", "b8b1", "b8a8"}),
+        texts);
 }
 
 TEST(Moving, ThreePiecesFlyFourPiecesSlide) {

@@ -13,16 +13,22 @@
 namespace {
 
 // The user's colour as the window shows it: +1 White, -1 Black.
-int UserColour(Quarn& w) { return Checked(SettingMenu(w, "Player Color")) == QStringList{"White"} ? 1 : -1; }
+int UserColour(Quarn& w) {
+    return Checked(SettingMenu(w, "Player Color")) == QStringList{"White"} ? 1 : -1;
+}
 
 bool HumanState(const QString& status) {
-    return status.startsWith("Set your") || status.startsWith("Select") || status.startsWith("Take a");
+    return status.startsWith("Set your") || status.startsWith("Select") ||
+           status.startsWith("Take a");
 }
 
 // The invariants between two events; returns what is broken, or "".
 QString Broken(Quarn& w) {
     if (history_pos < 0 || history_pos > history_length || history_length > history_size)
-        return QString("history counters %1 %2 %3").arg(history_pos).arg(history_length).arg(history_size);
+        return QString("history counters %1 %2 %3")
+            .arg(history_pos)
+            .arg(history_length)
+            .arg(history_size);
     const QString status = Board(w)->statusText();
     if (!status.startsWith("Take a")) {
         if (!(algo.board == board)) return "the search's position differs from the board";
@@ -38,8 +44,7 @@ QString Broken(Quarn& w) {
 }
 
 // A point a player would tap now: one that carries the game on.
-template <class Pick>
-int PlayerPoint(const QString& status, Pick& pick) {
+template <class Pick> int PlayerPoint(const QString& status, Pick& pick) {
     std::vector<Move> fitting;
     for (int i = 0; i < n_next_valid; ++i) {
         const Move& m = next_valid[i];
@@ -65,7 +70,8 @@ private slots:
 
     void randomEvents_data() {
         QTest::addColumn<unsigned>("seed");
-        for (unsigned seed : {1u, 2u, 3u, 4u}) QTest::newRow(qPrintable(QString::number(seed))) << seed;
+        for (unsigned seed : {1u, 2u, 3u, 4u})
+            QTest::newRow(qPrintable(QString::number(seed))) << seed;
     }
 
     void randomEvents() {
@@ -109,8 +115,9 @@ private slots:
                     x = pick(b->width() + 80) - 40;
                     y = pick(b->height() + 80) - 40;
                 }
-                QMouseEvent e(QEvent::MouseButtonRelease, QPointF(x, y), b->mapToGlobal(QPointF(x, y)),
-                              Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+                QMouseEvent e(QEvent::MouseButtonRelease, QPointF(x, y),
+                              b->mapToGlobal(QPointF(x, y)), Qt::LeftButton, Qt::NoButton,
+                              Qt::NoModifier);
                 QApplication::sendEvent(b, &e);
                 ++taps;
             } else if (kind < 830) {
@@ -129,7 +136,8 @@ private slots:
             QCoreApplication::processEvents();
             const QString broken = Broken(w);
             if (!broken.isEmpty())
-                QFAIL(qPrintable(QString("seed %1, event %2: %3").arg(seed).arg(event).arg(broken)));
+                QFAIL(
+                    qPrintable(QString("seed %1, event %2: %3").arg(seed).arg(event).arg(broken)));
         }
         qInfo("seed %u: %d events, %d taps, %d games over, %d positions recorded", seed, kEvents,
               taps, boxes, history_size);

@@ -20,17 +20,29 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("cancel"); // Qt's own text
         QTest::newRow("German") << "de_DE" << true << QStringList{"Spiel", "Einstellungen"}
-                                << "Setze deinen 1. Stein" << "Mühle" << "Abbrechen";
-        QTest::newRow("Austrian German") << "de_AT" << true << QStringList{"Spiel", "Einstellungen"}
-                                         << "Setze deinen 1. Stein" << "Mühle" << "Abbrechen";
+                                << "Setze deinen 1. Stein"
+                                << "Mühle"
+                                << "Abbrechen";
+        QTest::newRow("Austrian German")
+            << "de_AT" << true << QStringList{"Spiel", "Einstellungen"} << "Setze deinen 1. Stein"
+            << "Mühle"
+            << "Abbrechen";
         QTest::newRow("French") << "fr_FR" << true << QStringList{"Partie", "Configuration"}
-                                << "Placez votre pion n° 1" << "Jeu du moulin" << "Annuler";
+                                << "Placez votre pion n° 1"
+                                << "Jeu du moulin"
+                                << "Annuler";
         QTest::newRow("Spanish") << "es_ES" << true << QStringList{"Partida", "Configuración"}
-                                 << "Coloca tu ficha n.º 1" << "Juego del molino" << "Cancelar";
+                                 << "Coloca tu ficha n.º 1"
+                                 << "Juego del molino"
+                                 << "Cancelar";
         QTest::newRow("Dutch") << "nl_NL" << true << QStringList{"Spel", "Instellingen"}
-                               << "Plaats je 1e stuk" << "Molenspel" << "Annuleren";
+                               << "Plaats je 1e stuk"
+                               << "Molenspel"
+                               << "Annuleren";
         QTest::newRow("English") << "en_GB" << false << QStringList{"Game", "Configuration"}
-                                 << "Set your 1. piece" << "Nine Men's Morris" << "Cancel";
+                                 << "Set your 1. piece"
+                                 << "Nine Men's Morris"
+                                 << "Cancel";
     }
     void windowSpeaksTheLanguage() {
         QFETCH(QString, locale);

@@ -17,8 +17,8 @@ namespace {
 void TapPoint(BoardWidget* b, int p) {
     const QPointF at((b->width() - 224) / 2 + move2coord[p][1] * 32 + 16,
                      22 + (b->height() - 246) / 2 + move2coord[p][0] * 32 + 16);
-    QMouseEvent e(QEvent::MouseButtonRelease, at, b->mapToGlobal(at), Qt::LeftButton,
-                  Qt::NoButton, Qt::NoModifier);
+    QMouseEvent e(QEvent::MouseButtonRelease, at, b->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                  Qt::NoModifier);
     QApplication::sendEvent(b, &e);
 }
 
@@ -69,7 +69,8 @@ private slots:
             if (status.startsWith("Select which")) point = m.start;
             if (status.startsWith("Take a")) {
                 for (int i = 0; i < n_next_valid; ++i)
-                    if (next_valid[i].start == current_move.start && next_valid[i].end == current_move.end)
+                    if (next_valid[i].start == current_move.start &&
+                        next_valid[i].end == current_move.end)
                         point = next_valid[i].take;
             }
             if (status.startsWith("Select where")) {
@@ -87,9 +88,9 @@ private slots:
 
         std::sort(replies.begin(), replies.end());
         QVERIFY(!replies.empty());
-        qInfo("%s: %s after %d plies; %zu replies, median %.1f ms, worst %.1f ms", qPrintable(level),
-              qPrintable(ending.mid(10)), board.plies, replies.size(), replies[replies.size() / 2],
-              replies.back());
+        qInfo("%s: %s after %d plies; %zu replies, median %.1f ms, worst %.1f ms",
+              qPrintable(level), qPrintable(ending.mid(10)), board.plies, replies.size(),
+              replies[replies.size() / 2], replies.back());
     }
 };
 

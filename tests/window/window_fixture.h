@@ -41,7 +41,9 @@ inline PopupMenu* Popup(const QList<QAction*>& actions, const QString& text) {
     return nullptr;
 }
 
-inline PopupMenu* GameMenu(Quarn& w) { return Popup(w.menuBar()->actions(), "Game"); }
+inline PopupMenu* GameMenu(Quarn& w) {
+    return Popup(w.menuBar()->actions(), "Game");
+}
 inline PopupMenu* SettingMenu(Quarn& w, const QString& text) {
     PopupMenu* conf = Popup(w.menuBar()->actions(), "Configuration");
     return conf ? Popup(conf->actions(), text) : nullptr;
@@ -63,7 +65,9 @@ inline QStringList Checked(PopupMenu* menu) {
     return texts;
 }
 
-inline BoardWidget* Board(Quarn& w) { return qobject_cast<BoardWidget*>(w.centralWidget()); }
+inline BoardWidget* Board(Quarn& w) {
+    return qobject_cast<BoardWidget*>(w.centralWidget());
+}
 
 // The settings a window shows: checked colour, level and animations.
 inline QStringList Shown(Quarn& w) {

@@ -11,8 +11,10 @@
 
 namespace {
 
-QByteArray Settings(const QByteArray& color, const QByteArray& level, const QByteArray& animations) {
-    return "[Settings]\nPlayerColor=" + color + "\nLevel=" + level + "\nAnimations=" + animations + "\n";
+QByteArray Settings(const QByteArray& color, const QByteArray& level,
+                    const QByteArray& animations) {
+    return "[Settings]\nPlayerColor=" + color + "\nLevel=" + level + "\nAnimations=" + animations +
+           "\n";
 }
 
 // The three keys as saved, in the [Settings] group.
@@ -31,7 +33,9 @@ void Tap(BoardWidget* b, int x, int y) {
 }
 
 // Taps point a1 of the board, whatever the widget's size.
-void TapA1(BoardWidget* b) { Tap(b, (b->width() - 224) / 2 + 16, 22 + (b->height() - 246) / 2 + 16); }
+void TapA1(BoardWidget* b) {
+    Tap(b, (b->width() - 224) / 2 + 16, 22 + (b->height() - 246) / 2 + 16);
+}
 
 } // namespace
 
@@ -90,20 +94,22 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QStringList>("shown");
         QTest::newRow("in range") << Settings("1", "3", "0") << QStringList{"Black", "Hard", "No"};
-        QTest::newRow("beyond") << Settings("7", "9", "5") << QStringList{"Black", "Very hard", "Yes"};
-        QTest::newRow("below") << Settings("-1", "-2", "-3") << QStringList{"White", "Very easy", "No"};
-        QTest::newRow("text and empty") << Settings("black", "", "yes")
-                                        << QStringList{"White", "Very easy", "Yes"};
-        QTest::newRow("fractional") << Settings("0.5", "2.5", "0.0")
-                                    << QStringList{"White", "Very easy", "Yes"};
+        QTest::newRow("beyond") << Settings("7", "9", "5")
+                                << QStringList{"Black", "Very hard", "Yes"};
+        QTest::newRow("below") << Settings("-1", "-2", "-3")
+                               << QStringList{"White", "Very easy", "No"};
+        QTest::newRow("text and empty")
+            << Settings("black", "", "yes") << QStringList{"White", "Very easy", "Yes"};
+        QTest::newRow("fractional")
+            << Settings("0.5", "2.5", "0.0") << QStringList{"White", "Very easy", "Yes"};
         QTest::newRow("out of int") << Settings("99999999999", "-99999999999", "2147483648")
                                     << QStringList{"White", "Very easy", "Yes"};
-        QTest::newRow("keys missing") << QByteArray("[Settings]\nLevel=2\n")
-                                      << QStringList{"White", "Medium", "Yes"};
+        QTest::newRow("keys missing")
+            << QByteArray("[Settings]\nLevel=2\n") << QStringList{"White", "Medium", "Yes"};
         QTest::newRow("group missing") << QByteArray("PlayerColor=1\n[Other]\nLevel=4\n")
                                        << QStringList{"White", "Very easy", "Yes"};
-        QTest::newRow("duplicated keys") << QByteArray("[Settings]\nLevel=1\nLevel=3\n")
-                                         << QStringList{"White", "Hard", "Yes"};
+        QTest::newRow("duplicated keys")
+            << QByteArray("[Settings]\nLevel=1\nLevel=3\n") << QStringList{"White", "Hard", "Yes"};
         QTest::newRow("empty file") << QByteArray() << QStringList{"White", "Very easy", "Yes"};
         QByteArray garbage;
         for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 7919) % 256);
@@ -129,7 +135,8 @@ private slots:
         }
         // What was read is written back normalised (the colour now White).
         const QStringList levels{"Very easy", "Easy", "Medium", "Hard", "Very hard"};
-        QVERIFY(Saved(folder.read(), 0, static_cast<int>(levels.indexOf(shown[1])), shown[2] == "Yes"));
+        QVERIFY(
+            Saved(folder.read(), 0, static_cast<int>(levels.indexOf(shown[1])), shown[2] == "Yes"));
     }
 
     void menuChoicesMoveTheCheckSaveAndRestart() {
@@ -224,8 +231,8 @@ private slots:
         }
         const QByteArray saved = folder.read();
         QVERIFY(Saved(saved, 0, 1, 1));
-        for (const char* kept : {"# kept by hand", "Theme=dark", "FutureKey=abc", "[Other]",
-                                 "Path=C:\\dir\\new"})
+        for (const char* kept :
+             {"# kept by hand", "Theme=dark", "FutureKey=abc", "[Other]", "Path=C:\\dir\\new"})
             QVERIFY2(saved.contains(kept), kept);
     }
 
@@ -265,8 +272,10 @@ private slots:
         for (const bool folderReadOnly : {false, true}) {
             ConfigFolder folder;
             folder.write(Settings("1", "2", "0"));
-            if (folderReadOnly) QVERIFY(chmod(QFile::encodeName(folder.path()), 0555) == 0);
-            else QVERIFY(chmod(QFile::encodeName(folder.file()), 0444) == 0);
+            if (folderReadOnly)
+                QVERIFY(chmod(QFile::encodeName(folder.path()), 0555) == 0);
+            else
+                QVERIFY(chmod(QFile::encodeName(folder.file()), 0444) == 0);
             {
                 Quarn w;
                 QCOMPARE(Shown(w), QStringList({"Black", "Medium", "No"}));

@@ -22,7 +22,9 @@ struct Message {
 // Context and source text joined by a newline-free separator.
 using Catalogue = QMap<QString, Message>;
 
-QString Key(const QString& context, const QString& source) { return context + u'\x1f' + source; }
+QString Key(const QString& context, const QString& source) {
+    return context + u'\x1f' + source;
+}
 
 QString Shown(const QString& key) {
     QString s = key;
@@ -41,9 +43,12 @@ bool Read(const QString& path, Catalogue& out) {
     while (!xml.atEnd()) {
         xml.readNext();
         if (xml.isStartElement()) {
-            if (xml.name() == u"name") context = xml.readElementText();
-            else if (xml.name() == u"message") message = {};
-            else if (xml.name() == u"source") source = xml.readElementText();
+            if (xml.name() == u"name")
+                context = xml.readElementText();
+            else if (xml.name() == u"message")
+                message = {};
+            else if (xml.name() == u"source")
+                source = xml.readElementText();
             else if (xml.name() == u"translation") {
                 message.type = xml.attributes().value("type").toString();
                 message.translation = xml.readElementText();
@@ -53,8 +58,8 @@ bool Read(const QString& path, Catalogue& out) {
         }
     }
     if (xml.hasError()) {
-        std::fprintf(stderr, "%s: %s at line %lld\n", qPrintable(path), qPrintable(xml.errorString()),
-                     xml.lineNumber());
+        std::fprintf(stderr, "%s: %s at line %lld\n", qPrintable(path),
+                     qPrintable(xml.errorString()), xml.lineNumber());
         return false;
     }
     return true;
@@ -80,12 +85,13 @@ int main(int argc, char** argv) {
         }
         for (auto it = reference.cbegin(); it != reference.cend(); ++it) {
             const auto found = translation.constFind(it.key());
-            const char* fault = found == translation.cend()                  ? "missing"
-                                : !found->type.isEmpty()                    ? "unfinished"
-                                : found->translation.trimmed().isEmpty()    ? "empty"
-                                                                            : nullptr;
+            const char* fault = found == translation.cend()              ? "missing"
+                                : !found->type.isEmpty()                 ? "unfinished"
+                                : found->translation.trimmed().isEmpty() ? "empty"
+                                                                         : nullptr;
             if (fault) {
-                std::fprintf(stderr, "%s: %s %s\n", qPrintable(path), fault, qPrintable(Shown(it.key())));
+                std::fprintf(stderr, "%s: %s %s\n", qPrintable(path), fault,
+                             qPrintable(Shown(it.key())));
                 ++faults;
             }
         }

@@ -1,8 +1,8 @@
 #include "quarn-engine/bench.h"
 
-#include "quarn-engine/commands.h"
 #include "engine/eval.h"
 #include "engine/tree.h"
+#include "quarn-engine/commands.h"
 
 #include <chrono>
 #include <cstdio>

@@ -38,7 +38,9 @@ constexpr std::array kCommands = {
     CommandName{"play", Command::Play},   CommandName{"bench", Command::Bench},
 };
 
-constexpr unsigned Bit(Command c) { return 1u << static_cast<int>(c); }
+constexpr unsigned Bit(Command c) {
+    return 1u << static_cast<int>(c);
+}
 
 // An option: its name, whether a value follows, and the commands taking it
 // (a bit per command).
@@ -64,7 +66,8 @@ constexpr OptionSpec kOptions[] = {
 std::uint64_t Number(const std::string& text, std::uint64_t low, std::uint64_t high,
                      const std::string& what) {
     const std::string range = std::to_string(low) + " to " + std::to_string(high);
-    if (text.empty() || text.size() > 19 || text.find_first_not_of("0123456789") != std::string::npos)
+    if (text.empty() || text.size() > 19 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
         throw InputError(what + " must be a whole number from " + range);
     const std::uint64_t value = std::stoull(text);
     if (value < low || value > high) throw InputError(what + " must be from " + range);
@@ -73,13 +76,20 @@ std::uint64_t Number(const std::string& text, std::uint64_t low, std::uint64_t h
 
 void SetOption(Invocation& inv, std::string_view name, const std::string& value) {
     constexpr std::uint64_t kIntMax = 2147483647;
-    if (name == "--position") inv.position = ParsePosition(value);
-    else if (name == "--nodes") inv.nodes = static_cast<int>(Number(value, 1, kIntMax, "--nodes"));
-    else if (name == "--seed") inv.seed = static_cast<std::uint32_t>(Number(value, 0, 4294967295, "--seed"));
-    else if (name == "--white") inv.white = static_cast<int>(Number(value, 0, 4, "--white"));
-    else if (name == "--black") inv.black = static_cast<int>(Number(value, 0, 4, "--black"));
-    else if (name == "--max-plies") inv.max_plies = static_cast<std::int64_t>(Number(value, 0, kIntMax, "--max-plies"));
-    else if (name == "--timing") inv.timing = true;
+    if (name == "--position")
+        inv.position = ParsePosition(value);
+    else if (name == "--nodes")
+        inv.nodes = static_cast<int>(Number(value, 1, kIntMax, "--nodes"));
+    else if (name == "--seed")
+        inv.seed = static_cast<std::uint32_t>(Number(value, 0, 4294967295, "--seed"));
+    else if (name == "--white")
+        inv.white = static_cast<int>(Number(value, 0, 4, "--white"));
+    else if (name == "--black")
+        inv.black = static_cast<int>(Number(value, 0, 4, "--black"));
+    else if (name == "--max-plies")
+        inv.max_plies = static_cast<std::int64_t>(Number(value, 0, kIntMax, "--max-plies"));
+    else if (name == "--timing")
+        inv.timing = true;
 }
 
 } // namespace
@@ -93,7 +103,8 @@ Invocation ParseCommandLine(const std::vector<std::string>& args) {
     if (args.empty()) throw InputError("no command given; try --help");
     const auto command = std::find_if(kCommands.begin(), kCommands.end(),
                                       [&](const CommandName& c) { return c.name == args[0]; });
-    if (command == kCommands.end()) throw InputError("unknown command " + Quoted(args[0]) + "; try --help");
+    if (command == kCommands.end())
+        throw InputError("unknown command " + Quoted(args[0]) + "; try --help");
     inv.command = command->command;
     inv.position.Init();
 

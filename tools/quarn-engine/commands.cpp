@@ -1,8 +1,8 @@
 #include "quarn-engine/commands.h"
 
-#include "quarn-engine/bench.h"
 #include "engine/eval.h"
 #include "engine/tree.h"
+#include "quarn-engine/bench.h"
 
 #include <chrono>
 #include <cstdio>
@@ -39,7 +39,8 @@ void PrintMoves(const Board& b) {
 }
 
 void Search(const Board& b, const Invocation& inv) {
-    if (SideToMoveHasLost(b)) throw InputError("search: the side to move has lost; there is no move");
+    if (SideToMoveHasLost(b))
+        throw InputError("search: the side to move has lost; there is no move");
     CountEval evaluator;
     SearchAlgo algo;
     algo.eval = &evaluator;
@@ -66,10 +67,11 @@ void Play(Board b, const Invocation& inv) {
         algo.board = b;
         const auto begin = std::chrono::steady_clock::now();
         const Move m = algo.ComputerMove(level2nodes[b.next == 1 ? inv.white : inv.black]);
-        const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - begin;
+        const std::chrono::duration<double, std::milli> took =
+            std::chrono::steady_clock::now() - begin;
         if (inv.timing)
-            std::printf("%s %lld %.3f\n", MoveText(b, m).c_str(), static_cast<long long>(algo.nodes),
-                        took.count());
+            std::printf("%s %lld %.3f\n", MoveText(b, m).c_str(),
+                        static_cast<long long>(algo.nodes), took.count());
         else
             std::printf("%s %lld\n", MoveText(b, m).c_str(), static_cast<long long>(algo.nodes));
         b.DoMove(m);
@@ -78,7 +80,9 @@ void Play(Board b, const Invocation& inv) {
 
 } // namespace
 
-std::uint64_t Perft(const Board& b, std::int64_t depth) { return CountLines(b, depth, 0); }
+std::uint64_t Perft(const Board& b, std::int64_t depth) {
+    return CountLines(b, depth, 0);
+}
 
 int RunCommand(const Invocation& inv) {
     if (inv.help) {
@@ -89,7 +93,9 @@ int RunCommand(const Invocation& inv) {
     for (const std::string& text : inv.moves) PlayMoveText(b, text);
 
     switch (inv.command) {
-    case Command::Moves: PrintMoves(b); break;
+    case Command::Moves:
+        PrintMoves(b);
+        break;
     case Command::Perft:
         std::printf("%llu\n", static_cast<unsigned long long>(Perft(b, inv.depth)));
         break;
@@ -99,9 +105,15 @@ int RunCommand(const Invocation& inv) {
         std::printf("%.17g\n", evaluator.Eval(b));
         break;
     }
-    case Command::Search: Search(b, inv); break;
-    case Command::Play: Play(b, inv); break;
-    case Command::Bench: RunBench(); break;
+    case Command::Search:
+        Search(b, inv);
+        break;
+    case Command::Play:
+        Play(b, inv);
+        break;
+    case Command::Bench:
+        RunBench();
+        break;
     }
     return 0;
 }

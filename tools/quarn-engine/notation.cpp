@@ -19,7 +19,6 @@ bool IsPoint(const std::string& text, std::size_t at) {
            text[at + 1] <= '8';
 }
 
-
 } // namespace
 
 std::string Quoted(const std::string& text) {
@@ -41,24 +40,30 @@ Board ParsePosition(const std::string& text) {
     b.Init();
     for (int p = 0; p < 24; ++p) {
         switch (cells[p]) {
-        case 'W': b.board[p] = 1; ++b.n_white; break;
-        case 'B': b.board[p] = -1; ++b.n_black; break;
-        case '.': break;
+        case 'W':
+            b.board[p] = 1;
+            ++b.n_white;
+            break;
+        case 'B':
+            b.board[p] = -1;
+            ++b.n_black;
+            break;
+        case '.':
+            break;
         default:
             throw InputError("position: " + Quoted(std::string(1, cells[p])) + " at point " +
                              std::to_string(p) + " is not W, B or .");
         }
     }
-    if (b.n_white > 9 || b.n_black > 9)
-        throw InputError("position: a side has more than 9 pieces");
+    if (b.n_white > 9 || b.n_black > 9) throw InputError("position: a side has more than 9 pieces");
 
     const std::string& side = fields[1];
     if (side != "w" && side != "b") throw InputError("position: SIDE must be w or b");
     b.next = side == "w" ? 1 : -1;
 
     const std::string& plies = fields[2];
-    if (plies.empty() || plies.size() > 6 || plies.find_first_not_of("0123456789") != std::string::npos ||
-        std::stoi(plies) > kMaxPlies)
+    if (plies.empty() || plies.size() > 6 ||
+        plies.find_first_not_of("0123456789") != std::string::npos || std::stoi(plies) > kMaxPlies)
         throw InputError("position: PLIES must be a whole number from 0 to 100000");
     b.plies = std::stoi(plies);
     if ((b.plies % 2 == 0) != (b.next == 1))
@@ -85,11 +90,16 @@ std::string PositionText(const Board& b) {
 
 bool IsMoveText(const std::string& text) {
     switch (text.size()) {
-    case 2: return IsPoint(text, 0);
-    case 4: return IsPoint(text, 0) && IsPoint(text, 2);
-    case 5: return IsPoint(text, 0) && text[2] == '-' && IsPoint(text, 3);
-    case 7: return IsPoint(text, 0) && IsPoint(text, 2) && text[4] == '-' && IsPoint(text, 5);
-    default: return false;
+    case 2:
+        return IsPoint(text, 0);
+    case 4:
+        return IsPoint(text, 0) && IsPoint(text, 2);
+    case 5:
+        return IsPoint(text, 0) && text[2] == '-' && IsPoint(text, 3);
+    case 7:
+        return IsPoint(text, 0) && IsPoint(text, 2) && text[4] == '-' && IsPoint(text, 5);
+    default:
+        return false;
     }
 }
 
