@@ -22,8 +22,9 @@ int main(int argc, char** argv) {
     // plugins; say plainly what is missing instead.
     if (!Set("DISPLAY") && !Set("WAYLAND_DISPLAY") && !Set("QT_QPA_PLATFORM")) {
         std::fprintf(stderr,
-                     "quarn: there is no display to open the window on (neither DISPLAY "
-                     "nor WAYLAND_DISPLAY is set); to play without one, run: xvfb-run quarn\n");
+                     "%s: there is no display to open the window on (neither DISPLAY nor "
+                     "WAYLAND_DISPLAY is set); to play without one, run: xvfb-run %s\n",
+                     argv[0], argv[0]);
         return 1;
     }
 
