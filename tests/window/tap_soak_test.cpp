@@ -2,10 +2,7 @@
 // checking after each one that the game state holds together.
 #include "window_fixture.h"
 
-#include "ui/boardgeometry.h"
-
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QTimer>
 
 #include <random>
@@ -41,23 +38,6 @@ QString Broken(Quarn& w) {
         return "the user's state with the computer to move: " + status;
     if (status == "Computer is thinking...") return "the computer's state outside its turn";
     return {};
-}
-
-// A point a player would tap now: one that carries the game on.
-template <class Pick> int PlayerPoint(const QString& status, Pick& pick) {
-    std::vector<Move> fitting;
-    for (int i = 0; i < n_next_valid; ++i) {
-        const Move& m = next_valid[i];
-        if (status.startsWith("Take a") ? m.start == current_move.start && m.end == current_move.end
-            : status.startsWith("Select where") ? m.start == current_move.start
-                                                : true)
-            fitting.push_back(m);
-    }
-    if (fitting.empty()) return pick(24);
-    const Move& m = fitting[pick(static_cast<int>(fitting.size()))];
-    if (status.startsWith("Take a")) return m.take;
-    if (status.startsWith("Select which")) return m.start;
-    return m.end;
 }
 
 } // namespace
@@ -106,19 +86,13 @@ private slots:
             // are rare enough for games to run to their end.
             const int kind = pick(1000);
             if (kind < 800 || kind >= 860) {
-                int x, y;
                 if (kind < 500 || kind >= 860) {
                     const int p = kind < 300 ? pick(24) : PlayerPoint(Board(w)->statusText(), pick);
-                    x = (b->width() - 224) / 2 + move2coord[p][1] * 32 + pick(32);
-                    y = 22 + (b->height() - 246) / 2 + move2coord[p][0] * 32 + pick(32);
+                    const QPoint corner = CellCorner(b, p);
+                    Tap(b, corner.x() + pick(32), corner.y() + pick(32));
                 } else {
-                    x = pick(b->width() + 80) - 40;
-                    y = pick(b->height() + 80) - 40;
+                    Tap(b, pick(b->width() + 80) - 40, pick(b->height() + 80) - 40);
                 }
-                QMouseEvent e(QEvent::MouseButtonRelease, QPointF(x, y),
-                              b->mapToGlobal(QPointF(x, y)), Qt::LeftButton, Qt::NoButton,
-                              Qt::NoModifier);
-                QApplication::sendEvent(b, &e);
                 ++taps;
             } else if (kind < 830) {
                 Choose(GameMenu(w), pick(2) ? "Undo" : "Redo");

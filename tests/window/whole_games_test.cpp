@@ -2,27 +2,12 @@
 // real window to their end, with the time of each of the computer's replies.
 #include "window_fixture.h"
 
-#include "ui/boardgeometry.h"
-
 #include <QElapsedTimer>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QTimer>
 
 #include <algorithm>
 #include <random>
-
-namespace {
-
-void TapPoint(BoardWidget* b, int p) {
-    const QPointF at((b->width() - 224) / 2 + move2coord[p][1] * 32 + 16,
-                     22 + (b->height() - 246) / 2 + move2coord[p][0] * 32 + 16);
-    QMouseEvent e(QEvent::MouseButtonRelease, at, b->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
-                  Qt::NoModifier);
-    QApplication::sendEvent(b, &e);
-}
-
-} // namespace
 
 class WholeGamesTest : public QObject {
     Q_OBJECT
@@ -63,20 +48,9 @@ private slots:
         std::vector<double> replies;
         for (int taps = 0; ending.isEmpty() && taps < 2000; ++taps) {
             QVERIFY(n_next_valid > 0);
-            const Move m = next_valid[rng() % n_next_valid];
-            const QString status = b->statusText();
-            int point = m.end;
-            if (status.startsWith("Select which")) point = m.start;
-            if (status.startsWith("Take a")) {
-                for (int i = 0; i < n_next_valid; ++i)
-                    if (next_valid[i].start == current_move.start &&
-                        next_valid[i].end == current_move.end)
-                        point = next_valid[i].take;
-            }
-            if (status.startsWith("Select where")) {
-                for (int i = 0; i < n_next_valid; ++i)
-                    if (next_valid[i].start == current_move.start) point = next_valid[i].end;
-            }
+            const int point = PlayerPoint(b->statusText(), [&](int n) {
+                return static_cast<int>(rng() % static_cast<unsigned>(n));
+            });
             const int before = history_pos;
             QElapsedTimer timer;
             timer.start();

@@ -4,11 +4,13 @@
 
 #include "engine/game.h"
 #include "platform/popupmenu.h"
+#include "ui/boardgeometry.h"
 #include "ui/boardwidget.h"
 #include "ui/quarn.h"
 
 #include <QFile>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -73,4 +75,42 @@ inline BoardWidget* Board(Quarn& w) {
 inline QStringList Shown(Quarn& w) {
     return Checked(SettingMenu(w, "Player Color")) + Checked(SettingMenu(w, "Level")) +
            Checked(SettingMenu(w, "Animations"));
+}
+
+// A tap (a mouse-button release) at widget coordinates.
+inline void Tap(BoardWidget* b, int x, int y) {
+    const QPointF at(x, y);
+    QMouseEvent e(QEvent::MouseButtonRelease, at, b->mapToGlobal(at), Qt::LeftButton,
+                  Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(b, &e);
+}
+
+// The top-left corner of point p's cell for the widget's current size.
+inline QPoint CellCorner(BoardWidget* b, int p) {
+    return {(b->width() - 224) / 2 + move2coord[p][1] * 32,
+            22 + (b->height() - 246) / 2 + move2coord[p][0] * 32};
+}
+
+inline void TapPoint(BoardWidget* b, int p) {
+    const QPoint corner = CellCorner(b, p);
+    Tap(b, corner.x() + 16, corner.y() + 16);
+}
+
+// A point a player would tap now to carry the game on, for a board showing
+// `status`: a legal move picked with pick(n) (0..n-1) gives the point to
+// place on, the piece to select, its destination or the piece to capture.
+template <class Pick> int PlayerPoint(const QString& status, Pick&& pick) {
+    std::vector<Move> fitting;
+    for (int i = 0; i < n_next_valid; ++i) {
+        const Move& m = next_valid[i];
+        if (status.startsWith("Take a") ? m.start == current_move.start && m.end == current_move.end
+            : status.startsWith("Select where") ? m.start == current_move.start
+                                                : true)
+            fitting.push_back(m);
+    }
+    if (fitting.empty()) return pick(24);
+    const Move& m = fitting[pick(static_cast<int>(fitting.size()))];
+    if (status.startsWith("Take a")) return m.take;
+    if (status.startsWith("Select which")) return m.start;
+    return m.end;
 }

@@ -26,16 +26,8 @@ bool Saved(const QByteArray& file, int color, int level, int animations) {
            file.indexOf("Animations=" + QByteArray::number(animations) + "\n", group) > group;
 }
 
-void Tap(BoardWidget* b, int x, int y) {
-    QMouseEvent e(QEvent::MouseButtonRelease, QPointF(x, y), b->mapToGlobal(QPointF(x, y)),
-                  Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(b, &e);
-}
-
 // Taps point a1 of the board, whatever the widget's size.
-void TapA1(BoardWidget* b) {
-    Tap(b, (b->width() - 224) / 2 + 16, 22 + (b->height() - 246) / 2 + 16);
-}
+void TapA1(BoardWidget* b) { TapPoint(b, 0); }
 
 } // namespace
 
