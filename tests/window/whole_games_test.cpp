@@ -25,9 +25,7 @@ private slots:
         QFETCH(QString, level);
         ConfigFolder folder;
         Quarn w;
-        BoardWidget* b = Board(w);
-        b->resize(240, 266);
-        Choose(SettingMenu(w, "Animations"), "No");
+        BoardWidget* b = PlayingBoard(w);
         Choose(SettingMenu(w, "Level"), level);
         srand(5);
         std::mt19937 rng(5);

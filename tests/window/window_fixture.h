@@ -71,6 +71,14 @@ inline BoardWidget* Board(Quarn& w) {
     return qobject_cast<BoardWidget*>(w.centralWidget());
 }
 
+// The window's board at a fixed size, with animations turned off through the
+// menu, as the tests that play want it.
+inline BoardWidget* PlayingBoard(Quarn& w) {
+    Board(w)->resize(240, 266);
+    Choose(SettingMenu(w, "Animations"), "No");
+    return Board(w);
+}
+
 // The settings a window shows: checked colour, level and animations.
 inline QStringList Shown(Quarn& w) {
     return Checked(SettingMenu(w, "Player Color")) + Checked(SettingMenu(w, "Level")) +

@@ -134,9 +134,7 @@ private slots:
     void menuChoicesMoveTheCheckSaveAndRestart() {
         ConfigFolder folder;
         Quarn w;
-        BoardWidget* b = Board(w);
-        b->resize(240, 266);
-        Choose(SettingMenu(w, "Animations"), "No");
+        BoardWidget* b = PlayingBoard(w);
         QCOMPARE(Shown(w), QStringList({"White", "Very easy", "No"}));
         QVERIFY(Saved(folder.read(), 0, 0, 0));
 
@@ -174,9 +172,7 @@ private slots:
     void gameMenuGoesToTheBoard() {
         ConfigFolder folder;
         Quarn w;
-        BoardWidget* b = Board(w);
-        b->resize(240, 266);
-        Choose(SettingMenu(w, "Animations"), "No");
+        BoardWidget* b = PlayingBoard(w);
         TapA1(b);
         QCOMPARE(history_pos, 3);
         Choose(GameMenu(w), "Undo");
