@@ -50,12 +50,34 @@ You %1</source>
 Du hast %1</translation>
     </message>
     <message>
-        <source>loose</source>
+        <source>win</source>
+        <translation>gewonnen</translation>
+    </message>
+    <message>
+        <source>lose</source>
         <translation>verloren</translation>
     </message>
     <message>
-        <source>win</source>
-        <translation>gewonnen</translation>
+        <source>You have only two pieces left.</source>
+        <translation>Du hast nur noch zwei Steine.</translation>
+    </message>
+    <message>
+        <source>None of your pieces can move.</source>
+        <translation>Keiner deiner Steine kann ziehen.</translation>
+    </message>
+    <message>
+        <source>The computer has only two pieces left.</source>
+        <translation>Der Computer hat nur noch zwei Steine.</translation>
+    </message>
+    <message>
+        <source>None of the computer&apos;s pieces can move.</source>
+        <translation>Keiner der Steine des Computers kann ziehen.</translation>
+    </message>
+    <message>
+        <source>White: %1 to place, %2 lost
+Black: %3 to place, %4 lost</source>
+        <translation>Weiß: %1 zu setzen, %2 verloren
+Schwarz: %3 zu setzen, %4 verloren</translation>
     </message>
 </context>
 <context>

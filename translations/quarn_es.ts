@@ -50,12 +50,34 @@ You %1</source>
 Has %1</translation>
     </message>
     <message>
-        <source>loose</source>
+        <source>win</source>
+        <translation>ganado</translation>
+    </message>
+    <message>
+        <source>lose</source>
         <translation>perdido</translation>
     </message>
     <message>
-        <source>win</source>
-        <translation>ganado</translation>
+        <source>You have only two pieces left.</source>
+        <translation>Solo te quedan dos fichas.</translation>
+    </message>
+    <message>
+        <source>None of your pieces can move.</source>
+        <translation>Ninguna de tus fichas puede moverse.</translation>
+    </message>
+    <message>
+        <source>The computer has only two pieces left.</source>
+        <translation>Al ordenador solo le quedan dos fichas.</translation>
+    </message>
+    <message>
+        <source>None of the computer&apos;s pieces can move.</source>
+        <translation>Ninguna ficha del ordenador puede moverse.</translation>
+    </message>
+    <message>
+        <source>White: %1 to place, %2 lost
+Black: %3 to place, %4 lost</source>
+        <translation>Blancas: %1 por colocar, %2 perdidas
+Negras: %3 por colocar, %4 perdidas</translation>
     </message>
 </context>
 <context>

@@ -50,12 +50,34 @@ You %1</source>
 Vous avez %1</translation>
     </message>
     <message>
-        <source>loose</source>
+        <source>win</source>
+        <translation>gagné</translation>
+    </message>
+    <message>
+        <source>lose</source>
         <translation>perdu</translation>
     </message>
     <message>
-        <source>win</source>
-        <translation>gagné</translation>
+        <source>You have only two pieces left.</source>
+        <translation>Il ne vous reste que deux pions.</translation>
+    </message>
+    <message>
+        <source>None of your pieces can move.</source>
+        <translation>Aucun de vos pions ne peut bouger.</translation>
+    </message>
+    <message>
+        <source>The computer has only two pieces left.</source>
+        <translation>Il ne reste que deux pions à l&apos;ordinateur.</translation>
+    </message>
+    <message>
+        <source>None of the computer&apos;s pieces can move.</source>
+        <translation>Aucun pion de l&apos;ordinateur ne peut bouger.</translation>
+    </message>
+    <message>
+        <source>White: %1 to place, %2 lost
+Black: %3 to place, %4 lost</source>
+        <translation>Blancs : %1 à poser, %2 perdus
+Noirs : %3 à poser, %4 perdus</translation>
     </message>
 </context>
 <context>

@@ -50,12 +50,34 @@ You %1</source>
 Je hebt %1</translation>
     </message>
     <message>
-        <source>loose</source>
+        <source>win</source>
+        <translation>gewonnen</translation>
+    </message>
+    <message>
+        <source>lose</source>
         <translation>verloren</translation>
     </message>
     <message>
-        <source>win</source>
-        <translation>gewonnen</translation>
+        <source>You have only two pieces left.</source>
+        <translation>Je hebt nog maar twee stukken.</translation>
+    </message>
+    <message>
+        <source>None of your pieces can move.</source>
+        <translation>Geen van je stukken kan zetten.</translation>
+    </message>
+    <message>
+        <source>The computer has only two pieces left.</source>
+        <translation>De computer heeft nog maar twee stukken.</translation>
+    </message>
+    <message>
+        <source>None of the computer&apos;s pieces can move.</source>
+        <translation>Geen van de stukken van de computer kan zetten.</translation>
+    </message>
+    <message>
+        <source>White: %1 to place, %2 lost
+Black: %3 to place, %4 lost</source>
+        <translation>Wit: %1 te plaatsen, %2 verloren
+Zwart: %3 te plaatsen, %4 verloren</translation>
     </message>
 </context>
 <context>

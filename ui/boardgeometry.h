@@ -7,11 +7,44 @@
 
 #include "engine/board.h"
 
+#include <algorithm>
+
 inline constexpr int kStatusHeight = 22; // the status strip at the top
 inline constexpr int kCellSize = 32;     // a tile, and a piece image
 inline constexpr int kGridCells = 7;     // cells per row and per column
 inline constexpr int kGridSize = kGridCells * kCellSize;
 static_assert(kGridSize == 224);
+
+// Where the grid stands in a widget of w x h pixels. The board is drawn at a
+// whole-number zoom, the largest at which the grid and a margin of one cell
+// on every side (9 cells) fit the width and the height below the status
+// strip, and never less than 1; every length of the board is the zoom-1
+// length times the zoom. The grid is centred in the widget and in the area
+// below the strip, the divisions truncating toward zero, so that a widget
+// smaller than the grid has negative offsets and clips it.
+struct BoardLayout {
+    int zoom;
+    int cell; // a cell's width and height: kCellSize * zoom
+    int offX; // the grid's left edge
+    int offY; // the grid's top edge, counted from the bottom of the strip
+
+    constexpr int grid() const { return kGridCells * cell; }
+    // Widget coordinates of the top-left corner of the cell (row, column).
+    constexpr int cellX(int column) const { return offX + column * cell; }
+    constexpr int cellY(int row) const { return kStatusHeight + offY + row * cell; }
+};
+
+constexpr BoardLayout LayoutFor(int w, int h) {
+    const int fits = std::min(w, h - kStatusHeight) / ((kGridCells + 2) * kCellSize);
+    const int zoom = std::max(1, fits);
+    const int cell = kCellSize * zoom;
+    return {zoom, cell, (w - kGridCells * cell) / 2, (h - kStatusHeight - kGridCells * cell) / 2};
+}
+
+static_assert(LayoutFor(240, 266).offX == 8 && LayoutFor(240, 266).offY == 10);
+static_assert(LayoutFor(201, 266).offX == -11 && LayoutFor(220, 200).offY == -23);
+static_assert(LayoutFor(575, 1000).zoom == 1 && LayoutFor(576, 598).zoom == 2 &&
+              LayoutFor(576, 597).zoom == 1);
 
 // BoardMapData[row][column]: id 1..12 of the tile of the board sheet drawn in
 // that cell; tile t lies at sheet x ((t-1) % 4) * 32, y ((t-1) / 4) * 32.

@@ -10,8 +10,9 @@
 #include "ui/boardwidget.h"
 
 #include "engine/game.h"
-#include "ui/boardgeometry.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QMessageBox>
 #include <QMouseEvent>
 
@@ -20,14 +21,14 @@
 #include <iterator>
 
 bool BoardWidget::hitTest(const QPoint& pos, int& point) const {
-    const QPoint off = gridOffset();
-    const int gx = pos.x() - off.x();
-    const int gy = pos.y() - off.y() - kStatusHeight;
-    if (gy < 0 || gx < 0 || gy >= height() - kStatusHeight || gx >= width() || gx >= kGridSize ||
-        gy >= kGridSize)
+    const BoardLayout l = layout();
+    const int gx = pos.x() - l.offX;
+    const int gy = pos.y() - l.offY - kStatusHeight;
+    if (gy < 0 || gx < 0 || gy >= height() - kStatusHeight || gx >= width() || gx >= l.grid() ||
+        gy >= l.grid())
         return false;
-    const int column = gx / kCellSize;
-    const int row = gy / kCellSize;
+    const int column = gx / l.cell;
+    const int row = gy / l.cell;
     point = validplace[row][column] == 1 ? coord2move[row][column] : -1;
     return true;
 }
@@ -49,6 +50,7 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
             computerMove();
         }
         repaint();
+        dropQueuedInput();
         return;
     case HumanPlacing:
     case HumanSelecting:
@@ -57,6 +59,10 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
         break;
     default:
         return; // the computer's turn
+    }
+    if (!hint.IsEmpty()) {
+        hint.Reset();
+        repaint();
     }
 
     // The pixel the tap falls in (positions may be fractional on scaled
@@ -82,11 +88,54 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
         break;
     }
     repaint();
+    dropQueuedInput();
+}
+
+namespace {
+
+// Swallows the user's input: clicks, keys, the wheel and shortcuts. Only
+// what reaches widgets and actions is swallowed, so that the windows' own
+// bookkeeping of buttons and focus still sees every event.
+class InputSwallower : public QObject {
+public:
+    bool eventFilter(QObject* receiver, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::Shortcut:
+        case QEvent::ShortcutOverride:
+            return true;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Wheel:
+            return receiver->isWidgetType();
+        default:
+            return false;
+        }
+    }
+};
+
+} // namespace
+
+void BoardWidget::dropQueuedInput() {
+    // Whatever the window system queued while the work ran is delivered now,
+    // into the filter. Paints, resizes and the like go through as usual.
+    InputSwallower swallower;
+    QCoreApplication::instance()->installEventFilter(&swallower);
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    QCoreApplication::instance()->removeEventFilter(&swallower);
+}
+
+void BoardWidget::showHint(const Move& move) {
+    hint = move;
+    repaint();
 }
 
 void BoardWidget::tapWhilePlacing(int point) {
     if (point < 0 || board.board[point] != 0) return;
     const Move placement(-1, point, -1);
+    if (valid_moving(placement)) lastComputerMove.Reset(); // the user's move begins
     if (is_valid_move(placement)) {
         current_move = placement;
         animateMove(-1, point, playerColor);
@@ -108,6 +157,7 @@ void BoardWidget::tapWhileSelecting(int point) {
     if (point < 0 || board.board[point] != board.next) return;
     current_move.start = static_cast<signed char>(point);
     state = HumanMoving;
+    lastComputerMove.Reset(); // the user's move begins
 }
 
 void BoardWidget::tapWhileMoving(int point) {
@@ -167,6 +217,7 @@ void BoardWidget::computerMove() {
     // A stopped search has no move to apply.
     if (algo.stop || current_move.IsEmpty()) return;
 
+    lastComputerMove = current_move;
     const int take = current_move.take; // makeMove empties current_move
     animateMove(current_move.start, current_move.end, -playerColor);
     makeMove();
@@ -181,10 +232,20 @@ void BoardWidget::computerMove() {
 }
 
 void BoardWidget::gameOver() {
-    // The side to move is the side that has lost.
-    QMessageBox::information(
-        this, tr("Nine Men's Morris"),
-        tr("Game over\nYou %1").arg(playerColor == board.next ? tr("loose") : tr("win")));
+    // The final position and "Click to start game" stay on the board behind
+    // the box and after it.
+    repaint();
+    // The side to move is the side that has lost: with two pieces left, or
+    // with no move.
+    const bool userLost = playerColor == board.next;
+    const bool twoLeft = algo.CurrentHasLost();
+    const QString why = userLost ? (twoLeft ? tr("You have only two pieces left.")
+                                            : tr("None of your pieces can move."))
+                                 : (twoLeft ? tr("The computer has only two pieces left.")
+                                            : tr("None of the computer's pieces can move."));
+    QMessageBox::information(this, tr("Nine Men's Morris"),
+                             tr("Game over\nYou %1").arg(userLost ? tr("lose") : tr("win")) +
+                                 "\n\n" + why);
 }
 
 void BoardWidget::makeMove() {
@@ -213,7 +274,13 @@ void BoardWidget::updateAnimations(int on) {
 void BoardWidget::start() {
     state = playerColor == -1 ? Idle : HumanPlacing;
     game_init();
+    clearMarks();
     repaint();
+}
+
+void BoardWidget::clearMarks() {
+    lastComputerMove.Reset();
+    hint.Reset();
 }
 
 void BoardWidget::undo() {
@@ -225,6 +292,7 @@ void BoardWidget::undo() {
     if (sideToMoveAfter != playerColor) return;
     undo_step();
     setHumanState();
+    clearMarks();
     repaint();
 }
 
@@ -233,5 +301,6 @@ void BoardWidget::redo() {
         return;
     redo_step();
     setHumanState();
+    clearMarks();
     repaint();
 }

@@ -1,21 +1,22 @@
 // The drawing half of BoardWidget: its images and off-screen buffer, the
-// picture of board, pieces and status line, and the sliding of a piece.
+// picture of board, pieces, marks and status line, and the sliding of a piece.
 //
-// All geometry is in logical pixels. On a dense screen the buffer has the
-// widget's device pixel ratio, so the status text is drawn at full
-// resolution, and the cells come from the sheets whose resolution is nearest
-// to that ratio (kTwiceFrom): at a ratio of 2 every device pixel of a tile or
-// a disc is a pixel of its picture rather than an enlargement.
+// All geometry is in logical pixels. The board is drawn at a whole-number
+// zoom that grows with the widget (BoardLayout); the status strip keeps its
+// height and font. On a dense screen the buffer has the widget's device pixel
+// ratio, so the status text is drawn at full resolution, and the cells come
+// from pictures drawn at zoom x ratio or finer (BoardArt), never enlarged.
 
 #include "ui/boardwidget.h"
 
 #include "engine/game.h"
 #include "quarn_images.h"
-#include "ui/boardgeometry.h"
 
+#include <QHelpEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QToolTip>
 
 #include <algorithm>
 #include <chrono>
@@ -24,8 +25,9 @@
 
 namespace {
 
-// Pixels a flying piece advances per frame on each axis, and the pause
-// between frames.
+// Pixels a flying piece advances per frame on each axis at zoom 1 (a zoomed
+// board multiplies it, so that a move takes as many frames at every zoom),
+// and the pause between frames.
 constexpr int kAnimationStep = 8;
 constexpr std::chrono::microseconds kFramePause{40000};
 
@@ -34,9 +36,9 @@ const QColor kSurround(102, 92, 21);
 
 // Moves one coordinate of a flying piece a step toward its target, without
 // passing it.
-int stepToward(int from, int target) {
-    if (target < from) return std::max(from - kAnimationStep, target);
-    if (target > from) return std::min(from + kAnimationStep, target);
+int stepToward(int from, int target, int step) {
+    if (target < from) return std::max(from - step, target);
+    if (target > from) return std::min(from + step, target);
     return from;
 }
 
@@ -45,11 +47,6 @@ int stepToward(int from, int target) {
 int pieceSourceX(int color) {
     return color > 0 ? kCellSize : 0;
 }
-
-// From this device pixel ratio on the 2x sheets are the nearer resolution:
-// 1.25 stretches the 1x cells a little, 1.5 shrinks the 2x ones, 3 stretches
-// the 2x ones by half.
-constexpr qreal kTwiceFrom = 1.5;
 
 // Buffer size in device pixels for a widget of `size` at `ratio`, rounded up
 // so that at a fractional ratio the buffer still covers the widget's last
@@ -86,25 +83,22 @@ BoardWidget::~BoardWidget() {
     delete buffer;
 }
 
-QPoint BoardWidget::gridOffset() const {
-    return {(width() - kGridSize) / 2, (height() - kStatusHeight - kGridSize) / 2};
-}
-
 QPoint BoardWidget::cellCorner(int point) const {
-    const QPoint off = gridOffset();
-    return {off.x() + move2coord[point][1] * kCellSize,
-            kStatusHeight + off.y() + move2coord[point][0] * kCellSize};
+    const BoardLayout l = layout();
+    return {l.cellX(move2coord[point][1]), l.cellY(move2coord[point][0])};
 }
 
 QPoint BoardWidget::offBoard(int color) const {
-    return {(width() - kCellSize) / 2, color == playerColor ? height() + 10 : -kCellSize};
+    const BoardLayout l = layout();
+    return {(width() - l.cell) / 2, color == playerColor ? height() + 10 * l.zoom : -l.cell};
 }
 
-void BoardWidget::drawCell(QPainter& painter, int x, int y, const QPixmap& sheet, int sx, int sy) {
+void BoardWidget::drawCell(QPainter& painter, int x, int y, int size, const QPixmap& sheet, int sx,
+                           int sy) {
     // The source rectangle counts the sheet's own pixels: 64 x 64 on a 2x
-    // sheet, still one 32 x 32 cell on screen.
+    // sheet, still one 32 x 32 cell at zoom 1.
     const int scale = static_cast<int>(sheet.devicePixelRatio());
-    painter.drawPixmap(QRect(x, y, kCellSize, kCellSize), sheet,
+    painter.drawPixmap(QRect(x, y, size, size), sheet,
                        QRect(sx * scale, sy * scale, kCellSize * scale, kCellSize * scale));
 }
 
@@ -137,23 +131,20 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     if (buffer->isNull()) return; // an empty widget: nothing to draw
 
     const int w = width();
-    const QPoint off = gridOffset();
+    const BoardLayout l = layout();
     // The buffer's extent in logical pixels: the widget's size, or a fraction
     // of a pixel more at a fractional ratio. The two fills cover all of it,
     // so that no device pixel keeps an earlier picture.
     const QSizeF extent = buffer->deviceIndependentSize();
 
-    const qreal ratio = buffer->devicePixelRatio();
-    const bool twice = ratio >= kTwiceFrom;
-    const QPixmap& tiles = twice ? boardPixmap2x : boardPixmap;
-    const QPixmap& pieces = twice ? piecesPixmap2x : piecesPixmap;
+    const qreal density = l.zoom * buffer->devicePixelRatio();
+    const BoardArt::Sheets sheets = art.at(density);
 
     QPainter painter(buffer);
-    // Where the sheet's resolution divides the ratio (1 on 1x, 2 or 4 on 2x)
-    // the cells are copied pixel for pixel, or each pixel repeated; otherwise
-    // they are resampled smoothly rather than with unevenly repeated pixels.
-    const qreal stretch = ratio / tiles.devicePixelRatio();
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, stretch != std::round(stretch));
+    // Where a sheet has exactly the resolution needed its cells are copied
+    // pixel for pixel; a finer one is shrunk smoothly.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform,
+                          density != sheets.tiles.devicePixelRatio());
     painter.fillRect(QRectF(0, kStatusHeight, extent.width(), extent.height() - kStatusHeight),
                      kSurround);
 
@@ -161,9 +152,8 @@ void BoardWidget::paintEvent(QPaintEvent*) {
         for (int column = 0; column < kGridCells; ++column) {
             const int tile = BoardMapData[row][column];
             if (tile == 0) continue;
-            drawCell(painter, off.x() + column * kCellSize,
-                     kStatusHeight + off.y() + row * kCellSize, tiles, (tile - 1) % 4 * kCellSize,
-                     (tile - 1) / 4 * kCellSize);
+            drawCell(painter, l.cellX(column), l.cellY(row), l.cell, sheets.tiles,
+                     (tile - 1) % 4 * kCellSize, (tile - 1) / 4 * kCellSize);
         }
     }
 
@@ -171,10 +161,13 @@ void BoardWidget::paintEvent(QPaintEvent*) {
         const int value = board.board[point];
         if (value == 0) continue;
         const QPoint corner = cellCorner(point);
-        drawCell(painter, corner.x(), corner.y(), pieces, pieceSourceX(value), 0);
+        drawCell(painter, corner.x(), corner.y(), l.cell, sheets.pieces, pieceSourceX(value), 0);
     }
 
-    if (animating) drawCell(painter, animX, animY, pieces, pieceSourceX(animColor), 0);
+    drawMarks(painter, l, marks());
+
+    if (animating)
+        drawCell(painter, animX, animY, l.cell, sheets.pieces, pieceSourceX(animColor), 0);
 
     // The strip is drawn after the pieces, so a piece flying in from above
     // passes under it.
@@ -184,11 +177,64 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     painter.setPen(QColor(0, 0, 0));
     painter.setFont(font());
     painter.drawText(QRect(7, 0, w - 7, kStatusHeight), Qt::AlignLeft | Qt::AlignVCenter, text);
+    const QRect counts = countsRect(text);
+    if (!counts.isEmpty()) drawCounts(painter, counts, CountPieces(board));
     painter.end();
 
     // Buffer and widget have the same ratio, so this copies device pixels
     // one to one.
     QPainter(this).drawPixmap(0, 0, *buffer);
+}
+
+QRect BoardWidget::countsRect(const QString& status) const {
+    // The counts stand at the right end of the strip, when the whole status
+    // text leaves room for them.
+    constexpr int kMargin = 7, kApart = 12;
+    const int wanted = countsWidth(fontMetrics(), CountPieces(board));
+    const int free = width() - 2 * kMargin - fontMetrics().horizontalAdvance(status) - kApart;
+    if (wanted > free) return {};
+    return {width() - kMargin - wanted, 0, wanted, kStatusHeight};
+}
+
+BoardMarks BoardWidget::marks() const {
+    BoardMarks m;
+    m.computer = lastComputerMove;
+    m.hint = hint;
+    if (state == HumanMoving) {
+        m.selected = current_move.start;
+        for (int i = 0; i < n_next_valid; ++i)
+            if (next_valid[i].start == current_move.start) m.targets |= 1u << next_valid[i].end;
+    }
+    if (state == HumanTaking) {
+        for (int i = 0; i < n_next_valid; ++i) {
+            const Move& move = next_valid[i];
+            if (move.start == current_move.start && move.end == current_move.end && move.take >= 0)
+                m.takeable |= 1u << move.take;
+        }
+    }
+    return m;
+}
+
+bool BoardWidget::event(QEvent* event) {
+    // The piece counts explain themselves in a tooltip.
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QRect counts = countsRect(statusText());
+        if (!counts.isEmpty() && counts.contains(help->pos())) {
+            const PieceCounts c = CountPieces(board);
+            QToolTip::showText(help->globalPos(),
+                               tr("White: %1 to place, %2 lost\nBlack: %3 to place, %4 lost")
+                                   .arg(c.toPlace[0])
+                                   .arg(c.lost[0])
+                                   .arg(c.toPlace[1])
+                                   .arg(c.lost[1]),
+                               this);
+        } else {
+            QToolTip::hideText();
+        }
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 QSize BoardWidget::sizeHint() const {
@@ -243,13 +289,14 @@ void BoardWidget::animateMove(int from, int to, int color) {
     animColor = color;
     animX = start.x();
     animY = start.y();
+    const int step = kAnimationStep * layout().zoom;
     // The axes advance independently: diagonal until one arrives, then
     // straight on along the other.
     while (animX != end.x() || animY != end.y()) {
         repaint();
         std::this_thread::sleep_for(kFramePause);
-        animX = stepToward(animX, end.x());
-        animY = stepToward(animY, end.y());
+        animX = stepToward(animX, end.x(), step);
+        animY = stepToward(animY, end.y(), step);
     }
     animating = 0;
 

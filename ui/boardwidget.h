@@ -9,6 +9,11 @@
 // synchronously on the GUI thread.
 #pragma once
 
+#include "engine/board.h"
+#include "ui/boardart.h"
+#include "ui/boardgeometry.h"
+#include "ui/boardmarks.h"
+
 #include <QPixmap>
 #include <QWidget>
 
@@ -51,15 +56,21 @@ public Q_SLOTS:
     void undo();
     void redo();
 
+public:
     // What the status strip says for the current state.
     QString statusText() const;
 
-    // Room for the whole grid below the status strip, with a margin of one
-    // cell around it when there is space; never less than the grid.
+    // Room for the whole grid at zoom 1 below the status strip, with a
+    // margin of one cell around it; never less than the grid.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    // Marks a suggested move for the user (the empty move clears it); the
+    // mark goes at the next tap, undo, redo or new game.
+    void showHint(const Move& move);
+
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -77,12 +88,14 @@ protected:
 
     // Images and buffer. The buffer has the widget's device pixel ratio; the
     // 2x sheets hold the same pictures drawn at twice the resolution (their
-    // device pixel ratio is 2) for dense screens.
+    // device pixel ratio is 2) for dense screens and zoomed boards, and
+    // `art` draws finer ones when they are needed.
     QPixmap* buffer = nullptr; // composed picture of the whole widget; owned
     QPixmap boardPixmap;       // the 12 tiles of the board
     QPixmap piecesPixmap;      // the Black and the White disc
     QPixmap boardPixmap2x;
     QPixmap piecesPixmap2x;
+    BoardArt art{boardPixmap, piecesPixmap, boardPixmap2x, piecesPixmap2x};
 
     // Settings
     int playerColor = 1; // the user's side: +1 White, -1 Black
@@ -97,6 +110,11 @@ protected:
 
     int state = HumanPlacing;
 
+    // Shown on the board until the user's next move begins, or the next
+    // tap, undo, redo or new game.
+    Move lastComputerMove{-1, -1, -1};
+    Move hint{-1, -1, -1};
+
 private:
     // User's side of a turn, one per human state.
     void tapWhilePlacing(int point);
@@ -107,11 +125,11 @@ private:
     void completeHumanMove();
     // HumanPlacing in the placing phase, HumanSelecting from ply 18 on.
     void setHumanState();
+    // Forgets the computer's last move and the hint.
+    void clearMarks();
 
-    // Grid offsets (offX, offY) for the current size: the grid's top-left
-    // cell is at (offX, 22 + offY). Truncated toward zero, so negative on a
-    // widget smaller than the grid.
-    QPoint gridOffset() const;
+    // Where the grid stands at the current size, and at which zoom.
+    BoardLayout layout() const { return LayoutFor(width(), height()); }
     // The top-left corner of a point's cell, in widget coordinates.
     QPoint cellCorner(int point) const;
     // Where a piece of `color` enters from or leaves to outside the board:
@@ -125,7 +143,20 @@ private:
     // that a widget of `size` on the current screen needs.
     bool bufferFits(const QSize& size) const;
     void replaceBuffer(const QSize& size);
-    // Draws the 32 x 32 cell at (sx, sy) of an image sheet at (x, y); sx and
-    // sy count 1x pixels whatever the sheet's resolution.
-    static void drawCell(QPainter& painter, int x, int y, const QPixmap& sheet, int sx, int sy);
+    // Draws the 32 x 32 cell at (sx, sy) of an image sheet into the square
+    // of `size` at (x, y); sx and sy count 1x pixels whatever the sheet's
+    // resolution.
+    static void drawCell(QPainter& painter, int x, int y, int size, const QPixmap& sheet, int sx,
+                         int sy);
+    // The marks the board shows in the current state.
+    BoardMarks marks() const;
+    // Where the piece counts stand in the status strip; empty when the status
+    // text leaves no room for them.
+    QRect countsRect(const QString& status) const;
+
+    // Input that reached the window while the widget worked without
+    // returning to the event loop (the computer's turn, a flight) was made
+    // on a board the user had not yet seen; it is dropped, not applied to
+    // the position now shown. Called when such work ends.
+    void dropQueuedInput();
 };

@@ -221,6 +221,8 @@ private slots:
         setPosition(w, "a1 a2 a4 c1", "b1 b4 c5", 20);
         {
             BoxCloser box;
+            QString behind; // the status the board shows behind the box
+            box.whileShown = [&] { behind = w.statusText(); };
             w.tapPoint("a4");
             w.tapPoint("a3"); // a slide into a mill shows the piece moved
             QCOMPARE(board.board[pt("a4")], 0);
@@ -228,8 +230,10 @@ private slots:
             w.tapPoint("b4");
             QCOMPARE(box.shown, 1);
             QCOMPARE(box.title, QString("Nine Men's Morris"));
-            QCOMPARE(box.text, QString("Game over\nYou win"));
+            QCOMPARE(box.text,
+                     QString("Game over\nYou win\n\nThe computer has only two pieces left."));
             QCOMPARE(box.buttons, 1);
+            QCOMPARE(behind, QString("Click to start game"));
         }
         QCOMPARE(w.state, +S::Idle);
         QCOMPARE(history[1].board[pt("a4")], 0);
@@ -245,7 +249,7 @@ private slots:
         box.whileShown = [&w] { w.tap(100, 100); };
         w.tapPoint("c8");
         w.tapPoint("a3");
-        QCOMPARE(box.text, QString("Game over\nYou loose"));
+        QCOMPARE(box.text, QString("Game over\nYou lose\n\nYou have only two pieces left."));
         QCOMPARE(w.state, +S::HumanPlacing);
         QCOMPARE(board.plies, 0);
     }

@@ -68,7 +68,7 @@ private slots:
                      .arg(QCoreApplication::translate("BoardWidget", "black")),
                  QString("Nimm einen schwarzen Stein"));
         QCOMPARE(QCoreApplication::translate("BoardWidget", "Game over\nYou %1")
-                     .arg(QCoreApplication::translate("BoardWidget", "loose")),
+                     .arg(QCoreApplication::translate("BoardWidget", "lose")),
                  QString("Spiel vorbei\nDu hast verloren"));
     }
 

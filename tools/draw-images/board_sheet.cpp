@@ -81,6 +81,9 @@ QColor pointColour(double d) {
 // samples so that the rim's edge is smooth. Channels are rounded to multiples
 // of 3 (255 and 240 are) to keep the sheet within one palette.
 QRgb pointPixel(int px, int py, int scale, QRgb ground) {
+    // A pixel wholly outside the rim keeps its ground.
+    const double dx = (px + 0.5) / scale - centre, dy = (py + 0.5) / scale - centre;
+    if (std::hypot(dx, dy) > rimRadius + 1.0 / scale) return ground;
     constexpr int n = 4;
     double r = 0, g = 0, b = 0;
     int inside = 0;
@@ -102,7 +105,7 @@ QRgb pointPixel(int px, int py, int scale, QRgb ground) {
 
 } // namespace
 
-QImage drawBoardSheet(int scale) {
+QImage drawBoardTiles(int scale) {
     const int size = tileSize * scale;
     QImage sheet(4 * size, 3 * size, QImage::Format_RGB32);
     for (int id = 1; id <= 12; ++id) {
@@ -115,5 +118,9 @@ QImage drawBoardSheet(int scale) {
                 sheet.setPixel(x0 + px, y0 + py, c);
             }
     }
-    return toIndexed(sheet);
+    return sheet;
+}
+
+QImage drawBoardSheet(int scale) {
+    return toIndexed(drawBoardTiles(scale));
 }

@@ -6,7 +6,10 @@
 
 #include <QImage>
 
-// Draws the sheet at 1x (128 x 96) or 2x (256 x 192); returned indexed and
-// opaque. The 2x sheet is drawn, not scaled, with every edge at exactly twice
-// its 1x coordinate.
+// Draws the sheet at `scale` times 1x (128 x 96 at 1x), opaque. A larger
+// sheet is drawn, not scaled, with every edge at exactly `scale` times its 1x
+// coordinate.
+QImage drawBoardTiles(int scale);
+
+// The same sheet as an indexed image, as the 1x and 2x files keep it.
 QImage drawBoardSheet(int scale);

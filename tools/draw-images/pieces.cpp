@@ -77,6 +77,10 @@ int quantiseAlpha(double coverage) {
 
 // Fraction of the device pixel (px, py) of a cell covered by the disc.
 double coverage(int px, int py, int scale) {
+    // Pixels well inside or outside the edge need no samples.
+    const double d = std::hypot((px + 0.5) / scale - centre, (py + 0.5) / scale - centre);
+    if (d < radius - 1.0 / scale) return 1;
+    if (d > radius + 1.0 / scale) return 0;
     constexpr int n = 8;
     int inside = 0;
     for (int sy = 0; sy < n; ++sy)
@@ -96,12 +100,13 @@ void drawStone(QImage& image, int x0, int scale, const Stone& s) {
     std::vector<int> alpha(size * size);
     for (int py = 0; py < size; ++py)
         for (int px = 0; px < size; ++px) {
+            alpha[py * size + px] = quantiseAlpha(coverage(px, py, scale));
+            if (alpha[py * size + px] == 0) continue; // transparent: its colour is never used
             double x = (px + 0.5) / scale - centre, y = (py + 0.5) / scale - centre;
             // Rim pixels take the colour just inside the edge.
             const double d = std::hypot(x, y), limit = radius - 0.5;
             if (d > limit) x *= limit / d, y *= limit / d;
             colour[py * size + px] = stoneColour(s, x, y);
-            alpha[py * size + px] = quantiseAlpha(coverage(px, py, scale));
         }
 
     Rgb offset{0, 0, 0};

@@ -1,0 +1,183 @@
+#include "ui/boardmarks.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+
+namespace {
+
+// The marks' colours: gold for the user's own move, blue for the computer's,
+// red for captures, green for a suggestion.
+const QColor kSelect(255, 212, 60);
+const QColor kComputer(110, 185, 255);
+const QColor kCapture(232, 56, 40);
+const QColor kHint(90, 235, 130);
+// A dark edge under every mark keeps it apart from the khaki and the
+// cream pieces alike.
+const QColor kEdge(0, 0, 0, 110);
+
+// Sizes in zoom-1 pixels: a piece's disc has a radius of 11.
+constexpr qreal kRingRadius = 13.5, kRingWidth = 2.5;
+constexpr qreal kSpotRadius = 5, kVacatedRadius = 7.5, kCrossHalf = 5.5;
+
+QPointF centreOf(const BoardLayout& l, int point) {
+    return {l.cellX(move2coord[point][1]) + l.cell / 2.0,
+            l.cellY(move2coord[point][0]) + l.cell / 2.0};
+}
+
+// A circle of `radius` around a point, in `colour` over a darker edge.
+void ring(QPainter& p, const BoardLayout& l, int point, qreal radius, qreal width,
+          const QColor& colour) {
+    const QPointF c = centreOf(l, point);
+    const qreal r = radius * l.zoom;
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kEdge, (width + 1.5) * l.zoom));
+    p.drawEllipse(c, r, r);
+    p.setPen(QPen(colour, width * l.zoom));
+    p.drawEllipse(c, r, r);
+}
+
+// A filled spot on an empty point.
+void spot(QPainter& p, const BoardLayout& l, int point, const QColor& colour) {
+    const QPointF c = centreOf(l, point);
+    const qreal r = kSpotRadius * l.zoom;
+    p.setPen(QPen(kEdge, 1.0 * l.zoom));
+    p.setBrush(colour);
+    p.drawEllipse(c, r, r);
+}
+
+// A cross where a piece was taken.
+void cross(QPainter& p, const BoardLayout& l, int point, const QColor& colour) {
+    const QPointF c = centreOf(l, point);
+    const qreal h = kCrossHalf * l.zoom;
+    QPainterPath path;
+    path.moveTo(c + QPointF(-h, -h));
+    path.lineTo(c + QPointF(h, h));
+    path.moveTo(c + QPointF(h, -h));
+    path.lineTo(c + QPointF(-h, h));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kEdge, 4 * l.zoom, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(path);
+    p.setPen(QPen(colour, 2.5 * l.zoom, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(path);
+}
+
+// A move shown on the board: where the piece came from, where it stands
+// now, and what it took.
+void move(QPainter& p, const BoardLayout& l, const Move& m, const QColor& colour, bool taken) {
+    if (m.IsEmpty()) return;
+    if (m.start >= 0) ring(p, l, m.start, kVacatedRadius, 2, colour);
+    ring(p, l, m.end, kRingRadius, kRingWidth, colour);
+    if (m.take >= 0) {
+        if (taken)
+            cross(p, l, m.take, kCapture);
+        else
+            ring(p, l, m.take, kRingRadius, kRingWidth, kCapture);
+    }
+}
+
+template <typename Draw> void forEachPoint(PointBits points, Draw draw) {
+    for (int point = 0; point < 24; ++point)
+        if (points >> point & 1) draw(point);
+}
+
+} // namespace
+
+void drawMarks(QPainter& p, const BoardLayout& l, const BoardMarks& marks) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    move(p, l, marks.computer, kComputer, true);
+    forEachPoint(marks.takeable,
+                 [&](int point) { ring(p, l, point, kRingRadius, kRingWidth, kCapture); });
+    if (marks.selected >= 0) ring(p, l, marks.selected, kRingRadius, kRingWidth, kSelect);
+    forEachPoint(marks.targets, [&](int point) { spot(p, l, point, kSelect); });
+    // A suggested move goes from a piece to an empty point: a ring, then a spot.
+    if (!marks.hint.IsEmpty()) {
+        if (marks.hint.start >= 0) ring(p, l, marks.hint.start, kRingRadius, kRingWidth, kHint);
+        spot(p, l, marks.hint.end, kHint);
+        if (marks.hint.take >= 0) ring(p, l, marks.hint.take, kRingRadius, kRingWidth, kHint);
+    }
+    p.restore();
+}
+
+PieceCounts CountPieces(const Board& b) {
+    // White places at the even plies, Black at the odd ones.
+    const int placed[2] = {std::min(9, (b.plies + 1) / 2), std::min(9, b.plies / 2)};
+    const int onBoard[2] = {b.n_white, b.n_black};
+    PieceCounts counts{};
+    for (int side = 0; side < 2; ++side) {
+        counts.toPlace[side] = 9 - placed[side];
+        counts.lost[side] = std::max(0, placed[side] - onBoard[side]);
+    }
+    counts.placing = b.plies < 18;
+    return counts;
+}
+
+namespace {
+
+// The counts are drawn as, for each side, a disc and the number still to be
+// placed (while placing), then a struck-out disc and the number lost.
+const QColor kWhitePiece(232, 232, 208), kBlackPiece(66, 32, 30);
+
+struct CountGlyphs {
+    int disc; // a disc's diameter
+    int gap;  // between a disc and its number
+    int side; // between the two sides' groups
+};
+
+CountGlyphs glyphsFor(const QFontMetrics& fm) {
+    const int disc = std::max(7, fm.ascent() * 4 / 5);
+    return {disc, std::max(2, disc / 4), disc};
+}
+
+template <typename Item> void forEachItem(const PieceCounts& c, Item item) {
+    for (int side = 0; side < 2; ++side) {
+        if (c.placing) item(side, false, c.toPlace[side]);
+        item(side, true, c.lost[side]);
+    }
+}
+
+} // namespace
+
+int countsWidth(const QFontMetrics& fm, const PieceCounts& counts) {
+    const CountGlyphs g = glyphsFor(fm);
+    // Items are a gap apart, the two sides' groups `side` apart.
+    int width = g.side - 2 * g.gap;
+    forEachItem(counts, [&](int, bool, int n) {
+        width += g.disc + g.gap + fm.horizontalAdvance(QString::number(n)) + g.gap;
+    });
+    return width;
+}
+
+void drawCounts(QPainter& p, const QRect& strip, const PieceCounts& counts) {
+    const QFontMetrics fm = p.fontMetrics();
+    const CountGlyphs g = glyphsFor(fm);
+    const QColor text = p.pen().color();
+    int x = strip.right() + 1 - countsWidth(fm, counts);
+    const qreal cy = strip.center().y() + 0.5;
+    int lastSide = 0;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    forEachItem(counts, [&](int side, bool lost, int n) {
+        if (side != lastSide) x += g.side - g.gap;
+        lastSide = side;
+        const QRectF disc(x, cy - g.disc / 2.0, g.disc, g.disc);
+        p.setPen(QPen(QColor(40, 40, 40), 1));
+        p.setBrush(side == 0 ? kWhitePiece : kBlackPiece);
+        if (lost) p.setOpacity(0.45);
+        p.drawEllipse(disc.adjusted(0.5, 0.5, -0.5, -0.5));
+        p.setOpacity(1);
+        if (lost) {
+            p.setPen(QPen(kCapture, 1.6, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(disc.bottomLeft() + QPointF(1, -1), disc.topRight() + QPointF(-1, 1));
+        }
+        x += g.disc + g.gap;
+        const QString number = QString::number(n);
+        p.setPen(text);
+        p.drawText(QRect(x, strip.top(), fm.horizontalAdvance(number), strip.height()),
+                   Qt::AlignLeft | Qt::AlignVCenter, number);
+        x += fm.horizontalAdvance(number) + g.gap;
+    });
+    p.restore();
+}
