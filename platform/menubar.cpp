@@ -1,5 +1,7 @@
 #include "platform/menubar.h"
 
+#include "platform/mnemonic.h"
+
 #include "platform/popupmenu.h"
 
 #include <QAction>
@@ -14,7 +16,7 @@ MenuBar::MenuBar(QWidget* parent, const char* name) : QMenuBar(parent) {
 
 void MenuBar::insertItem(const QString& text, PopupMenu* popup) {
     // With no popup the entry opens nothing.
-    auto* entry = new QAction(text, this);
+    auto* entry = new QAction(withMnemonic(text, actions()), this);
     entry->setMenu(popup);
     addAction(entry);
 }

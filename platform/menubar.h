@@ -14,7 +14,8 @@ public:
     // name, if given, becomes the object name.
     explicit MenuBar(QWidget* parent = nullptr, const char* name = nullptr);
 
-    // Appends an entry labelled text that opens popup. The popup keeps its
+    // Appends an entry labelled text that opens popup, with a mnemonic of
+    // its own among the bar's entries (see PopupMenu). The popup keeps its
     // own parent (it may have none) and is not deleted with the bar.
     void insertItem(const QString& text, PopupMenu* popup);
 };

@@ -1,5 +1,7 @@
 #include "platform/popupmenu.h"
 
+#include "platform/mnemonic.h"
+
 #include <QAction>
 #include <QKeySequence>
 #include <QMetaMethod>
@@ -10,9 +12,10 @@
 // trigger and keeps no state for a non-checkable one.
 class PopupMenu::Item : public QAction {
 public:
-    Item(const QString& text, int id, QObject* parent) : QAction(text, parent), id(id) {}
+    Item(const QString& text, int id, QObject* parent) : QAction(parent), id(id), plain(text) {}
 
     const int id;
+    const QString plain; // the text without its mnemonic
     bool checked = false;
     QPointer<QObject> receiver;
     QMetaMethod member; // valid only when there is a receiver
@@ -105,7 +108,11 @@ int PopupMenu::idAt(int index) const {
 
 QString PopupMenu::text(int id) const {
     const Item* entry = item(id);
-    return entry != nullptr ? entry->text() : QString();
+    return entry != nullptr ? entry->plain : QString();
+}
+
+void PopupMenu::setItemShortcuts(int id, const QList<QKeySequence>& keys) {
+    if (Item* entry = item(id)) entry->setShortcuts(keys);
 }
 
 PopupMenu::Item* PopupMenu::item(int id) const {
@@ -128,6 +135,7 @@ int PopupMenu::claimId(int requested) {
 
 PopupMenu::Item* PopupMenu::addItem(const QString& text, int id, int index) {
     auto* entry = new Item(text, claimId(id), this);
+    entry->setText(withMnemonic(text, actions()));
     connect(entry, &QAction::triggered, this, [this, entry] { choose(entry); });
     showCheck(entry);
     place(entry, index);

@@ -14,6 +14,11 @@
 //
 // Index: the position among all entries, separators included; -1 or a
 // position past the end appends.
+//
+// Every item gets a mnemonic (an underlined letter that chooses it from the
+// keyboard) of its own within the menu, picked from its text as given, so
+// it works in every language: the first letter of the text if still free,
+// else the first free initial of another word, else the first free letter.
 class PopupMenu : public QMenu {
     Q_OBJECT
 
@@ -45,13 +50,18 @@ public:
 
     void insertSeparator(int index = -1);
 
+    // Keys that choose the item from anywhere in the window whose menu bar
+    // holds this popup; the first is shown beside the item.
+    void setItemShortcuts(int id, const QList<QKeySequence>& keys);
+
     // Unknown ids are ignored (setItemChecked) or read as unchecked. The
     // state is kept even while the popup is not checkable.
     void setItemChecked(int id, bool checked);
     bool isItemChecked(int id) const;
 
     // Entries, separators included; the id at a position (-1 for a
-    // separator or no entry); the text of an item ("" for an unknown id).
+    // separator or no entry); the text of an item as given, without its
+    // mnemonic ("" for an unknown id).
     int count() const;
     int idAt(int index) const;
     QString text(int id) const;

@@ -121,9 +121,11 @@ public:
 void BoardWidget::dropQueuedInput() {
     // Whatever the window system queued while the work ran is delivered now,
     // into the filter. Paints, resizes and the like go through as usual.
+    // Events read from the window system in one round are handed to the
+    // widgets in the next, hence a few rounds.
     InputSwallower swallower;
     QCoreApplication::instance()->installEventFilter(&swallower);
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    for (int round = 0; round < 3; ++round) QCoreApplication::processEvents();
     QCoreApplication::instance()->removeEventFilter(&swallower);
 }
 

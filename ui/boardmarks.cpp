@@ -127,7 +127,7 @@ struct CountGlyphs {
 };
 
 CountGlyphs glyphsFor(const QFontMetrics& fm) {
-    const int disc = std::max(7, fm.ascent() * 4 / 5);
+    const int disc = std::max(8, fm.height() * 3 / 4);
     return {disc, std::max(2, disc / 4), disc};
 }
 
@@ -165,12 +165,14 @@ void drawCounts(QPainter& p, const QRect& strip, const PieceCounts& counts) {
         const QRectF disc(x, cy - g.disc / 2.0, g.disc, g.disc);
         p.setPen(QPen(QColor(40, 40, 40), 1));
         p.setBrush(side == 0 ? kWhitePiece : kBlackPiece);
-        if (lost) p.setOpacity(0.45);
         p.drawEllipse(disc.adjusted(0.5, 0.5, -0.5, -0.5));
-        p.setOpacity(1);
         if (lost) {
-            p.setPen(QPen(kCapture, 1.6, Qt::SolidLine, Qt::RoundCap));
-            p.drawLine(disc.bottomLeft() + QPointF(1, -1), disc.topRight() + QPointF(-1, 1));
+            // Crossed out, as the board marks a piece taken.
+            const qreal inset = g.disc * 0.15;
+            const QRectF box = disc.adjusted(inset, inset, -inset, -inset);
+            p.setPen(QPen(kCapture, std::max(1.5, g.disc / 6.0), Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(box.topLeft(), box.bottomRight());
+            p.drawLine(box.bottomLeft(), box.topRight());
         }
         x += g.disc + g.gap;
         const QString number = QString::number(n);

@@ -15,6 +15,7 @@
 #include <QHelpEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QResizeEvent>
 #include <QToolTip>
 
@@ -145,8 +146,16 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     // pixel for pixel; a finer one is shrunk smoothly.
     painter.setRenderHint(QPainter::SmoothPixmapTransform,
                           density != sheets.tiles.devicePixelRatio());
-    painter.fillRect(QRectF(0, kStatusHeight, extent.width(), extent.height() - kStatusHeight),
-                     kSurround);
+    // The olive around the grid does not change between paints, so on a
+    // large screen only what the last paint drew over it (a piece in
+    // flight) is filled again; a new buffer is filled whole. The grid and
+    // the strip are drawn whole every time.
+    if (surroundStale.isNull())
+        painter.fillRect(QRectF(0, kStatusHeight, extent.width(), extent.height() - kStatusHeight),
+                         kSurround);
+    else if (!surroundStale.isEmpty())
+        painter.fillRect(surroundStale, kSurround);
+    surroundStale = QRect(0, 0, 0, 0);
 
     for (int row = 0; row < kGridCells; ++row) {
         for (int column = 0; column < kGridCells; ++column) {
@@ -166,8 +175,10 @@ void BoardWidget::paintEvent(QPaintEvent*) {
 
     drawMarks(painter, l, marks());
 
-    if (animating)
+    if (animating) {
         drawCell(painter, animX, animY, l.cell, sheets.pieces, pieceSourceX(animColor), 0);
+        surroundStale = QRect(animX, animY, l.cell, l.cell).adjusted(-1, -1, 1, 1);
+    }
 
     // The strip is drawn after the pieces, so a piece flying in from above
     // passes under it.
@@ -181,9 +192,31 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     if (!counts.isEmpty()) drawCounts(painter, counts, CountPieces(board));
     painter.end();
 
+    showBuffer(l);
+}
+
+void BoardWidget::showBuffer(const BoardLayout& l) {
     // Buffer and widget have the same ratio, so this copies device pixels
     // one to one.
-    QPainter(this).drawPixmap(0, 0, *buffer);
+    QPainter widget(this);
+    const qreal ratio = buffer->devicePixelRatio();
+    if (ratio != std::round(ratio)) {
+        widget.drawPixmap(0, 0, *buffer);
+        return;
+    }
+    // On a large screen most of the widget is the plain olive around the
+    // grid: filling it in place costs half of copying it, and a paint of a
+    // 4K screen stays within a few milliseconds. The strip, the grid and a
+    // piece in flight are copied from the buffer. (At a fractional ratio the
+    // pieces' edges would not meet on whole device pixels; there the buffer
+    // is copied whole.)
+    QRegion copied = QRegion(0, 0, width(), kStatusHeight) +
+                     QRect(l.offX, kStatusHeight + l.offY, l.grid(), l.grid());
+    if (animating) copied += QRect(animX, animY, l.cell, l.cell);
+    copied &= rect();
+    for (const QRect& r : QRegion(rect()) - copied) widget.fillRect(r, kSurround);
+    for (const QRect& r : copied)
+        widget.drawPixmap(r, *buffer, QRectF(r.topLeft() * ratio, r.size() * ratio));
 }
 
 QRect BoardWidget::countsRect(const QString& status) const {
@@ -259,6 +292,7 @@ bool BoardWidget::bufferFits(const QSize& size) const {
 
 void BoardWidget::replaceBuffer(const QSize& size) {
     delete buffer;
+    surroundStale = QRect();
     const qreal ratio = devicePixelRatio();
     // Left uninitialised: the next paint covers every pixel.
     buffer = new QPixmap(deviceSize(size, ratio));

@@ -1,26 +1,76 @@
 // quarn: Nine Men's Morris against the computer. The program takes no
-// options of its own.
+// options of its own; Qt's own options (-platform, -display, ...) work as in
+// any Qt program.
 #include "engine/board.h"
 #include "platform/application.h"
 #include "ui/quarn.h"
 
+#include <QIcon>
+
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
+#include <string>
+#include <vector>
 
 namespace {
 
-bool Set(const char* variable) {
+const char* Value(const char* variable) {
     const char* value = std::getenv(variable);
-    return value != nullptr && *value != '\0';
+    return value != nullptr && *value != '\0' ? value : nullptr;
+}
+
+// The command line as Qt reads it: Qt takes "-platform NAME" (or with two
+// dashes) but not "-platform=NAME", which is split here into the form Qt
+// knows. `storage` keeps the split strings alive.
+std::vector<char*> QtArguments(int argc, char** argv, std::vector<std::string>& storage) {
+    storage.reserve(2 * static_cast<std::size_t>(argc));
+    std::vector<char*> args;
+    for (int i = 0; i < argc; ++i) {
+        const char* arg = argv[i];
+        const char* equals = std::strchr(arg, '=');
+        const std::string option(arg, equals != nullptr ? equals : arg + std::strlen(arg));
+        if (i > 0 && equals != nullptr && (option == "-platform" || option == "--platform")) {
+            storage.push_back(option);
+            storage.push_back(equals + 1);
+            args.push_back(storage[storage.size() - 2].data());
+            args.push_back(storage.back().data());
+        } else {
+            args.push_back(argv[i]);
+        }
+    }
+    args.push_back(nullptr); // argv[argc] is null, as in main's
+    return args;
+}
+
+// Whether Qt would find no display to open the window on. Only the X11
+// platform, Qt's default here, needs one that can be missing: DISPLAY or
+// "-display NAME". Another platform chosen by "-platform NAME" or
+// QT_QPA_PLATFORM (offscreen, vnc, wayland...) speaks for itself.
+bool NoDisplay(const std::vector<char*>& args) {
+    std::string platform = Value("QT_QPA_PLATFORM") ? Value("QT_QPA_PLATFORM") : "";
+    bool displayOption = false;
+    for (std::size_t i = 1; i + 1 < args.size(); ++i) {
+        const std::string arg = args[i];
+        if ((arg == "-platform" || arg == "--platform") && args[i + 1] != nullptr)
+            platform = args[i + 1];
+        if (arg == "-display" || arg == "--display") displayOption = true;
+    }
+    platform = platform.substr(0, platform.find_first_of(":;"));
+    if (platform.empty()) return !Value("DISPLAY") && !Value("WAYLAND_DISPLAY") && !displayOption;
+    if (platform == "xcb") return !Value("DISPLAY") && !displayOption;
+    return false;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    std::vector<std::string> storage;
+    std::vector<char*> args = QtArguments(argc, argv, storage);
     // Without a display Qt would abort with a message about platform
     // plugins; say plainly what is missing instead.
-    if (!Set("DISPLAY") && !Set("WAYLAND_DISPLAY") && !Set("QT_QPA_PLATFORM")) {
+    if (NoDisplay(args)) {
         std::fprintf(stderr,
                      "%s: there is no display to open the window on (neither DISPLAY nor "
                      "WAYLAND_DISPLAY is set); to play without one, run: xvfb-run %s\n",
@@ -28,8 +78,16 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    Application application(argc, argv, Application::GuiClient);
+    int qtArgc = static_cast<int>(args.size()) - 1;
+    Application application(qtArgc, args.data(), Application::GuiClient);
     application.loadTranslations("quarn");
+    // The window's icon, and the desktop entry that the desktop links the
+    // window to (its name without ".desktop").
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QString(":/icons/quarn-%1.png").arg(size));
+    Application::setWindowIcon(icon);
+    Application::setDesktopFileName("org.quarn.Quarn");
     int result;
     {
         Quarn window(nullptr, nullptr, {});

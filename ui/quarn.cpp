@@ -6,6 +6,8 @@
 #include "ui/boardwidget.h"
 #include "ui/settings.h"
 
+#include <QKeySequence>
+
 namespace {
 
 // A checkable popup whose choices go first to the window and then to the
@@ -16,6 +18,16 @@ PopupMenu* SettingMenu(const char* name, QObject* window, QObject* board, const 
     QObject::connect(menu, SIGNAL(activated(int)), window, slot);
     QObject::connect(menu, SIGNAL(activated(int)), board, slot);
     return menu;
+}
+
+// The desktop's keys for `standard`, followed by those of `usual` that
+// they lack.
+QList<QKeySequence> StandardKeys(QKeySequence::StandardKey standard,
+                                 std::initializer_list<QKeyCombination> usual) {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(standard);
+    for (QKeyCombination key : usual)
+        if (!keys.contains(QKeySequence(key))) keys.append(QKeySequence(key));
+    return keys;
 }
 
 // Moves the check mark of `menu` from the item `field` to the item `id`.
@@ -54,12 +66,20 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     // Created without a parent, like the popups above, and kept for the
     // whole run.
     PopupMenu* gameMenu = new PopupMenu(nullptr, "game_menu");
-    gameMenu->insertItem(tr("New"), boardWidget, SLOT(start()), 0, -1, -1);
+    const int newId = gameMenu->insertItem(tr("New"), boardWidget, SLOT(start()), 0, -1, -1);
     gameMenu->insertSeparator();
-    gameMenu->insertItem(tr("Undo"), boardWidget, SLOT(undo()), 0, -1, -1);
-    gameMenu->insertItem(tr("Redo"), boardWidget, SLOT(redo()), 0, -1, -1);
+    const int undoId = gameMenu->insertItem(tr("Undo"), boardWidget, SLOT(undo()), 0, -1, -1);
+    const int redoId = gameMenu->insertItem(tr("Redo"), boardWidget, SLOT(redo()), 0, -1, -1);
     gameMenu->insertSeparator();
-    gameMenu->insertItem(tr("Close"), this, SLOT(close()), 0, -1, -1);
+    const int closeId = gameMenu->insertItem(tr("Close"), this, SLOT(close()), 0, -1, -1);
+    // The desktop's standard keys, with the usual ones wherever a desktop
+    // lacks them (both of them for Redo).
+    gameMenu->setItemShortcuts(newId, StandardKeys(QKeySequence::New, {Qt::CTRL | Qt::Key_N}));
+    gameMenu->setItemShortcuts(undoId, StandardKeys(QKeySequence::Undo, {Qt::CTRL | Qt::Key_Z}));
+    gameMenu->setItemShortcuts(
+        redoId,
+        StandardKeys(QKeySequence::Redo, {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y}));
+    gameMenu->setItemShortcuts(closeId, StandardKeys(QKeySequence::Quit, {Qt::CTRL | Qt::Key_Q}));
 
     PopupMenu* confMenu = new PopupMenu(nullptr, "conf_menu");
     confMenu->insertItem(tr("Player Color"), colorMenu, -1, -1);

@@ -172,9 +172,9 @@ private slots:
 
         const QList<QAction*> entries = bar->actions();
         QCOMPARE(entries.size(), 2);
-        QCOMPARE(entries.at(0)->text(), QString("Game"));
+        QCOMPARE(entries.at(0)->text(), QString("&Game"));
         QCOMPARE(entries.at(0)->menu(), &game);
-        QCOMPARE(entries.at(1)->text(), QString("Configuration"));
+        QCOMPARE(entries.at(1)->text(), QString("&Configuration"));
         QCOMPARE(entries.at(1)->menu(), &configuration);
 
         window.resize(240, 320);

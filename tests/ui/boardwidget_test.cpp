@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -38,6 +39,7 @@ public:
     };
     std::vector<Frame> frames;
     int watch = 0;
+    std::function<void()> onPaint; // runs at the start of every paint
 
     explicit Probe(int w = 240, int h = 266) {
         resize(w, h);
@@ -57,6 +59,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* e) override {
+        if (onPaint) onPaint();
         if (animating) frames.push_back({{animX, animY}, statusText(), board.board[watch]});
         BoardWidget::paintEvent(e);
     }
@@ -116,6 +119,62 @@ class BoardWidgetTest : public QObject {
 
 private slots:
     void initTestCase() { InitMillTab(); }
+
+    void theWidgetOffersExactlyItsSixSlots() {
+        const QMetaObject& meta = BoardWidget::staticMetaObject;
+        QStringList slotNames;
+        for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
+            if (meta.method(i).methodType() == QMetaMethod::Slot)
+                slotNames << meta.method(i).methodSignature();
+        QCOMPARE(slotNames, QStringList({"updatePlayerColor(int)", "updateLevel(int)",
+                                         "updateAnimations(int)", "start()", "undo()", "redo()"}));
+    }
+
+    void aLargeWidgetZoomsTheBoardAndItsHitTest() {
+        // 9 cells of 96 pixels fit 864 x 886 exactly: zoom 3, the grid's
+        // corner at (96, 22 + 96).
+        Probe w(864, 886);
+        w.tap(95, 200);       // left of the grid
+        w.tap(96 + 672, 200); // right of it
+        w.tap(100, 22 + 96 + 672);
+        QCOMPARE(history_pos, 1);
+        w.tap(96 + 3 * 96 + 95, 22 + 96 + 95); // the last pixel of a2's cell
+        QCOMPARE(board.board[pt("a2")], 1);
+        // One pixel less of width or height is zoom 2: a2's cell moves.
+        Probe narrower(863, 886);
+        QCOMPARE(narrower.grab().width(), 863);
+        narrower.tap((863 - 448) / 2 + 3 * 64 + 1, 22 + (886 - 22 - 448) / 2 + 1);
+        QCOMPARE(board.board[pt("a2")], 1);
+        QCOMPARE(board.plies, 2);
+    }
+
+    void aTapQueuedWhileTheComputerThinksIsDropped() {
+        // The window system delivers a click made during the computer's turn
+        // only after the handler returns; it must not become the next move.
+        Probe w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        int queued = 0;
+        w.onPaint = [&] {
+            if (w.state != S::ComputerPlacing || queued++ > 0) return;
+            const QPointF at(8 + 6 * 32 + 16, 32 + 6 * 32 + 16); // a5
+            for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+                QCoreApplication::postEvent(
+                    w.windowHandle(),
+                    new QMouseEvent(type, at, w.mapToGlobal(at), Qt::LeftButton,
+                                    type == QEvent::MouseButtonPress ? Qt::LeftButton
+                                                                     : Qt::NoButton,
+                                    Qt::NoModifier));
+        };
+        w.tapPoint("a1");
+        QCoreApplication::processEvents();
+        QCOMPARE(queued, 1);
+        QCOMPARE(board.plies, 2);
+        QCOMPARE(w.state, +S::HumanPlacing);
+        // A tap made after the turn counts.
+        w.tapPoint("a5");
+        QCOMPARE(board.plies, 4);
+    }
 
     void tapsFindThePointsOfTheGridAndOnlyEmptyOnes() {
         Probe w;

@@ -55,7 +55,7 @@ private slots:
         ConfigFolder folder;
         Quarn w;
         QStringList bar;
-        for (QAction* a : w.menuBar()->actions()) bar << a->text();
+        for (QAction* a : w.menuBar()->actions()) bar << Plain(a);
         QCOMPARE(bar, menus);
         QCOMPARE(Board(w)->statusText(), status);
         QCOMPARE(w.windowTitle(), caption);

@@ -36,10 +36,15 @@ private:
     QTemporaryDir dir_;
 };
 
+// An entry's text as given, without the mnemonic's ampersand.
+inline QString Plain(const QAction* a) {
+    return QString(a->text()).remove('&');
+}
+
 // The popup behind a menu-bar entry or a submenu item with this text.
 inline PopupMenu* Popup(const QList<QAction*>& actions, const QString& text) {
     for (QAction* a : actions)
-        if (a->text() == text) return qobject_cast<PopupMenu*>(a->menu());
+        if (Plain(a) == text) return qobject_cast<PopupMenu*>(a->menu());
     return nullptr;
 }
 
@@ -54,7 +59,7 @@ inline PopupMenu* SettingMenu(Quarn& w, const QString& text) {
 // Chooses the item with this text, as a click on it would.
 inline void Choose(PopupMenu* menu, const QString& text) {
     for (QAction* a : menu->actions())
-        if (a->text() == text) return a->trigger();
+        if (Plain(a) == text) return a->trigger();
     QFAIL(qPrintable("no item " + text));
 }
 
@@ -88,8 +93,8 @@ inline QStringList Shown(Quarn& w) {
 // A tap (a mouse-button release) at widget coordinates.
 inline void Tap(BoardWidget* b, int x, int y) {
     const QPointF at(x, y);
-    QMouseEvent e(QEvent::MouseButtonRelease, at, b->mapToGlobal(at), Qt::LeftButton,
-                  Qt::NoButton, Qt::NoModifier);
+    QMouseEvent e(QEvent::MouseButtonRelease, at, b->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                  Qt::NoModifier);
     QApplication::sendEvent(b, &e);
 }
 

@@ -27,7 +27,9 @@ bool Saved(const QByteArray& file, int color, int level, int animations) {
 }
 
 // Taps point a1 of the board, whatever the widget's size.
-void TapA1(BoardWidget* b) { TapPoint(b, 0); }
+void TapA1(BoardWidget* b) {
+    TapPoint(b, 0);
+}
 
 } // namespace
 
@@ -43,17 +45,29 @@ private slots:
         QCOMPARE(w.windowTitle(), QString("Nine Men's Morris"));
         QStringList bar;
         for (QAction* a : w.menuBar()->actions()) bar << a->text();
-        QCOMPARE(bar, QStringList({"Game", "Configuration"}));
+        QCOMPARE(bar, QStringList({"&Game", "&Configuration"}));
 
+        // Every item has a mnemonic of its own, and the usual keys.
         QStringList game;
         for (QAction* a : GameMenu(w)->actions()) game << (a->isSeparator() ? "-" : a->text());
-        QCOMPARE(game, QStringList({"New", "-", "Undo", "Redo", "-", "Close"}));
+        QCOMPARE(game, QStringList({"&New", "-", "&Undo", "&Redo", "-", "&Close"}));
+        const QList<QAction*> gameItems = GameMenu(w)->actions();
+        const QStringList keys[] = {{"Ctrl+N"}, {},        {"Ctrl+Z"}, {"Ctrl+Shift+Z", "Ctrl+Y"},
+                                    {},         {"Ctrl+Q"}};
+        for (int i = 0; i < 6; ++i)
+            for (const QString& key : keys[i])
+                QVERIFY2(gameItems[i]->shortcuts().contains(QKeySequence(key)), qPrintable(key));
+        PopupMenu* levels = SettingMenu(w, "Level");
+        QStringList levelTexts;
+        for (QAction* a : levels->actions()) levelTexts << a->text();
+        QCOMPARE(levelTexts,
+                 QStringList({"&Very easy", "&Easy", "&Medium", "&Hard", "Ve&ry hard"}));
         QCOMPARE(GameMenu(w)->objectName(), QString("game_menu"));
 
         PopupMenu* conf = Popup(w.menuBar()->actions(), "Configuration");
         QCOMPARE(conf->objectName(), QString("conf_menu"));
         QStringList items;
-        for (QAction* a : conf->actions()) items << a->text();
+        for (QAction* a : conf->actions()) items << Plain(a);
         QCOMPARE(items, QStringList({"Player Color", "Level", "Animations"}));
 
         const struct {
