@@ -137,4 +137,15 @@ Du hast %1</translation>
         <translation>Einstellungen</translation>
     </message>
 </context>
+<context>
+    <name>MoveList</name>
+    <message>
+        <source>Moves</source>
+        <translation>Züge</translation>
+    </message>
+    <message>
+        <source>No moves yet</source>
+        <translation>Noch keine Züge</translation>
+    </message>
+</context>
 </TS>

@@ -137,4 +137,15 @@ Has %1</translation>
         <translation>Configuración</translation>
     </message>
 </context>
+<context>
+    <name>MoveList</name>
+    <message>
+        <source>Moves</source>
+        <translation>Jugadas</translation>
+    </message>
+    <message>
+        <source>No moves yet</source>
+        <translation>Aún no hay jugadas</translation>
+    </message>
+</context>
 </TS>

@@ -137,4 +137,15 @@ Vous avez %1</translation>
         <translation>Configuration</translation>
     </message>
 </context>
+<context>
+    <name>MoveList</name>
+    <message>
+        <source>Moves</source>
+        <translation>Coups</translation>
+    </message>
+    <message>
+        <source>No moves yet</source>
+        <translation>Aucun coup pour l’instant</translation>
+    </message>
+</context>
 </TS>

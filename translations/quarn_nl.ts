@@ -137,4 +137,15 @@ Je hebt %1</translation>
         <translation>Instellingen</translation>
     </message>
 </context>
+<context>
+    <name>MoveList</name>
+    <message>
+        <source>Moves</source>
+        <translation>Zetten</translation>
+    </message>
+    <message>
+        <source>No moves yet</source>
+        <translation>Nog geen zetten</translation>
+    </message>
+</context>
 </TS>
