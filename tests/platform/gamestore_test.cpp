@@ -2,10 +2,7 @@
 #include "permissions.h"
 #include "platform/gamestore.h"
 
-#include <QElapsedTimer>
 #include <QtTest>
-
-#include <optional>
 
 using safefile::Content;
 
@@ -18,7 +15,6 @@ private slots:
         QTest::addColumn<QString>("folder");
         QTest::newRow("XDG_STATE_HOME") << QByteArray("/state") << "state/quarn";
         QTest::newRow("unset") << QByteArray() << "home/.local/state/quarn";
-        QTest::newRow("empty") << QByteArray("") << "home/.local/state/quarn";
         QTest::newRow("relative") << QByteArray("state") << "home/.local/state/quarn";
     }
     void theGameIsKeptInTheUsersStateFolder() {
@@ -31,58 +27,35 @@ private slots:
 
         const QByteArray record = "a record\n\0with any bytes\xff"_qba;
         QVERIFY(store.write(record));
-        QCOMPARE(contents(store.path()), record);
         const Content read = GameStore().read();
         QCOMPARE(read.status, Content::Read);
         QCOMPARE(read.bytes, record);
+        QVERIFY(!store.write(QByteArray(GameStore::maxSize + 1, 'x'))); // could not be read back
         QVERIFY(store.write(""));
-        QCOMPARE(store.read().status, Content::Read);
-        QCOMPARE(QDir(root.path(folder)).entryList(QDir::Files | QDir::Hidden), {"game"});
+        QCOMPARE(store.read().status, Content::Read); // an empty record is still there
     }
 
-    // Each row puts something in the game's place that cannot be used: it
-    // reads as unusable, a write fails without a hang, and it stays as it was.
-    void aRecordThatCannotBeUsedIsLeftAlone_data() {
-        QTest::addColumn<QString>("obstacle");
-        for (const char* obstacle :
-             {"read-only file", "unreadable file", "directory", "pipe", "file over 1 MiB"})
-            QTest::newRow(obstacle) << QString(obstacle);
-    }
-    void aRecordThatCannotBeUsedIsLeftAlone() {
-        QFETCH(QString, obstacle);
+    // A file too large to be a game reads as unusable, one the user made
+    // read-only reads as usual; neither is written over. (Folders, pipes and
+    // unreadable files in the way are tried with the settings store, which
+    // reads and writes the same way.)
+    void aFileThatMayNotBeReplacedIsLeftAlone() {
         QTemporaryDir dir;
         const GameStore store(dir.filePath("game"));
-        const QByteArray before = obstacle == "file over 1 MiB"
-                                      ? QByteArray(GameStore::maxSize + 1, '#')
-                                      : QByteArray("the game before\n");
-        if (obstacle == "directory")
-            QVERIFY(QDir().mkdir(store.path()));
-        else if (obstacle == "pipe")
-            QCOMPARE(mkfifo(QFile::encodeName(store.path()).constData(), 0644), 0);
-        else
-            put(store.path(), before);
-        std::optional<Mode> mode;
-        if (obstacle == "read-only file") mode.emplace(store.path(), 0444, 0644);
-        if (obstacle == "unreadable file") mode.emplace(store.path(), 0, 0644);
-        PermissionChecks enforced;
-        if (mode && !permissionsEnforced()) QSKIP("file permissions are not enforced here");
-
-        QElapsedTimer timer;
-        timer.start();
-        const Content read = store.read();
-        QCOMPARE(read.status, obstacle == "read-only file" ? Content::Read : Content::Unusable);
+        const QByteArray huge(GameStore::maxSize + 1, '#');
+        put(store.path(), huge);
+        QCOMPARE(store.read().status, Content::Unusable);
         QVERIFY(!store.write("a new game\n"));
-        QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed()) + " ms"));
-        if (QFileInfo(store.path()).isFile() && obstacle != "unreadable file")
-            QCOMPARE(contents(store.path()), before);
-    }
+        QCOMPARE(contents(store.path()), huge);
 
-    void aRecordTooLargeToReadBackIsNotWritten() {
-        QTemporaryDir dir;
-        const GameStore store(dir.filePath("game"));
-        QVERIFY(store.write("kept"));
-        QVERIFY(!store.write(QByteArray(GameStore::maxSize + 1, 'x')));
-        QCOMPARE(contents(store.path()), QByteArray("kept"));
+        const QByteArray before = "the game before\n";
+        put(store.path(), before);
+        const Mode readOnly(store.path(), 0444, 0644);
+        PermissionChecks enforced;
+        if (!permissionsEnforced()) QSKIP("file permissions are not enforced here");
+        QCOMPARE(store.read().bytes, before);
+        QVERIFY(!store.write("a new game\n"));
+        QCOMPARE(contents(store.path()), before);
     }
 
     void badRecordsAreSetAsideAndNeverReplaced() {
