@@ -159,4 +159,78 @@ Schwarz: %3 zu setzen, %4 verloren</translation>
         <translation>Einstellungen</translation>
     </message>
 </context>
+<context>
+    <name>MoveList</name>
+    <message>
+        <source>Moves</source>
+        <translation>Züge</translation>
+    </message>
+    <message>
+        <source>No moves yet</source>
+        <translation>Noch keine Züge</translation>
+    </message>
+</context>
+<context>
+    <name>HelpBoxes</name>
+    <message>
+        <source>Rules</source>
+        <translation>Regeln</translation>
+    </message>
+    <message>
+        <source>About Quarn</source>
+        <translation>Über Quarn</translation>
+    </message>
+    <message>
+        <source>The board has 24 points on three squares, joined by lines. Each side has 9 pieces; White moves first, then the sides take turns.</source>
+        <translation>Das Brett hat 24 Punkte auf drei Quadraten, die durch Linien verbunden sind. Jede Seite hat 9 Steine; Weiß zieht zuerst, danach ziehen die Seiten abwechselnd.</translation>
+    </message>
+    <message>
+        <source>Placing.</source>
+        <translation>Setzen.</translation>
+    </message>
+    <message>
+        <source>In the first 18 moves, 9 for each side, a move puts a new piece on an empty point.</source>
+        <translation>In den ersten 18 Zügen, 9 für jede Seite, setzt jeder Zug einen neuen Stein auf einen freien Punkt.</translation>
+    </message>
+    <message>
+        <source>Moving.</source>
+        <translation>Ziehen.</translation>
+    </message>
+    <message>
+        <source>Then a move slides one of your pieces along a line to a neighbouring empty point. While a side has exactly 3 pieces left, its pieces may jump (fly) to any empty point.</source>
+        <translation>Danach zieht jeder Zug einen eigenen Stein entlang einer Linie auf einen benachbarten freien Punkt. Solange eine Seite nur noch genau 3 Steine hat, dürfen ihre Steine auf jeden freien Punkt springen.</translation>
+    </message>
+    <message>
+        <source>Mills.</source>
+        <translation>Mühlen.</translation>
+    </message>
+    <message>
+        <source>Three of your pieces in a row along a line form a mill. A move that closes a mill captures one of the opponent&apos;s pieces; a piece that stands in a mill may be taken only when all of the opponent&apos;s pieces do.</source>
+        <translation>Drei eigene Steine in einer Reihe auf einer Linie bilden eine Mühle. Ein Zug, der eine Mühle schließt, nimmt einen Stein des Gegners; ein Stein, der in einer Mühle steht, darf nur genommen werden, wenn alle Steine des Gegners in Mühlen stehen.</translation>
+    </message>
+    <message>
+        <source>End of the game.</source>
+        <translation>Spielende.</translation>
+    </message>
+    <message>
+        <source>From the moving phase on, a side loses when it is to move with only 2 pieces or with no legal move. There is no draw: a game goes on until one side loses. Starting a new game abandons it.</source>
+        <translation>Ab der Zugphase verliert eine Seite, die am Zug ist und nur noch 2 Steine oder keinen erlaubten Zug hat. Ein Unentschieden gibt es nicht: Eine Partie geht weiter, bis eine Seite verliert. Ein neues Spiel bricht sie ab.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Nine Men&apos;s Morris against the computer.</source>
+        <translation>Mühle gegen den Computer.</translation>
+    </message>
+    <message>
+        <source>Licence: GNU General Public License, version 3 or later</source>
+        <translation>Lizenz: GNU General Public License, Version 3 oder später</translation>
+    </message>
+    <message>
+        <source>Engine signature: %1 nodes (quarn-engine bench)</source>
+        <translation>Signatur der Engine: %1 Knoten (quarn-engine bench)</translation>
+    </message>
+</context>
 </TS>

@@ -159,4 +159,78 @@ Negras: %3 por colocar, %4 perdidas</translation>
         <translation>Configuración</translation>
     </message>
 </context>
+<context>
+    <name>MoveList</name>
+    <message>
+        <source>Moves</source>
+        <translation>Jugadas</translation>
+    </message>
+    <message>
+        <source>No moves yet</source>
+        <translation>Aún no hay jugadas</translation>
+    </message>
+</context>
+<context>
+    <name>HelpBoxes</name>
+    <message>
+        <source>Rules</source>
+        <translation>Reglas</translation>
+    </message>
+    <message>
+        <source>About Quarn</source>
+        <translation>Acerca de Quarn</translation>
+    </message>
+    <message>
+        <source>The board has 24 points on three squares, joined by lines. Each side has 9 pieces; White moves first, then the sides take turns.</source>
+        <translation>El tablero tiene 24 puntos en tres cuadrados unidos por líneas. Cada bando tiene 9 fichas; las blancas mueven primero y después los bandos juegan por turnos.</translation>
+    </message>
+    <message>
+        <source>Placing.</source>
+        <translation>Colocación.</translation>
+    </message>
+    <message>
+        <source>In the first 18 moves, 9 for each side, a move puts a new piece on an empty point.</source>
+        <translation>En las 18 primeras jugadas, 9 por bando, cada jugada coloca una ficha nueva en un punto vacío.</translation>
+    </message>
+    <message>
+        <source>Moving.</source>
+        <translation>Movimiento.</translation>
+    </message>
+    <message>
+        <source>Then a move slides one of your pieces along a line to a neighbouring empty point. While a side has exactly 3 pieces left, its pieces may jump (fly) to any empty point.</source>
+        <translation>Después, cada jugada desliza una de tus fichas a lo largo de una línea hasta un punto vecino vacío. Mientras un bando tenga exactamente 3 fichas, sus fichas pueden saltar a cualquier punto vacío.</translation>
+    </message>
+    <message>
+        <source>Mills.</source>
+        <translation>Molinos.</translation>
+    </message>
+    <message>
+        <source>Three of your pieces in a row along a line form a mill. A move that closes a mill captures one of the opponent&apos;s pieces; a piece that stands in a mill may be taken only when all of the opponent&apos;s pieces do.</source>
+        <translation>Tres fichas propias en fila sobre una línea forman un molino. Una jugada que cierra un molino captura una ficha del contrario; una ficha que está en un molino solo puede capturarse si todas las fichas del contrario están en molinos.</translation>
+    </message>
+    <message>
+        <source>End of the game.</source>
+        <translation>Fin de la partida.</translation>
+    </message>
+    <message>
+        <source>From the moving phase on, a side loses when it is to move with only 2 pieces or with no legal move. There is no draw: a game goes on until one side loses. Starting a new game abandons it.</source>
+        <translation>A partir de la fase de movimiento, un bando pierde cuando le toca mover y solo tiene 2 fichas o ninguna jugada legal. No hay tablas: la partida sigue hasta que un bando pierde. Empezar una partida nueva abandona la actual.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>Nine Men&apos;s Morris against the computer.</source>
+        <translation>El juego del molino contra el ordenador.</translation>
+    </message>
+    <message>
+        <source>Licence: GNU General Public License, version 3 or later</source>
+        <translation>Licencia: GNU General Public License, versión 3 o posterior</translation>
+    </message>
+    <message>
+        <source>Engine signature: %1 nodes (quarn-engine bench)</source>
+        <translation>Firma del motor: %1 nodos (quarn-engine bench)</translation>
+    </message>
+</context>
 </TS>

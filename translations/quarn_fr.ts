@@ -159,4 +159,78 @@ Noirs : %3 à poser, %4 perdus</translation>
         <translation>Configuration</translation>
     </message>
 </context>
+<context>
+    <name>MoveList</name>
+    <message>
+        <source>Moves</source>
+        <translation>Coups</translation>
+    </message>
+    <message>
+        <source>No moves yet</source>
+        <translation>Aucun coup pour l'instant</translation>
+    </message>
+</context>
+<context>
+    <name>HelpBoxes</name>
+    <message>
+        <source>Rules</source>
+        <translation>Règles</translation>
+    </message>
+    <message>
+        <source>About Quarn</source>
+        <translation>À propos de Quarn</translation>
+    </message>
+    <message>
+        <source>The board has 24 points on three squares, joined by lines. Each side has 9 pieces; White moves first, then the sides take turns.</source>
+        <translation>Le plateau compte 24 points répartis sur trois carrés reliés par des lignes. Chaque camp a 9 pions ; les Blancs jouent en premier, puis les camps jouent à tour de rôle.</translation>
+    </message>
+    <message>
+        <source>Placing.</source>
+        <translation>Pose.</translation>
+    </message>
+    <message>
+        <source>In the first 18 moves, 9 for each side, a move puts a new piece on an empty point.</source>
+        <translation>Pendant les 18 premiers coups, 9 pour chaque camp, chaque coup pose un nouveau pion sur un point libre.</translation>
+    </message>
+    <message>
+        <source>Moving.</source>
+        <translation>Déplacement.</translation>
+    </message>
+    <message>
+        <source>Then a move slides one of your pieces along a line to a neighbouring empty point. While a side has exactly 3 pieces left, its pieces may jump (fly) to any empty point.</source>
+        <translation>Ensuite, chaque coup fait glisser un de vos pions le long d&apos;une ligne vers un point voisin libre. Tant qu&apos;un camp n&apos;a plus que 3 pions exactement, ses pions peuvent sauter sur n&apos;importe quel point libre.</translation>
+    </message>
+    <message>
+        <source>Mills.</source>
+        <translation>Moulins.</translation>
+    </message>
+    <message>
+        <source>Three of your pieces in a row along a line form a mill. A move that closes a mill captures one of the opponent&apos;s pieces; a piece that stands in a mill may be taken only when all of the opponent&apos;s pieces do.</source>
+        <translation>Trois de vos pions alignés sur une ligne forment un moulin. Un coup qui ferme un moulin prend un pion adverse ; un pion qui fait partie d&apos;un moulin ne peut être pris que si tous les pions adverses font partie de moulins.</translation>
+    </message>
+    <message>
+        <source>End of the game.</source>
+        <translation>Fin de la partie.</translation>
+    </message>
+    <message>
+        <source>From the moving phase on, a side loses when it is to move with only 2 pieces or with no legal move. There is no draw: a game goes on until one side loses. Starting a new game abandons it.</source>
+        <translation>À partir de la phase de déplacement, un camp perd lorsqu&apos;il doit jouer avec seulement 2 pions ou sans aucun coup possible. Il n&apos;y a pas de partie nulle : une partie continue jusqu&apos;à ce qu&apos;un camp perde. Commencer une nouvelle partie abandonne celle en cours.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Nine Men&apos;s Morris against the computer.</source>
+        <translation>Le jeu du moulin contre l&apos;ordinateur.</translation>
+    </message>
+    <message>
+        <source>Licence: GNU General Public License, version 3 or later</source>
+        <translation>Licence : GNU General Public License, version 3 ou ultérieure</translation>
+    </message>
+    <message>
+        <source>Engine signature: %1 nodes (quarn-engine bench)</source>
+        <translation>Signature du moteur : %1 nœuds (quarn-engine bench)</translation>
+    </message>
+</context>
 </TS>

@@ -159,4 +159,78 @@ Zwart: %3 te plaatsen, %4 verloren</translation>
         <translation>Instellingen</translation>
     </message>
 </context>
+<context>
+    <name>MoveList</name>
+    <message>
+        <source>Moves</source>
+        <translation>Zetten</translation>
+    </message>
+    <message>
+        <source>No moves yet</source>
+        <translation>Nog geen zetten</translation>
+    </message>
+</context>
+<context>
+    <name>HelpBoxes</name>
+    <message>
+        <source>Rules</source>
+        <translation>Regels</translation>
+    </message>
+    <message>
+        <source>About Quarn</source>
+        <translation>Over Quarn</translation>
+    </message>
+    <message>
+        <source>The board has 24 points on three squares, joined by lines. Each side has 9 pieces; White moves first, then the sides take turns.</source>
+        <translation>Het bord heeft 24 punten op drie vierkanten, verbonden door lijnen. Elke kant heeft 9 stukken; wit begint, daarna zetten de kanten om beurten.</translation>
+    </message>
+    <message>
+        <source>Placing.</source>
+        <translation>Plaatsen.</translation>
+    </message>
+    <message>
+        <source>In the first 18 moves, 9 for each side, a move puts a new piece on an empty point.</source>
+        <translation>In de eerste 18 zetten, 9 voor elke kant, plaatst elke zet een nieuw stuk op een leeg punt.</translation>
+    </message>
+    <message>
+        <source>Moving.</source>
+        <translation>Schuiven.</translation>
+    </message>
+    <message>
+        <source>Then a move slides one of your pieces along a line to a neighbouring empty point. While a side has exactly 3 pieces left, its pieces may jump (fly) to any empty point.</source>
+        <translation>Daarna schuift elke zet een van je stukken langs een lijn naar een aangrenzend leeg punt. Zolang een kant nog precies 3 stukken heeft, mogen zijn stukken naar elk leeg punt springen.</translation>
+    </message>
+    <message>
+        <source>Mills.</source>
+        <translation>Molens.</translation>
+    </message>
+    <message>
+        <source>Three of your pieces in a row along a line form a mill. A move that closes a mill captures one of the opponent&apos;s pieces; a piece that stands in a mill may be taken only when all of the opponent&apos;s pieces do.</source>
+        <translation>Drie eigen stukken op een rij langs een lijn vormen een molen. Een zet die een molen sluit, slaat een stuk van de tegenstander; een stuk dat in een molen staat, mag alleen worden geslagen als alle stukken van de tegenstander in een molen staan.</translation>
+    </message>
+    <message>
+        <source>End of the game.</source>
+        <translation>Einde van het spel.</translation>
+    </message>
+    <message>
+        <source>From the moving phase on, a side loses when it is to move with only 2 pieces or with no legal move. There is no draw: a game goes on until one side loses. Starting a new game abandons it.</source>
+        <translation>Vanaf de schuiffase verliest een kant die aan zet is met nog maar 2 stukken of zonder geldige zet. Remise bestaat niet: een spel gaat door tot een kant verliest. Een nieuw spel beginnen breekt het lopende spel af.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versie %1</translation>
+    </message>
+    <message>
+        <source>Nine Men&apos;s Morris against the computer.</source>
+        <translation>Molenspel tegen de computer.</translation>
+    </message>
+    <message>
+        <source>Licence: GNU General Public License, version 3 or later</source>
+        <translation>Licentie: GNU General Public License, versie 3 of later</translation>
+    </message>
+    <message>
+        <source>Engine signature: %1 nodes (quarn-engine bench)</source>
+        <translation>Handtekening van de engine: %1 knopen (quarn-engine bench)</translation>
+    </message>
+</context>
 </TS>

@@ -1,3 +1,4 @@
+#include "files.h"
 #include "permissions.h"
 #include "platform/config.h"
 
@@ -5,7 +6,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
-#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -30,27 +30,6 @@ struct Folder {
     }
 };
 
-// Sets a file's or folder's permission bits, restoring them when it goes.
-struct Mode {
-    QString path;
-    mode_t restore;
-    Mode(const QString& path, mode_t mode, mode_t restore) : path(path), restore(restore) {
-        chmod(QFile::encodeName(path).constData(), mode);
-    }
-    ~Mode() { chmod(QFile::encodeName(path).constData(), restore); }
-};
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void put(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
 Values readValues() {
     Config config("Quarn");
     config.setGroup("Settings");
@@ -64,20 +43,6 @@ void writeValues(Values values) {
     config.writeEntry("PlayerColor", values[0]);
     config.writeEntry("Level", values[1]);
     config.writeEntry("Animations", values[2]);
-}
-
-// Whether this process is held to file permissions at the moment.
-bool permissionsEnforced() {
-    QTemporaryDir dir;
-    const QString probe = dir.filePath("probe");
-    put(probe, "x");
-    Mode unreadable(probe, 0, 0644);
-    return !QFile(probe).open(QIODevice::ReadOnly);
-}
-
-ino_t inode(const QString& path) {
-    struct stat status {};
-    return stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : 0;
 }
 
 } // namespace
@@ -98,23 +63,10 @@ private slots:
     void theStoreIsAPlainFileInTheUsersConfigurationFolder() {
         QFETCH(QByteArray, xdg);
         QFETCH(QString, folder);
-        QTemporaryDir root;
-        const QByteArray home = qgetenv("HOME");
-        const QString current = QDir::currentPath();
-        const auto restore = qScopeGuard([&] {
-            qputenv("HOME", home);
-            QDir::setCurrent(current);
-        });
-        QDir::setCurrent(root.path()); // where a relative folder would lead
-        qputenv("HOME", root.filePath("home").toLocal8Bit());
-        if (xdg.isNull())
-            qunsetenv("XDG_CONFIG_HOME");
-        else
-            qputenv("XDG_CONFIG_HOME", xdg.startsWith('/') ? root.path().toLocal8Bit() + xdg : xdg);
-
+        const HomeFolder root("XDG_CONFIG_HOME", xdg);
         QCOMPARE(readValues(), (Values{-1, -1, -1}));
         writeValues({1, 4, 0});
-        const QDir store(root.filePath(folder));
+        const QDir store(root.path(folder));
         QCOMPARE(contents(store.filePath("Quarn.conf")),
                  QByteArray("[Settings]\nPlayerColor=1\nLevel=4\nAnimations=0\n"));
         QCOMPARE(store.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),

@@ -1,0 +1,85 @@
+// The list of moves beside the board: how it numbers, marks and dims the
+// moves, and that it keeps the last move played in view.
+#include "ui/movelist.h"
+
+#include <QImage>
+#include <QScrollBar>
+#include <QtTest>
+
+namespace {
+
+// Moves in the text form the engine writes: "a1" to "c8", some with a
+// capture or a start point.
+QStringList someMoves(int count) {
+    const QStringList kinds{"a1", "d2", "b8c8-a5", "c3", "a2a3", "b4-c5"};
+    QStringList moves;
+    for (int i = 0; i < count; ++i) moves << kinds[i % kinds.size()];
+    return moves;
+}
+
+// Whether the move's row stands wholly inside the visible part.
+bool inView(const MoveList& list, int index) {
+    const QRect row = list.moveRect(index);
+    return row.top() >= 0 && row.bottom() < list.viewport()->height();
+}
+
+} // namespace
+
+class MoveListTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void movesArePairedUnderOneNumberTheLastMarkedTheTakenBackDimmed() {
+        MoveList list;
+        list.setMoves({"a1", "d2", "b8c8-a5"}, 2);
+        QCOMPARE(list.rowCount(), 2);
+        QCOMPARE(list.rowText(0), "1. a1 d2");
+        QCOMPARE(list.rowText(1), "2. b8c8-a5");
+        QCOMPARE(list.moveState(0), MoveList::Played);
+        QCOMPARE(list.moveState(1), MoveList::Last);
+        QCOMPARE(list.moveState(2), MoveList::Redoable);
+        list.setMoves(someMoves(4), -3); // out of range: brought into it
+        QCOMPARE(list.played(), 0);
+        QCOMPARE(list.moveState(0), MoveList::Redoable);
+        list.setMoves(someMoves(4), 99);
+        QCOMPARE(list.played(), 4);
+        QCOMPARE(list.moveState(3), MoveList::Last);
+    }
+
+    void everyChangeBringsTheLastMovePlayedIntoView() {
+        MoveList list;
+        list.resize(list.minimumSizeHint());
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        list.setMoves(someMoves(10000), 9998);
+        QCOMPARE(list.rowCount(), 5000);
+        QVERIFY(inView(list, 9997));
+        QVERIFY(inView(list, 9998)); // the next move for Redo too, when there is room
+        QVERIFY(!list.horizontalScrollBar()->isVisible());
+
+        list.setMoves(someMoves(10000), 41); // many taken back
+        QVERIFY(inView(list, 40));
+        list.verticalScrollBar()->setValue(0); // the user scrolls away
+        list.setMoves(someMoves(10000), 42);
+        QVERIFY(inView(list, 41));
+        list.resize(list.width(), list.height() / 2);
+        QVERIFY(inView(list, 41));
+
+        for (int count : {0, 10000}) { // paints whole lists without fault
+            list.setMoves(someMoves(count), count);
+            QImage picture(list.size() * 2, QImage::Format_ARGB32);
+            picture.setDevicePixelRatio(2);
+            list.render(&picture);
+        }
+    }
+
+    void theHintHasRoomForTwoLongMovesAndAScrollBar() {
+        MoveList list;
+        QVERIFY(list.sizeHint().width() >
+                list.fontMetrics().horizontalAdvance("99. b8c8-a5 b8c8-a5") +
+                    list.verticalScrollBar()->sizeHint().width());
+    }
+};
+
+QTEST_MAIN(MoveListTest)
+#include "movelist_test.moc"

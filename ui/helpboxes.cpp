@@ -1,0 +1,114 @@
+#include "ui/helpboxes.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLocale>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace {
+
+// The side of the icon in both boxes, in logical pixels.
+constexpr int kIconSize = 64;
+
+// A paragraph that opens with its topic in bold.
+QString paragraph(const QString& topic, const QString& text) {
+    return "<p><b>" + topic.toHtmlEscaped() + "</b> " + text.toHtmlEscaped() + "</p>";
+}
+
+// The game's icon as it is drawn at the screen's density; null when the
+// program has none.
+QPixmap gameIcon(QWidget* parent) {
+    const QIcon icon = parent ? parent->window()->windowIcon() : QApplication::windowIcon();
+    const qreal ratio = parent ? parent->devicePixelRatioF() : qApp->devicePixelRatio();
+    return icon.isNull() ? QPixmap() : icon.pixmap(QSize(kIconSize, kIconSize), ratio);
+}
+
+} // namespace
+
+QString HelpBoxes::rulesText() {
+    return "<p>" +
+           tr("The board has 24 points on three squares, joined by lines. Each side has 9 "
+              "pieces; White moves first, then the sides take turns.")
+               .toHtmlEscaped() +
+           "</p>" +
+           paragraph(tr("Placing."), tr("In the first 18 moves, 9 for each side, a move puts a "
+                                        "new piece on an empty point.")) +
+           paragraph(tr("Moving."),
+                     tr("Then a move slides one of your pieces along a line to a neighbouring "
+                        "empty point. While a side has exactly 3 pieces left, its pieces may jump "
+                        "(fly) to any empty point.")) +
+           paragraph(tr("Mills."),
+                     tr("Three of your pieces in a row along a line form a mill. A move that "
+                        "closes a mill captures one of the opponent's pieces; a piece that stands "
+                        "in a mill may be taken only when all of the opponent's pieces do.")) +
+           paragraph(tr("End of the game."),
+                     tr("From the moving phase on, a side loses when it is to move with only 2 "
+                        "pieces or with no legal move. There is no draw: a game goes on until one "
+                        "side loses. Starting a new game abandons it."));
+}
+
+QString HelpBoxes::aboutText(const QString& version, qint64 benchSignature) {
+    const QString lines[] = {
+        tr("Version %1").arg(version),
+        tr("Nine Men's Morris against the computer."),
+        tr("Licence: GNU General Public License, version 3 or later"),
+        tr("Engine signature: %1 nodes (quarn-engine bench)")
+            .arg(QLocale().toString(benchSignature)),
+    };
+    // Each line whole: a licence or a number broken in two reads badly.
+    QString text = "<h2>Quarn</h2>";
+    for (const QString& line : lines)
+        text += "<p style=\"white-space:pre\">" + line.toHtmlEscaped() + "</p>";
+    return text;
+}
+
+void showRules(QWidget* parent) {
+    QDialog dialog(parent);
+    dialog.setObjectName("rules");
+    dialog.setWindowTitle(HelpBoxes::tr("Rules"));
+
+    auto* text = new QTextBrowser;
+    text->setHtml(HelpBoxes::rulesText());
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+
+    auto* content = new QHBoxLayout;
+    if (const QPixmap pixmap = gameIcon(parent); !pixmap.isNull()) {
+        auto* icon = new QLabel;
+        icon->setPixmap(pixmap);
+        icon->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        content->addWidget(icon);
+    }
+    content->addWidget(text, 1);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addLayout(content, 1);
+    layout->addWidget(buttons);
+
+    // Room for the whole text at the usual fonts, but never larger than a
+    // small screen.
+    const QFontMetrics metrics(dialog.font());
+    QSize size(metrics.averageCharWidth() * 80, metrics.lineSpacing() * 26);
+    if (const QScreen* screen = dialog.screen()) size = size.boundedTo(screen->availableSize());
+    dialog.resize(size);
+    dialog.exec();
+}
+
+void showAbout(QWidget* parent, const QString& version, qint64 benchSignature) {
+    QMessageBox box(parent);
+    box.setObjectName("about");
+    box.setWindowTitle(HelpBoxes::tr("About Quarn"));
+    box.setTextFormat(Qt::RichText);
+    box.setText(HelpBoxes::aboutText(version, benchSignature));
+    const QPixmap icon = gameIcon(parent);
+    if (!icon.isNull()) box.setIconPixmap(icon);
+    box.setStandardButtons(QMessageBox::Close);
+    box.setEscapeButton(QMessageBox::Close);
+    box.exec();
+}

@@ -1,0 +1,30 @@
+// The two boxes of the Help menu: the rules as this program plays them, and
+// what the program is. Both are modal, show the game's icon (the window
+// icon of the parent, else of the application) and close with Escape or
+// their button.
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+class QWidget;
+
+// The boxes' texts, translated in the context "HelpBoxes".
+class HelpBoxes {
+    Q_DECLARE_TR_FUNCTIONS(HelpBoxes)
+
+public:
+    // Rich text: a short paragraph for each part of the rules.
+    static QString rulesText();
+    // Rich text: name, version, what the program is, its licence and the
+    // engine's bench signature, the number written for the user's locale.
+    static QString aboutText(const QString& version, qint64 benchSignature);
+};
+
+// A resizable dialog titled "Rules" with the rules in a read-only text view
+// and a Close button; returns when it is closed.
+void showRules(QWidget* parent);
+
+// The box titled "About Quarn"; returns when it is closed.
+// benchSignature: the node total of `quarn-engine bench`.
+void showAbout(QWidget* parent, const QString& version, qint64 benchSignature);

@@ -1,0 +1,177 @@
+#include "ui/movelist.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace {
+
+// The longest text a move can have: a move with a capture.
+const QString kWidestMove = QStringLiteral("b8c8-a5");
+// Space above and below the text of a row, in logical pixels.
+constexpr int kRowPadding = 3;
+// Rows of the preferred and of the smallest height.
+constexpr int kPreferredRows = 8;
+constexpr int kMinimumRows = 3;
+
+QFont bold(QFont font) {
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+MoveList::MoveList(QWidget* parent) : QAbstractScrollArea(parent) {
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // A list to look at: it takes no keyboard focus away from the board.
+    setFocusPolicy(Qt::NoFocus);
+    viewport()->setBackgroundRole(QPalette::Base);
+    viewport()->setAutoFillBackground(true);
+    setAccessibleName(tr("Moves"));
+    updateScrollBar();
+}
+
+void MoveList::setMoves(const QStringList& moves, int played) {
+    moves_ = moves;
+    played_ = std::clamp(played, 0, static_cast<int>(moves_.size()));
+    updateScrollBar();
+    showLastPlayed();
+    viewport()->update();
+}
+
+QString MoveList::rowText(int row) const {
+    QStringList parts{QString::number(row + 1) + '.'};
+    parts += moves_.mid(2 * row, 2);
+    return parts.join(' ');
+}
+
+MoveList::MoveState MoveList::moveState(int index) const {
+    if (index >= played_) return Redoable;
+    return index == played_ - 1 ? Last : Played;
+}
+
+MoveList::Layout MoveList::layoutFor(int rows) const {
+    const QFontMetrics metrics = fontMetrics();
+    const QString number = QString::number(std::max(rows, 99)) + '.';
+    return {metrics.height() + 2 * kRowPadding, metrics.horizontalAdvance(number),
+            QFontMetrics(bold(font())).horizontalAdvance(kWidestMove),
+            metrics.averageCharWidth() * 2};
+}
+
+MoveList::Layout MoveList::layout() const {
+    return layoutFor(rowCount());
+}
+
+QRect MoveList::moveRect(int index) const {
+    const Layout l = layout();
+    return {l.moveLeft(index % 2), (index / 2) * l.rowHeight - verticalScrollBar()->value(),
+            l.moveWidth, l.rowHeight};
+}
+
+QSize MoveList::sizeForRows(int rows) const {
+    const Layout l = layoutFor(99);
+    const int frame = 2 * frameWidth();
+    const int scrollBar = verticalScrollBar()->sizeHint().width();
+    return {l.width() + scrollBar + frame, rows * l.rowHeight + frame};
+}
+
+QSize MoveList::sizeHint() const {
+    return sizeForRows(kPreferredRows);
+}
+
+QSize MoveList::minimumSizeHint() const {
+    return sizeForRows(kMinimumRows);
+}
+
+void MoveList::updateScrollBar() {
+    const int rowHeight = layout().rowHeight;
+    const int visible = viewport()->height();
+    QScrollBar* bar = verticalScrollBar();
+    bar->setRange(0, std::max(0, rowCount() * rowHeight - visible));
+    bar->setPageStep(visible);
+    bar->setSingleStep(rowHeight);
+}
+
+void MoveList::scrollToShow(const QRect& rect) {
+    // Scrolls no further than needed, so a list that already shows the rect
+    // stays still.
+    QScrollBar* bar = verticalScrollBar();
+    if (rect.top() < 0)
+        bar->setValue(bar->value() + rect.top());
+    else if (rect.bottom() >= viewport()->height())
+        bar->setValue(bar->value() + rect.bottom() + 1 - viewport()->height());
+}
+
+void MoveList::showLastPlayed() {
+    // The move that Redo would bring back comes into view too when there is
+    // room; the last move played wins when there is not.
+    if (played_ < moves_.size()) scrollToShow(moveRect(played_));
+    if (played_ > 0)
+        scrollToShow(moveRect(played_ - 1));
+    else
+        verticalScrollBar()->setValue(0);
+}
+
+void MoveList::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollBar();
+    showLastPlayed();
+}
+
+void MoveList::changeEvent(QEvent* event) {
+    QAbstractScrollArea::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        updateGeometry();
+        updateScrollBar();
+        showLastPlayed();
+    }
+}
+
+void MoveList::paintEvent(QPaintEvent* event) {
+    QPainter painter(viewport());
+    const QPalette& colors = palette();
+    const QColor dimmed = colors.color(QPalette::Disabled, QPalette::Text);
+    const Layout l = layout();
+
+    if (moves_.isEmpty()) {
+        QFont hint = font();
+        hint.setItalic(true);
+        painter.setFont(hint);
+        painter.setPen(dimmed);
+        painter.drawText(QRect(l.gap, 0, viewport()->width() - 2 * l.gap, l.rowHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter, tr("No moves yet"));
+        return;
+    }
+
+    // The last move's mark: the palette's highlight, softened toward the
+    // background so that it reads as a marker, not as a selection.
+    QColor mark = colors.color(QPalette::Highlight);
+    mark.setAlphaF(0.25);
+
+    const int top = verticalScrollBar()->value();
+    const int first = std::max(0, (event->rect().top() + top) / l.rowHeight);
+    const int last = std::min(rowCount() - 1, (event->rect().bottom() + top) / l.rowHeight);
+    for (int row = first; row <= last; ++row) {
+        const QRect number(0, row * l.rowHeight - top, l.numberRight(), l.rowHeight);
+        painter.setFont(font());
+        painter.setPen(colors.color(QPalette::PlaceholderText));
+        painter.drawText(number, Qt::AlignRight | Qt::AlignVCenter, QString::number(row + 1) + '.');
+        for (int index = 2 * row; index < std::min(2 * row + 2, int(moves_.size())); ++index) {
+            const QRect cell = moveRect(index);
+            const MoveState state = moveState(index);
+            if (state == Last) {
+                painter.setRenderHint(QPainter::Antialiasing);
+                painter.setPen(Qt::NoPen);
+                painter.setBrush(mark);
+                const int inset = l.gap / 3;
+                painter.drawRoundedRect(QRectF(cell).adjusted(-inset, 1, inset, -1), 3, 3);
+            }
+            painter.setFont(state == Last ? bold(font()) : font());
+            painter.setPen(state == Redoable ? dimmed : colors.color(QPalette::Text));
+            painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter, moves_[index]);
+        }
+    }
+}

@@ -1,0 +1,69 @@
+// The moves of the game beside the board, numbered in pairs (White's move,
+// then Black's; White always moves first), one pair per row: "1. a1 d2".
+// The last move played is marked; the moves that Redo can bring back are
+// dimmed. The list only shows: clicks do nothing, the wheel and the
+// vertical scroll bar scroll it, and every change of the game scrolls the
+// last move played into view.
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QStringList>
+
+class MoveList : public QAbstractScrollArea {
+    Q_OBJECT
+
+public:
+    // How a move is shown.
+    enum MoveState {
+        Played,   // leads to the position on the board
+        Last,     // the last of those, marked
+        Redoable, // taken back; Redo can bring it back (dimmed)
+    };
+
+    explicit MoveList(QWidget* parent = nullptr);
+
+    // moves: the text of every move from the first (White's), e.g. "a1",
+    // "b8c8-a5"; played: how many of them lead to the position on the board,
+    // brought into 0..moves.size(); the others can be brought back by Redo.
+    void setMoves(const QStringList& moves, int played);
+
+    int played() const { return played_; }
+    int rowCount() const { return static_cast<int>((moves_.size() + 1) / 2); }
+    // A row as text, "12. a1 d2" (one move in a last row of White's move).
+    QString rowText(int row) const;
+    MoveState moveState(int index) const;
+    // Where the move's text stands, in viewport coordinates.
+    QRect moveRect(int index) const;
+
+    // Wide enough for "99. b8c8-a5 b8c8-a5" and a scroll bar, a few rows high.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    // Column and row sizes in the current font, in logical pixels.
+    struct Layout {
+        int rowHeight;
+        int numberWidth; // the widest move number of the list, with its dot
+        int moveWidth;   // the widest move, in bold
+        int gap;         // between columns, and at the left and right edges
+        int numberRight() const { return gap + numberWidth; }
+        int moveLeft(int column) const { return numberRight() + gap + column * (moveWidth + gap); }
+        int width() const { return moveLeft(2); }
+    };
+    Layout layout() const;
+    // Layout with room for move numbers up to `rows`.
+    Layout layoutFor(int rows) const;
+    QSize sizeForRows(int rows) const;
+
+    void updateScrollBar();
+    void scrollToShow(const QRect& rect);
+    void showLastPlayed();
+
+    QStringList moves_;
+    int played_ = 0;
+};
