@@ -1,0 +1,18 @@
+// Text from outside (typed arguments, lines of a file) made fit to be shown
+// inside a one-line message.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// How many characters of a text a message shows at most.
+inline constexpr std::size_t kShownChars = 40;
+
+// text cut to its first kShownChars characters (with "..." after the cut),
+// valid UTF-8 kept as it is, and every other byte, as well as control
+// characters, written as \xNN. The result is valid UTF-8 without line breaks.
+std::string Printable(std::string_view text);
+
+// Printable(text) in double quotes, the cut mark after the closing quote.
+std::string Quoted(std::string_view text);
