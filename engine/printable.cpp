@@ -13,10 +13,14 @@ std::size_t SequenceLength(std::string_view s) {
     std::size_t n;
     std::uint8_t low = 0x80, high = 0xBF; // range of the second byte
     if (lead < 0x80) return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) n = 2;
-    else if (lead >= 0xE0 && lead <= 0xEF) n = 3;
-    else if (lead >= 0xF0 && lead <= 0xF4) n = 4;
-    else return 0;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        n = 2;
+    else if (lead >= 0xE0 && lead <= 0xEF)
+        n = 3;
+    else if (lead >= 0xF0 && lead <= 0xF4)
+        n = 4;
+    else
+        return 0;
     if (lead == 0xE0) low = 0xA0;
     if (lead == 0xED) high = 0x9F;
     if (lead == 0xF0) low = 0x90;

@@ -12,7 +12,8 @@ const char* const kUsage =
     "\n"
     "commands:\n"
     "  moves                       every legal move, one per line, in generation order\n"
-    "  perft D                     the number of move sequences of length D\n"
+    "  perft D                     the number of move sequences of length D (lines longer\n"
+    "                              than 1000 plies are refused)\n"
     "  eval                        the static evaluation (positive favours White)\n"
     "  search --nodes N [--seed S] the computer's move with a budget of N nodes: MOVE NODES\n"
     "  play --white L --black L [--seed S] [--max-plies P] [--timing]\n"
@@ -66,12 +67,10 @@ constexpr OptionSpec kOptions[] = {
 std::uint64_t Number(const std::string& text, std::uint64_t low, std::uint64_t high,
                      const std::string& what) {
     const std::string range = std::to_string(low) + " to " + std::to_string(high);
-    if (text.empty() || text.size() > 19 ||
-        text.find_first_not_of("0123456789") != std::string::npos)
-        throw InputError(what + " must be a whole number from " + range);
-    const std::uint64_t value = std::stoull(text);
-    if (value < low || value > high) throw InputError(what + " must be from " + range);
-    return value;
+    const std::optional<std::uint64_t> value = WholeNumber(text);
+    if (!value) throw InputError(what + " must be a whole number from " + range);
+    if (*value < low || *value > high) throw InputError(what + " must be from " + range);
+    return *value;
 }
 
 void SetOption(Invocation& inv, std::string_view name, const std::string& value) {

@@ -5,9 +5,13 @@
 #pragma once
 
 #include "engine/board.h"
+#include "engine/printable.h"
 
+#include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 // Bad usage or bad input: the message is shown on one line and the program
 // exits with status 2.
@@ -15,13 +19,15 @@ struct InputError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Typed text in double quotes, control characters replaced, so that a
-// message stays on one line.
-std::string Quoted(const std::string& text);
+// The value of a whole number in plain decimal digits (leading zeros
+// allowed), or nullopt for anything else. Values too large for 64 bits come
+// back as the largest one, which every caller refuses as out of range.
+std::optional<std::uint64_t> WholeNumber(std::string_view text);
 
 // "........................ w 0": one character per point (W, B or .), the
 // side to move (w or b) and the number of plies made (0..100000, even
-// exactly when White is to move). Throws InputError.
+// exactly when White is to move), separated by single spaces. Throws
+// InputError.
 Board ParsePosition(const std::string& text);
 std::string PositionText(const Board& b);
 
