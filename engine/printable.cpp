@@ -79,3 +79,12 @@ std::string Quoted(std::string_view text) {
     const Shown s = Show(text);
     return '"' + s.text + (s.cut ? "\"..." : "\"");
 }
+
+std::size_t FirstNonText(std::string_view text) {
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t n = SequenceLength(text.substr(at));
+        if (n == 0 || (text[at] != '\t' && IsControl(text.substr(at, n)))) return at;
+        at += n;
+    }
+    return std::string_view::npos;
+}

@@ -16,3 +16,7 @@ std::string Printable(std::string_view text);
 
 // Printable(text) in double quotes, the cut mark after the closing quote.
 std::string Quoted(std::string_view text);
+
+// Offset of the first byte of text that is not text: a control character
+// other than tab (NUL included), or a byte outside valid UTF-8. npos if none.
+std::size_t FirstNonText(std::string_view text);

@@ -5,10 +5,13 @@
 #include <string_view>
 
 const char* const kUsage =
-    "usage: quarn-engine COMMAND [--position \"CELLS SIDE PLIES\"] [options] [MOVE...]\n"
+    "usage: quarn-engine COMMAND [--position \"CELLS SIDE PLIES\" | --game FILE] [options]\n"
+    "                    [MOVE...]\n"
     "\n"
     "Drives the Quarn engine from the position given (the initial position\n"
     "\"........................ w 0\" by default) after playing the MOVEs in order.\n"
+    "--game FILE starts from the current position of the game recorded in FILE (a\n"
+    "Quarn game record): its moves from the initial position, less the taken-back ones.\n"
     "\n"
     "commands:\n"
     "  moves                       every legal move, one per line, in generation order\n"
@@ -55,6 +58,9 @@ constexpr OptionSpec kOptions[] = {
     {"--position", true,
      Bit(Command::Moves) | Bit(Command::Perft) | Bit(Command::Eval) | Bit(Command::Search) |
          Bit(Command::Play)},
+    {"--game", true,
+     Bit(Command::Moves) | Bit(Command::Perft) | Bit(Command::Eval) | Bit(Command::Search) |
+         Bit(Command::Play)},
     {"--nodes", true, Bit(Command::Search)},
     {"--seed", true, Bit(Command::Search) | Bit(Command::Play)},
     {"--white", true, Bit(Command::Play)},
@@ -77,6 +83,8 @@ void SetOption(Invocation& inv, std::string_view name, const std::string& value)
     constexpr std::uint64_t kIntMax = 2147483647;
     if (name == "--position")
         inv.position = ParsePosition(value);
+    else if (name == "--game")
+        inv.game = value;
     else if (name == "--nodes")
         inv.nodes = static_cast<int>(Number(value, 1, kIntMax, "--nodes"));
     else if (name == "--seed")
@@ -144,6 +152,9 @@ Invocation ParseCommandLine(const std::vector<std::string>& args) {
         if (std::find(seen.begin(), seen.end(), name) == seen.end())
             throw InputError(args[0] + " needs " + std::string(name));
     };
+    if (std::find(seen.begin(), seen.end(), "--game") != seen.end() &&
+        std::find(seen.begin(), seen.end(), "--position") != seen.end())
+        throw InputError("options --game and --position do not go together");
     if (inv.command == Command::Search) required("--nodes");
     if (inv.command == Command::Play) {
         required("--white");

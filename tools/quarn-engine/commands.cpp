@@ -3,6 +3,7 @@
 #include "engine/eval.h"
 #include "engine/tree.h"
 #include "quarn-engine/bench.h"
+#include "quarn-engine/game_file.h"
 
 #include <algorithm>
 #include <chrono>
@@ -130,7 +131,7 @@ int RunCommand(const Invocation& inv) {
         std::fputs(kUsage, stdout);
         return 0;
     }
-    Board b = inv.position;
+    Board b = inv.game ? GamePosition(*inv.game) : inv.position;
     for (const std::string& text : inv.moves) PlayMoveText(b, text);
 
     switch (inv.command) {

@@ -20,11 +20,6 @@ std::vector<std::string> Fields(const std::string& text) {
     return fields;
 }
 
-bool IsPoint(const std::string& text, std::size_t at) {
-    return at + 2 <= text.size() && text[at] >= 'a' && text[at] <= 'c' && text[at + 1] >= '1' &&
-           text[at + 1] <= '8';
-}
-
 } // namespace
 
 std::optional<std::uint64_t> WholeNumber(std::string_view text) {
@@ -101,30 +96,10 @@ std::string PositionText(const Board& b) {
     return cells + (b.next == 1 ? " w " : " b ") + std::to_string(b.plies);
 }
 
-bool IsMoveText(const std::string& text) {
-    switch (text.size()) {
-    case 2:
-        return IsPoint(text, 0);
-    case 4:
-        return IsPoint(text, 0) && IsPoint(text, 2);
-    case 5:
-        return IsPoint(text, 0) && text[2] == '-' && IsPoint(text, 3);
-    case 7:
-        return IsPoint(text, 0) && IsPoint(text, 2) && text[4] == '-' && IsPoint(text, 5);
-    default:
-        return false;
-    }
-}
-
 std::string MoveText(const Board& b, const Move& m) {
     signed char text[8];
     b.MoveToString(m, text);
     return reinterpret_cast<const char*>(text);
-}
-
-bool SideToMoveHasLost(const Board& b) {
-    Move moves[kMaxMoves];
-    return b.CurrentHasLost() || b.GenMoves(moves, kMaxMoves) == 0;
 }
 
 void PlayMoveText(Board& b, const std::string& text) {

@@ -6,6 +6,7 @@
 
 #include "engine/board.h"
 #include "engine/printable.h"
+#include "engine/record.h"
 
 #include <cstdint>
 #include <optional>
@@ -31,12 +32,7 @@ std::optional<std::uint64_t> WholeNumber(std::string_view text);
 Board ParsePosition(const std::string& text);
 std::string PositionText(const Board& b);
 
-// Whether text has the form P, PP, P-P or PP-P, P being a1..c8.
-bool IsMoveText(const std::string& text);
 std::string MoveText(const Board& b, const Move& m);
-
-// Whether the side to move has lost: two pieces from ply 18 on, or no move.
-bool SideToMoveHasLost(const Board& b);
 
 // Applies a typed move to b after checking that it is well formed, that the
 // game is not over and that the move is in b's legal-move list. Throws
