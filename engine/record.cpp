@@ -154,8 +154,8 @@ std::string Describe(const RecordError& e) {
 std::string WriteGameRecord(const GameRecord& record) {
     std::string text = "# Quarn game record\n";
     std::string played = record.played;
-    for (char& c : played)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = ' ';
+    // The date stays on its line and readable: whatever is not text becomes a blank.
+    for (std::size_t at; (at = FirstNonText(played)) != std::string::npos;) played[at] = ' ';
     if (const std::string_view date = Trimmed(played); !date.empty())
         text += "# Date: " + std::string(date) + "\n";
     if (record.userColor == 1 || record.userColor == -1)

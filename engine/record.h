@@ -47,7 +47,8 @@ struct RecordError {
 std::string Describe(const RecordError& e);
 
 // The text of a record; always ends with a newline. Only recorded facts are
-// written; control characters in `played` become spaces, and `takenBack`
+// written; what is not text in `played` (line breaks, other control
+// characters, bytes outside UTF-8) becomes spaces, and `takenBack`
 // is kept within 0..moves.size().
 std::string WriteGameRecord(const GameRecord& record);
 // Reads text. On success fills `out` and returns true; on failure returns

@@ -6,6 +6,7 @@
 #include "run_program.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -95,6 +96,44 @@ TEST(EngineProgram, BenchPrintsTheSignature) {
     const ProgramResult r = Engine({"bench"});
     EXPECT_NE(std::string::npos, r.out.find("\nnodes: " + std::to_string(kBenchSignature) + "\n"))
         << r.out;
+}
+
+// A file in the test's temporary folder, removed at the end of the test.
+struct TempFile {
+    std::string path;
+    explicit TempFile(const std::string& text) {
+        char name[] = "/tmp/quarn-test-game-XXXXXX";
+        const int fd = mkstemp(name);
+        path = name;
+        if (write(fd, text.data(), text.size()) != static_cast<ssize_t>(text.size())) path += "?";
+        close(fd);
+    }
+    ~TempFile() { std::remove(path.c_str()); }
+};
+
+TEST(EngineProgram, GameStartsFromTheRecordedPosition) {
+    // The last two moves are taken back; a typed move still applies.
+    const std::vector<std::string> played = {"b2", "b4", "b6", "b5", "b3", "b1", "b8", "c2"};
+    const TempFile game("# Taken back: 2\r\n1. b2 b4\n2. b6 b5\n3. b3 b1\n4. b8 c2\n5. a7 a6\n");
+    for (const char* command : {"moves", "eval"}) {
+        std::vector<std::string> typed = {command};
+        typed.insert(typed.end(), played.begin(), played.end());
+        typed.push_back("a7");
+        const ProgramResult fromTyped = Engine(typed);
+        const ProgramResult fromGame = Engine({command, "--game", game.path, "a7"});
+        EXPECT_EQ(0, fromGame.status) << fromGame.err;
+        EXPECT_EQ(fromTyped.out, fromGame.out);
+    }
+    const TempFile bad("a1\n\nb1 a9\n");
+    ExpectRejected({"moves", "--game", bad.path}, bad.path + "\": line 3: \"a9\" is not a move");
+    ExpectRejected({"moves", "--game", "/nonexistent/game"}, "cannot be opened");
+    ExpectRejected({"moves", "--game", "/tmp"}, "not a regular file");
+    ExpectRejected({"moves", "--game", game.path, "--position", "........................ w 0"},
+                   "do not go together");
+    const std::string fifo = game.path + ".fifo";
+    ASSERT_EQ(0, mkfifo(fifo.c_str(), 0600));
+    ExpectRejected({"eval", "--game", fifo}, "not a regular file");
+    std::remove(fifo.c_str());
 }
 
 TEST(EngineProgram, RejectsBadPositions) {
