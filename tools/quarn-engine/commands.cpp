@@ -19,18 +19,8 @@ constexpr std::int64_t kMaxPerftLine = 1000;
 
 // Stack room per nested call of perft or of the search (a frame holds a
 // move list of kMaxMoves entries and a child position), with a margin;
-// sanitizers widen frames with guard zones.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr std::size_t kBytesPerLevel = 4608;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr std::size_t kBytesPerLevel = 4608;
-#else
-constexpr std::size_t kBytesPerLevel = 1536;
-#endif
-#else
-constexpr std::size_t kBytesPerLevel = 1536;
-#endif
+// AddressSanitizer widens frames with guard zones.
+constexpr std::size_t kBytesPerLevel = kAddressSanitizer ? 4608 : 1536;
 // Room for everything else: output, parsing, the first levels.
 constexpr std::size_t kBaseStackBytes = std::size_t{1} << 20;
 

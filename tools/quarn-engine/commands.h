@@ -8,6 +8,16 @@
 #include <cstddef>
 #include <cstdint>
 
+// Whether this build runs under AddressSanitizer, which widens stack frames
+// and reserves far more address space than the program itself.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr bool kAddressSanitizer = true;
+#elif defined(__has_feature)
+inline constexpr bool kAddressSanitizer = __has_feature(address_sanitizer);
+#else
+inline constexpr bool kAddressSanitizer = false;
+#endif
+
 // Runs the invocation's command: the position after its moves, then the
 // command's output. Returns the exit status.
 int RunCommand(const Invocation& inv);
