@@ -1,6 +1,6 @@
 #include "record.h"
 
-#include "printable.h"
+#include "text.h"
 
 #include <algorithm>
 #include <array>
@@ -40,15 +40,6 @@ bool IsFiller(std::string_view word) {
                std::string_view::npos;
 }
 
-// A whole number of plain digits, saturated at a value no record reaches.
-std::optional<int> Count(std::string_view text) {
-    if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos)
-        return std::nullopt;
-    int value = 0;
-    for (char c : text) value = std::min(value * 10 + (c - '0'), 100000000);
-    return value;
-}
-
 struct Reader {
     GameRecord record;
     Board board;
@@ -81,9 +72,11 @@ struct Reader {
                 return bad();
             record.level = value[0] - '0';
         } else if (SameWordIgnoringCase(key, "Taken back")) {
-            const std::optional<int> count = Count(value);
+            // Larger than any game; refused once the moves are counted.
+            constexpr std::uint64_t kTooMany = 100000000;
+            const std::optional<std::uint64_t> count = WholeNumber(value);
             if (!count) return bad();
-            record.takenBack = *count;
+            record.takenBack = static_cast<int>(std::min(*count, kTooMany));
             takenBackLine = line;
         }
         return true;

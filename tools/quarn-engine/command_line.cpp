@@ -54,13 +54,13 @@ struct OptionSpec {
     unsigned commands;
 };
 
+// The commands that start from a position other than the initial one.
+constexpr unsigned kFromAPosition = Bit(Command::Moves) | Bit(Command::Perft) | Bit(Command::Eval) |
+                                    Bit(Command::Search) | Bit(Command::Play);
+
 constexpr OptionSpec kOptions[] = {
-    {"--position", true,
-     Bit(Command::Moves) | Bit(Command::Perft) | Bit(Command::Eval) | Bit(Command::Search) |
-         Bit(Command::Play)},
-    {"--game", true,
-     Bit(Command::Moves) | Bit(Command::Perft) | Bit(Command::Eval) | Bit(Command::Search) |
-         Bit(Command::Play)},
+    {"--position", true, kFromAPosition},
+    {"--game", true, kFromAPosition},
     {"--nodes", true, Bit(Command::Search)},
     {"--seed", true, Bit(Command::Search) | Bit(Command::Play)},
     {"--white", true, Bit(Command::Play)},

@@ -1,6 +1,5 @@
 #include "quarn-engine/notation.h"
 
-#include <limits>
 #include <vector>
 
 namespace {
@@ -21,18 +20,6 @@ std::vector<std::string> Fields(const std::string& text) {
 }
 
 } // namespace
-
-std::optional<std::uint64_t> WholeNumber(std::string_view text) {
-    if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos)
-        return std::nullopt;
-    constexpr std::uint64_t kLargest = std::numeric_limits<std::uint64_t>::max();
-    std::uint64_t value = 0;
-    for (char c : text) {
-        const auto digit = static_cast<std::uint64_t>(c - '0');
-        value = value > (kLargest - digit) / 10 ? kLargest : value * 10 + digit;
-    }
-    return value;
-}
 
 Board ParsePosition(const std::string& text) {
     const std::vector<std::string> fields = Fields(text);

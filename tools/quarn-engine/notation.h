@@ -5,8 +5,8 @@
 #pragma once
 
 #include "engine/board.h"
-#include "engine/printable.h"
 #include "engine/record.h"
+#include "engine/text.h"
 
 #include <cstdint>
 #include <optional>
@@ -19,11 +19,6 @@
 struct InputError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
-
-// The value of a whole number in plain decimal digits (leading zeros
-// allowed), or nullopt for anything else. Values too large for 64 bits come
-// back as the largest one, which every caller refuses as out of range.
-std::optional<std::uint64_t> WholeNumber(std::string_view text);
 
 // "........................ w 0": one character per point (W, B or .), the
 // side to move (w or b) and the number of plies made (0..100000, even

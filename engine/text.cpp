@@ -1,6 +1,6 @@
-#include "printable.h"
+#include "text.h"
 
-#include <cstdint>
+#include <limits>
 
 namespace {
 
@@ -69,6 +69,18 @@ Shown Show(std::string_view text) {
 }
 
 } // namespace
+
+std::optional<std::uint64_t> WholeNumber(std::string_view text) {
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    constexpr std::uint64_t kLargest = std::numeric_limits<std::uint64_t>::max();
+    std::uint64_t value = 0;
+    for (char c : text) {
+        const auto digit = static_cast<std::uint64_t>(c - '0');
+        value = value > (kLargest - digit) / 10 ? kLargest : value * 10 + digit;
+    }
+    return value;
+}
 
 std::string Printable(std::string_view text) {
     Shown s = Show(text);

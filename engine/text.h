@@ -1,10 +1,17 @@
-// Text from outside (typed arguments, lines of a file) made fit to be shown
-// inside a one-line message.
+// Text from outside (typed arguments, lines of a file): whole numbers read
+// from it, and the text made fit to be shown inside a one-line message.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+
+// The value of a whole number in plain decimal digits (leading zeros
+// allowed), or nullopt for anything else. Values too large for 64 bits come
+// back as the largest one, which every caller refuses as out of range.
+std::optional<std::uint64_t> WholeNumber(std::string_view text);
 
 // How many characters of a text a message shows at most.
 inline constexpr std::size_t kShownChars = 40;
