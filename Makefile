@@ -10,9 +10,9 @@ PREFIX ?= /usr/local
 # Debian packages the build and the tests need.
 PACKAGES = cmake ninja-build g++ make libgtest-dev \
 	qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n \
-	libgl-dev fonts-dejavu-core appstream desktop-file-utils
+	libgl-dev fonts-dejavu-core appstream desktop-file-utils clang-format
 
-.PHONY: all deps build test sanitize run install uninstall clean
+.PHONY: all deps build test format-check sanitize run install uninstall clean
 
 all: build
 
@@ -37,6 +37,11 @@ build: deps
 test: build sanitize
 	cd $(BUILD) && ctest --output-on-failure -j2
 	cd $(BUILD)-sanitize && ctest --output-on-failure -j2
+	$(MAKE) format-check
+
+# Every tracked C++ source must be as clang-format leaves it (.clang-format).
+format-check: deps
+	git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 
 sanitize: deps
 	cmake -S . -B $(BUILD)-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Release \

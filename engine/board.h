@@ -9,6 +9,10 @@
 
 #include <cstdint>
 
+// Capacity of a legal-move list: no position with at most nine pieces a side
+// yields as many entries (the most a game reaches is under 180).
+inline constexpr int kMaxMoves = 200;
+
 // Row p lists the points joined to p by a line, in the order in which slides
 // are generated, padded with -1. Rows of the middle square's side middles
 // (9, 11, 13, 15) have four entries and no terminator.

@@ -6,7 +6,7 @@ Board board;
 SearchAlgo algo;
 CountEval eval_cnt;
 Move current_move;
-Move next_valid[200];
+Move next_valid[kMaxMoves];
 int n_next_valid;
 Board* history;
 int history_size;
@@ -59,7 +59,7 @@ void push(const Board& b) {
 }
 
 void gen_valid_moves() {
-    n_next_valid = board.GenMoves(next_valid, 200);
+    n_next_valid = board.GenMoves(next_valid, kMaxMoves);
 }
 
 bool is_valid_move(const Move& m) {

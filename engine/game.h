@@ -7,11 +7,11 @@
 #include "eval.h"
 #include "tree.h"
 
-extern Board board;          // the displayed position
-extern SearchAlgo algo;      // algo.board equals board between user actions
-extern CountEval eval_cnt;   // the evaluator algo uses
-extern Move current_move;    // assembled from taps; carries the computer's move
-extern Move next_valid[200]; // the legal moves of board, in generation order
+extern Board board;                // the displayed position
+extern SearchAlgo algo;            // algo.board equals board between user actions
+extern CountEval eval_cnt;         // the evaluator algo uses
+extern Move current_move;          // assembled from taps; carries the computer's move
+extern Move next_valid[kMaxMoves]; // the legal moves of board, in generation order
 extern int n_next_valid;
 
 // Recorded positions, oldest first. history[history_pos - 1] is the current

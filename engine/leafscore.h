@@ -5,7 +5,7 @@
 // the parent's, brought up to date from those points alone.
 #pragma once
 
-#include "eval.h"
+#include "countscore.h"
 #include "movegen.h"
 
 class LeafScorer {
@@ -59,8 +59,8 @@ public:
         }
         // Everything above counts for the side to move; White's view is
         // the score.
-        return CountEval::Combine(material_ + gain * next_, mobility * next_, crossing * next_,
-                                  mills * next_);
+        return CombineCounts(material_ + gain * next_, mobility * next_, crossing * next_,
+                             mills * next_);
     }
 
 private:

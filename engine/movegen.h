@@ -8,8 +8,7 @@
 
 // The pieces of `pieces` that stand in a closed mill.
 constexpr PointSet InMill(PointSet pieces) {
-    const PointSet sides = pieces & StepCcw(pieces) & StepCcw(StepCcw(pieces)) & 0x555555;
-    const PointSet crosses = pieces & (pieces >> 8) & (pieces >> 16) & 0x0000AA;
+    const auto [sides, crosses] = ClosedMillsOf(pieces);
     return sides | StepCw(sides) | StepCw(StepCw(sides)) | crosses | crosses << 8 | crosses << 16;
 }
 

@@ -98,13 +98,23 @@ inline int Mobility(PointSet own, PointSet empty) {
     return std::popcount(along) + std::popcount(across);
 }
 
-// Number of mills closed by `own`. A square's side mill starts at a corner
-// (even position p) and holds p, p+1, p+2; a cross-line mill holds the same
-// side middle of all three squares. The two kinds land on disjoint bits.
+// The mills closed by `own`, one bit each. A square's side mill starts at a
+// corner (even position p) and holds p, p+1, p+2: its bit is p's. A
+// cross-line mill holds the same side middle of all three squares: its bit
+// is the outer square's. The two kinds land on disjoint bits.
+struct ClosedMillBits {
+    PointSet sides;
+    PointSet crosses;
+};
+constexpr ClosedMillBits ClosedMillsOf(PointSet own) {
+    return {own & StepCcw(own) & StepCcw(StepCcw(own)) & 0x555555,
+            own & (own >> 8) & (own >> 16) & 0x0000AA};
+}
+
+// Number of mills closed by `own`.
 constexpr int ClosedMills(PointSet own) {
-    const PointSet sides = own & StepCcw(own) & StepCcw(StepCcw(own)) & 0x555555;
-    const PointSet crosses = own & (own >> 8) & (own >> 16) & 0x0000AA;
-    return std::popcount(sides | crosses);
+    const ClosedMillBits m = ClosedMillsOf(own);
+    return std::popcount(m.sides | m.crosses);
 }
 
 // The pieces of each colour on a board.

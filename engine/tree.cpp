@@ -57,8 +57,9 @@ struct MoveLoop {
 } // namespace
 
 // Leaf scoring counts bits; processors with a population-count instruction
-// get a version of the search that uses it.
-#if defined(__x86_64__) && !defined(__POPCNT__)
+// get a version of the search that uses it, chosen when the program loads
+// (where the toolchain can dispatch so: see the engine's CMakeLists.txt).
+#if defined(QUARN_HAVE_TARGET_CLONES) && !defined(__POPCNT__)
 __attribute__((target_clones("popcnt", "default"), flatten))
 #endif
 double
@@ -106,13 +107,15 @@ SearchAlgo::Recurse(const Board& b, double alpha, double beta, int depth, Move* 
             return LostScore(b, depth);
         }
     } else {
-        Move moves[200];
-        const int n_moves = b.GenMoves(moves, 200);
+        Move moves[kMaxMoves];
+        const int n_moves = b.GenMoves(moves, kMaxMoves);
         if (n_moves == 0) {
             // A side that cannot move has lost.
             assert(!m);
             return LostScore(b, depth);
         }
+        // The assertion keeps its literal text; the bound is the list's size.
+        static_assert(kMaxMoves == 200);
         assert(n_moves<200);
         Board child;
         for (int i = 0; i < n_moves; ++i) {
@@ -147,4 +150,12 @@ Move SearchAlgo::ComputerMove(int budget) {
             return none;
         }
     }
+}
+
+int SearchAlgo::MaxDepth(int budget) {
+    std::int64_t spent = 0;
+    int depth = 2;
+    for (; (spent += depth + 1) < budget; ++depth) {
+    }
+    return depth;
 }

@@ -33,6 +33,12 @@ public:
     // only at the root, receives the best move.
     double Recurse(const Board& b, double alpha, double beta, int depth, Move* m);
 
+    // The deepest iteration ComputerMove can start for a budget: one whose
+    // root score is not decisive visits at least depth + 1 nodes (a line down
+    // to an evaluated leaf), and an iteration starts only below the budget.
+    // The search then nests this many calls plus one.
+    static int MaxDepth(int budget);
+
     void StopComputer() { stop = true; }
     bool CurrentHasLost() const { return board.CurrentHasLost(); }
     bool OpponentHasLost() const { return board.OpponentHasLost(); }

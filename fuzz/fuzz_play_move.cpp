@@ -32,8 +32,8 @@ const Move* Find(const Move* moves, int n, const Board& b, const std::string& te
 // Plays `text` on b and checks the outcome against b's move list. Returns
 // whether the move was played.
 bool TryMove(Board& b, const std::string& text) {
-    Move moves[200];
-    const int n = b.GenMoves(moves, 200);
+    Move moves[kMaxMoves];
+    const int n = b.GenMoves(moves, kMaxMoves);
     const bool over = b.CurrentHasLost() || n == 0;
     const Move* legal = over ? nullptr : Find(moves, n, b, text);
     const Board before = b;

@@ -46,8 +46,8 @@ void CheckChild(const Board& parent, const Move& m) {
 
     // The child may hold more pieces than a game allows (a full board typed
     // in the placing phase grows further), but its moves must still fit.
-    Move moves[200];
-    const int n = child.GenMoves(moves, 200);
+    Move moves[kMaxMoves];
+    const int n = child.GenMoves(moves, kMaxMoves);
     for (int i = 0; i < n; ++i) CheckFits(child, moves[i]);
 }
 
@@ -76,9 +76,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CountEval evaluator;
     FUZZ_CHECK(std::fabs(evaluator.Eval(b)) <= 27);
 
-    Move moves[200];
-    const int n = b.GenMoves(moves, 200);
-    FUZZ_CHECK(n >= 0 && n < 200);
+    Move moves[kMaxMoves];
+    const int n = b.GenMoves(moves, kMaxMoves);
+    FUZZ_CHECK(n >= 0 && n < kMaxMoves);
     for (int i = 0; i < n; ++i) {
         CheckFits(b, moves[i]);
         for (int j = 0; j < i; ++j) FUZZ_CHECK(!(moves[j] == moves[i]));

@@ -37,7 +37,7 @@ TEST(AssertionsDeathTest, DoMoveChecksStartThenEndThenCapture) {
 
 TEST(AssertionsDeathTest, GenerationGuardsItsArray) {
     const std::string genMoves = "int Board::GenMoves(Move*, int) const";
-    Move moves[200];
+    Move moves[kMaxMoves];
     // Placing: the capacity is tested before every candidate.
     const Board empty = Position("........................", 0);
     EXPECT_EQ(24, empty.GenMoves(moves, 25));

@@ -1,10 +1,12 @@
 // quarn-engine's contract: its commands, and exit status 2 with a one-line
 // message (and nothing on stdout) for anything it cannot take.
+#include "engine/signature.h"
 #include "positions.h"
 #include "quarn-engine/commands.h"
 #include "run_program.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -90,6 +92,50 @@ TEST(EngineProgram, CommandsFollowTheContract) {
     EXPECT_EQ(0u, r.out.find("usage: quarn-engine COMMAND"));
 }
 
+TEST(EngineProgram, BenchPrintsTheSignature) {
+    const ProgramResult r = Engine({"bench"});
+    EXPECT_NE(std::string::npos, r.out.find("\nnodes: " + std::to_string(kBenchSignature) + "\n"))
+        << r.out;
+}
+
+// A file in the test's temporary folder, removed at the end of the test.
+struct TempFile {
+    std::string path;
+    explicit TempFile(const std::string& text) {
+        char name[] = "/tmp/quarn-test-game-XXXXXX";
+        const int fd = mkstemp(name);
+        path = name;
+        if (write(fd, text.data(), text.size()) != static_cast<ssize_t>(text.size())) path += "?";
+        close(fd);
+    }
+    ~TempFile() { std::remove(path.c_str()); }
+};
+
+TEST(EngineProgram, GameStartsFromTheRecordedPosition) {
+    // The last two moves are taken back; a typed move still applies.
+    const std::vector<std::string> played = {"b2", "b4", "b6", "b5", "b3", "b1", "b8", "c2"};
+    const TempFile game("# Taken back: 2\r\n1. b2 b4\n2. b6 b5\n3. b3 b1\n4. b8 c2\n5. a7 a6\n");
+    for (const char* command : {"moves", "eval"}) {
+        std::vector<std::string> typed = {command};
+        typed.insert(typed.end(), played.begin(), played.end());
+        typed.push_back("a7");
+        const ProgramResult fromTyped = Engine(typed);
+        const ProgramResult fromGame = Engine({command, "--game", game.path, "a7"});
+        EXPECT_EQ(0, fromGame.status) << fromGame.err;
+        EXPECT_EQ(fromTyped.out, fromGame.out);
+    }
+    const TempFile bad("a1\n\nb1 a9\n");
+    ExpectRejected({"moves", "--game", bad.path}, bad.path + "\": line 3: \"a9\" is not a move");
+    ExpectRejected({"moves", "--game", "/nonexistent/game"}, "cannot be opened");
+    ExpectRejected({"moves", "--game", "/tmp"}, "not a regular file");
+    ExpectRejected({"moves", "--game", game.path, "--position", "........................ w 0"},
+                   "do not go together");
+    const std::string fifo = game.path + ".fifo";
+    ASSERT_EQ(0, mkfifo(fifo.c_str(), 0600));
+    ExpectRejected({"eval", "--game", fifo}, "not a regular file");
+    std::remove(fifo.c_str());
+}
+
 TEST(EngineProgram, RejectsBadPositions) {
     const std::string p = "--position";
     ExpectRejected({"moves", p, "........................ w"}, "three fields");
@@ -108,7 +154,13 @@ TEST(EngineProgram, RejectsBadPositions) {
     ExpectRejected({"moves", p, "WWWWWWWWW......BBBBBBBB. w 0"},
                    "more pieces on the board than placed");
     ExpectRejected({"moves", p, "WW.......B.............. w 2"}, "than placed");
+    // Exactly three fields, each separated by one space.
+    for (const char* spaced : {"........................  w 0", " ........................ w 0",
+                               "........................ w 0 ", "........................\tw 0",
+                               "........................ w\n0"})
+        ExpectRejected({"moves", p, spaced}, "single spaces");
     EXPECT_EQ(0, Engine({"moves", p, "W.......B............... w 2"}).status);
+    EXPECT_EQ(0, Engine({"moves", p, "........................ w 0000000"}).status);
     EXPECT_EQ(0, Engine({"moves", p, "........................ w 100000"}).status);
 }
 
@@ -131,7 +183,11 @@ TEST(EngineProgram, RejectsBadMovesNamingThem) {
     // The list of moves does not look at a loss by material; playing one does.
     EXPECT_EQ(0u,
               Engine({"moves", "--position", "WW......BBB............. w 30"}).out.find("a1a8\n"));
-    ExpectRejected({"moves", "a\n1"}, "a?1");
+    // Shown on one line: control characters and broken UTF-8 escaped, long
+    // words cut.
+    ExpectRejected({"moves", "a\n1"}, "\"a\\x0a1\"");
+    ExpectRejected({"moves", "\xff\xc3\xa9"}, "\"\\xff\xc3\xa9\"");
+    ExpectRejected({"moves", std::string(5000, 'a')}, "\"" + std::string(40, 'a') + "\"...");
 }
 
 TEST(EngineProgram, RejectsBadUsage) {
@@ -142,6 +198,8 @@ TEST(EngineProgram, RejectsBadUsage) {
     ExpectRejected({"perft"}, "depth");
     ExpectRejected({"perft", "-1"}, "depth");
     ExpectRejected({"perft", "2147483648"}, "depth");
+    ExpectRejected({"perft", "00000000000000000000002147483648"}, "depth");
+    EXPECT_EQ("24\n", Engine({"perft", "00000000000000000000001"}).out);
     ExpectRejected({"search"}, "--nodes");
     ExpectRejected({"search", "--nodes", "0"}, "--nodes");
     ExpectRejected({"search", "--nodes", "+5"}, "--nodes");
@@ -159,7 +217,22 @@ TEST(EngineProgram, RejectsBadUsage) {
 TEST(EngineProgram, EndlessLinesAreRefusedNotCrashed) {
     // Always playing the first move never ends a game: perft would follow
     // that line for ever, one stack frame per ply.
-    ExpectRejected({"perft", "2147483647"}, "longer than");
+    ExpectRejected({"perft", "2147483647"}, "longer than 1000 plies");
+}
+
+TEST(EngineProgram, RunsInAModestAddressSpace) {
+    if (kAddressSanitizer) GTEST_SKIP() << "AddressSanitizer reserves more than the limit";
+    // The stack is sized for the deepest line a command can follow, so even
+    // the largest budget starts within 200 MB.
+    const auto limited = [](std::vector<std::string> args) {
+        args.insert(args.begin(), {"-c", "ulimit -v 200000 && exec \"$0\" \"$@\"", QUARN_ENGINE});
+        return RunProgram("/bin/sh", args);
+    };
+    EXPECT_EQ(0, limited({"--help"}).status);
+    EXPECT_EQ("a4a3-b7 122\n", limited({"search", "--nodes", "2147483647", "--position",
+                                        "WW.W........B.B..W..B... w 30"})
+                                   .out);
+    EXPECT_EQ(2, limited({"perft", "2147483647"}).status);
 }
 
 } // namespace

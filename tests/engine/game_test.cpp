@@ -18,8 +18,8 @@ void ExpectConsistent() {
     EXPECT_EQ(board, algo.board);
     EXPECT_EQ(board,
               history_pos > 0 ? history[history_pos - 1] : Position("........................", 0));
-    Move fresh[200];
-    ASSERT_EQ(board.GenMoves(fresh, 200), n_next_valid);
+    Move fresh[kMaxMoves];
+    ASSERT_EQ(board.GenMoves(fresh, kMaxMoves), n_next_valid);
     for (int i = 0; i < n_next_valid; ++i) EXPECT_EQ(fresh[i], next_valid[i]);
     EXPECT_TRUE(current_move.IsEmpty());
 }

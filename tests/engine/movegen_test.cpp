@@ -8,9 +8,9 @@ namespace {
 using Texts = std::vector<std::string>;
 
 TEST(Placing, InitialPositionOffersEveryPointInOrder) {
-    Move moves[200];
+    Move moves[kMaxMoves];
     const Board b = Position("........................", 0);
-    ASSERT_EQ(24, b.GenMoves(moves, 200));
+    ASSERT_EQ(24, b.GenMoves(moves, kMaxMoves));
     for (int i = 0; i < 24; ++i) EXPECT_EQ(Move(-1, i, -1), moves[i]);
 }
 

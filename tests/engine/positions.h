@@ -45,8 +45,8 @@ inline Move Parse(const std::string& text) {
 }
 
 inline std::vector<std::string> MoveTexts(const Board& b) {
-    Move moves[200];
-    const int n = b.GenMoves(moves, 200);
+    Move moves[kMaxMoves];
+    const int n = b.GenMoves(moves, kMaxMoves);
     std::vector<std::string> texts;
     for (int i = 0; i < n; ++i) texts.push_back(Text(b, moves[i]));
     return texts;

@@ -17,8 +17,8 @@ inline std::vector<Board> RandomPositions(unsigned seed, int games, int max_plie
         b.Init();
         positions.push_back(b);
         for (int ply = 0; ply < max_plies; ++ply) {
-            Move moves[200];
-            const int n = b.GenMoves(moves, 200);
+            Move moves[kMaxMoves];
+            const int n = b.GenMoves(moves, kMaxMoves);
             if (n == 0 || b.CurrentHasLost()) break;
             b.DoMove(moves[rng() % n]);
             positions.push_back(b);

@@ -85,8 +85,8 @@ int CheckPosition(const Board& b, Move* moves, Largest& largest) {
     EXPECT_LE(black, 9);
     EXPECT_EQ(b.plies % 2 == 0 ? 1 : -1, b.next);
 
-    const int n = b.GenMoves(moves, 200);
-    EXPECT_LT(n, 200);
+    const int n = b.GenMoves(moves, kMaxMoves);
+    EXPECT_LT(n, kMaxMoves);
     largest.Note(b, n);
     const std::vector<Move> rules = RuleMoves(b);
     EXPECT_EQ(rules.size(), static_cast<std::size_t>(n));
@@ -122,7 +122,7 @@ TEST(Soak, RandomGames) {
         std::mt19937 rng(1000 + game);
         Board b = Position("........................", 0);
         for (int ply = 0; ply < 600; ++ply, ++plies) {
-            Move moves[200];
+            Move moves[kMaxMoves];
             const int n = CheckPosition(b, moves, largest);
             if (Over(b, n)) break;
             b.DoMove(moves[rng() % n]);
@@ -146,7 +146,7 @@ TEST(Soak, SearchAgainstItselfAtTheLowestLevels) {
             // Random openings make the games differ.
             std::mt19937 rng(game);
             for (int ply = 0; ply < 60; ++ply, ++plies) {
-                Move moves[200];
+                Move moves[kMaxMoves];
                 const int n = CheckPosition(b, moves, largest);
                 if (Over(b, n)) break;
                 algo.board = b;

@@ -85,8 +85,8 @@ TEST(Search, EveryMoveLosingPicksTheSlowestLoss) {
     Board child = b;
     child.DoMove(m);
     double slowest = -kInf;
-    Move moves[200];
-    const int n = b.GenMoves(moves, 200);
+    Move moves[kMaxMoves];
+    const int n = b.GenMoves(moves, kMaxMoves);
     for (int i = 0; i < n; ++i) {
         Board c = b;
         c.DoMove(moves[i]);
@@ -163,8 +163,8 @@ TEST(Search, LeavesScoredFromPieceSetsMatchTheGeneralPath) {
     const std::vector<Board> positions = RandomPositions(21, 30, 160);
     for (std::size_t i = 0; i < positions.size(); i += 7) {
         const Board& b = positions[i];
-        Move moves[200];
-        if (b.CurrentHasLost() || b.GenMoves(moves, 200) == 0) continue;
+        Move moves[kMaxMoves];
+        if (b.CurrentHasLost() || b.GenMoves(moves, kMaxMoves) == 0) continue;
         CountEval counting;
         ThroughInterface general;
         SearchAlgo fast, slow;

@@ -5,14 +5,18 @@
 #include <string_view>
 
 const char* const kUsage =
-    "usage: quarn-engine COMMAND [--position \"CELLS SIDE PLIES\"] [options] [MOVE...]\n"
+    "usage: quarn-engine COMMAND [--position \"CELLS SIDE PLIES\" | --game FILE] [options]\n"
+    "                    [MOVE...]\n"
     "\n"
     "Drives the Quarn engine from the position given (the initial position\n"
     "\"........................ w 0\" by default) after playing the MOVEs in order.\n"
+    "--game FILE starts from the current position of the game recorded in FILE (a\n"
+    "Quarn game record): its moves from the initial position, less the taken-back ones.\n"
     "\n"
     "commands:\n"
     "  moves                       every legal move, one per line, in generation order\n"
-    "  perft D                     the number of move sequences of length D\n"
+    "  perft D                     the number of move sequences of length D (lines longer\n"
+    "                              than 1000 plies are refused)\n"
     "  eval                        the static evaluation (positive favours White)\n"
     "  search --nodes N [--seed S] the computer's move with a budget of N nodes: MOVE NODES\n"
     "  play --white L --black L [--seed S] [--max-plies P] [--timing]\n"
@@ -50,10 +54,13 @@ struct OptionSpec {
     unsigned commands;
 };
 
+// The commands that start from a position other than the initial one.
+constexpr unsigned kFromAPosition = Bit(Command::Moves) | Bit(Command::Perft) | Bit(Command::Eval) |
+                                    Bit(Command::Search) | Bit(Command::Play);
+
 constexpr OptionSpec kOptions[] = {
-    {"--position", true,
-     Bit(Command::Moves) | Bit(Command::Perft) | Bit(Command::Eval) | Bit(Command::Search) |
-         Bit(Command::Play)},
+    {"--position", true, kFromAPosition},
+    {"--game", true, kFromAPosition},
     {"--nodes", true, Bit(Command::Search)},
     {"--seed", true, Bit(Command::Search) | Bit(Command::Play)},
     {"--white", true, Bit(Command::Play)},
@@ -66,18 +73,18 @@ constexpr OptionSpec kOptions[] = {
 std::uint64_t Number(const std::string& text, std::uint64_t low, std::uint64_t high,
                      const std::string& what) {
     const std::string range = std::to_string(low) + " to " + std::to_string(high);
-    if (text.empty() || text.size() > 19 ||
-        text.find_first_not_of("0123456789") != std::string::npos)
-        throw InputError(what + " must be a whole number from " + range);
-    const std::uint64_t value = std::stoull(text);
-    if (value < low || value > high) throw InputError(what + " must be from " + range);
-    return value;
+    const std::optional<std::uint64_t> value = WholeNumber(text);
+    if (!value) throw InputError(what + " must be a whole number from " + range);
+    if (*value < low || *value > high) throw InputError(what + " must be from " + range);
+    return *value;
 }
 
 void SetOption(Invocation& inv, std::string_view name, const std::string& value) {
     constexpr std::uint64_t kIntMax = 2147483647;
     if (name == "--position")
         inv.position = ParsePosition(value);
+    else if (name == "--game")
+        inv.game = value;
     else if (name == "--nodes")
         inv.nodes = static_cast<int>(Number(value, 1, kIntMax, "--nodes"));
     else if (name == "--seed")
@@ -145,6 +152,9 @@ Invocation ParseCommandLine(const std::vector<std::string>& args) {
         if (std::find(seen.begin(), seen.end(), name) == seen.end())
             throw InputError(args[0] + " needs " + std::string(name));
     };
+    if (std::find(seen.begin(), seen.end(), "--game") != seen.end() &&
+        std::find(seen.begin(), seen.end(), "--position") != seen.end())
+        throw InputError("options --game and --position do not go together");
     if (inv.command == Command::Search) required("--nodes");
     if (inv.command == Command::Play) {
         required("--white");

@@ -1,11 +1,12 @@
 // The command line of quarn-engine:
-//   quarn-engine COMMAND [--position "CELLS SIDE PLIES"] [options] [MOVE...]
+//   quarn-engine COMMAND [--position "CELLS SIDE PLIES" | --game FILE] [options] [MOVE...]
 // Options come in any order, mixed with the moves, each at most once.
 #pragma once
 
 #include "quarn-engine/notation.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,14 +15,15 @@ enum class Command { Moves, Perft, Eval, Search, Play, Bench };
 struct Invocation {
     bool help = false; // --help anywhere: print the usage and nothing else
     Command command = Command::Moves;
-    Board position{};               // --position, or the initial position
-    std::vector<std::string> moves; // played from the position, in order
-    std::int64_t depth = 0;         // perft D
-    int nodes = 0;                  // search --nodes N
-    std::uint32_t seed = 1;         // --seed S
-    int white = -1, black = -1;     // play --white L --black L
-    std::int64_t max_plies = 400;   // play --max-plies P
-    bool timing = false;            // play --timing
+    Board position{};                // --position, or the initial position
+    std::optional<std::string> game; // --game FILE: start from the game's current position
+    std::vector<std::string> moves;  // played from the position, in order
+    std::int64_t depth = 0;          // perft D
+    int nodes = 0;                   // search --nodes N
+    std::uint32_t seed = 1;          // --seed S
+    int white = -1, black = -1;      // play --white L --black L
+    std::int64_t max_plies = 400;    // play --max-plies P
+    bool timing = false;             // play --timing
 };
 
 // Throws InputError on bad usage.

@@ -3,16 +3,26 @@
 #include "engine/eval.h"
 #include "engine/tree.h"
 #include "quarn-engine/bench.h"
+#include "quarn-engine/game_file.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
 
-// Deepest line that perft follows; the commands run on a stack that holds
-// this many levels with room to spare.
-constexpr std::int64_t kMaxPerftLine = 100000;
+// Deepest line that perft follows. Games rarely last a few hundred plies,
+// and a count along lines that long can only finish where nearly every line
+// ends; the guard keeps an endless line from exhausting the stack.
+constexpr std::int64_t kMaxPerftLine = 1000;
+
+// Stack room per nested call of perft or of the search (a frame holds a
+// move list of kMaxMoves entries and a child position), with a margin;
+// AddressSanitizer widens frames with guard zones.
+constexpr std::size_t kBytesPerLevel = kAddressSanitizer ? 4608 : 1536;
+// Room for everything else: output, parsing, the first levels.
+constexpr std::size_t kBaseStackBytes = std::size_t{1} << 20;
 
 std::uint64_t CountLines(const Board& b, std::int64_t depth, std::int64_t line) {
     if (depth == 0) return 1;
@@ -20,8 +30,8 @@ std::uint64_t CountLines(const Board& b, std::int64_t depth, std::int64_t line) 
     if (line >= kMaxPerftLine)
         throw InputError("perft: a line grows longer than " + std::to_string(kMaxPerftLine) +
                          " plies; a count that deep cannot be made");
-    Move moves[200];
-    const int n = b.GenMoves(moves, 200);
+    Move moves[kMaxMoves];
+    const int n = b.GenMoves(moves, kMaxMoves);
     if (depth == 1) return static_cast<std::uint64_t>(n);
     std::uint64_t total = 0;
     for (int i = 0; i < n; ++i) {
@@ -33,8 +43,8 @@ std::uint64_t CountLines(const Board& b, std::int64_t depth, std::int64_t line) 
 }
 
 void PrintMoves(const Board& b) {
-    Move moves[200];
-    const int n = b.GenMoves(moves, 200);
+    Move moves[kMaxMoves];
+    const int n = b.GenMoves(moves, kMaxMoves);
     for (int i = 0; i < n; ++i) std::printf("%s\n", MoveText(b, moves[i]).c_str());
 }
 
@@ -80,6 +90,28 @@ void Play(Board b, const Invocation& inv) {
 
 } // namespace
 
+std::size_t StackBytes(const Invocation& inv) {
+    std::int64_t levels = 0;
+    switch (inv.command) {
+    case Command::Perft:
+        levels = std::min(inv.depth, kMaxPerftLine);
+        break;
+    case Command::Search:
+        levels = SearchAlgo::MaxDepth(inv.nodes);
+        break;
+    case Command::Play:
+        levels = SearchAlgo::MaxDepth(level2nodes[std::max(inv.white, inv.black)]);
+        break;
+    case Command::Bench:
+        levels = SearchAlgo::MaxDepth(level2nodes[4]);
+        break;
+    case Command::Moves:
+    case Command::Eval:
+        break;
+    }
+    return kBaseStackBytes + static_cast<std::size_t>(levels + 1) * kBytesPerLevel;
+}
+
 std::uint64_t Perft(const Board& b, std::int64_t depth) {
     return CountLines(b, depth, 0);
 }
@@ -89,7 +121,7 @@ int RunCommand(const Invocation& inv) {
         std::fputs(kUsage, stdout);
         return 0;
     }
-    Board b = inv.position;
+    Board b = inv.game ? GamePosition(*inv.game) : inv.position;
     for (const std::string& text : inv.moves) PlayMoveText(b, text);
 
     switch (inv.command) {

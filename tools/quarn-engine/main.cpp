@@ -10,20 +10,15 @@
 
 namespace {
 
-// The search deepens one level per iteration and perft follows lines to
-// their end; both recurse with a move list per level, so the commands run on
-// a stack far larger than the default one (reserved, not committed).
-constexpr std::size_t kStackBytes = std::size_t{512} << 20;
-
 struct Job {
-    std::vector<std::string> args;
+    Invocation inv;
     int status = 2;
 };
 
 void* Run(void* data) {
     Job& job = *static_cast<Job*>(data);
     try {
-        job.status = RunCommand(ParseCommandLine(job.args));
+        job.status = RunCommand(job.inv);
     } catch (const InputError& e) {
         std::fprintf(stderr, "quarn-engine: %s\n", e.what());
         job.status = 2;
@@ -36,10 +31,19 @@ void* Run(void* data) {
 int main(int argc, char** argv) {
     InitMillTab();
     Job job;
-    job.args.assign(argv + 1, argv + argc);
+    try {
+        job.inv = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const InputError& e) {
+        std::fprintf(stderr, "quarn-engine: %s\n", e.what());
+        return 2;
+    }
+    // Perft and the search recurse with a move list per level, deeper than
+    // the default stack allows: the command runs on a stack sized for its
+    // deepest line (reserved, not committed).
     pthread_attr_t attr;
     pthread_t thread;
-    if (pthread_attr_init(&attr) != 0 || pthread_attr_setstacksize(&attr, kStackBytes) != 0 ||
+    if (pthread_attr_init(&attr) != 0 ||
+        pthread_attr_setstacksize(&attr, StackBytes(job.inv)) != 0 ||
         pthread_create(&thread, &attr, Run, &job) != 0) {
         std::fprintf(stderr, "quarn-engine: cannot start: out of memory\n");
         return 2;

@@ -1,36 +1,31 @@
 #include "quarn-engine/notation.h"
 
-#include <sstream>
 #include <vector>
 
 namespace {
 
 constexpr int kMaxPlies = 100000;
 
+// The fields of text separated by single spaces; empty fields are kept, so
+// that doubled, leading or trailing spaces are seen.
 std::vector<std::string> Fields(const std::string& text) {
-    std::istringstream in(text);
-    std::vector<std::string> fields;
-    for (std::string field; in >> field;) fields.push_back(field);
+    std::vector<std::string> fields(1);
+    for (char c : text) {
+        if (c == ' ')
+            fields.emplace_back();
+        else
+            fields.back() += c;
+    }
     return fields;
-}
-
-bool IsPoint(const std::string& text, std::size_t at) {
-    return at + 2 <= text.size() && text[at] >= 'a' && text[at] <= 'c' && text[at + 1] >= '1' &&
-           text[at + 1] <= '8';
 }
 
 } // namespace
 
-std::string Quoted(const std::string& text) {
-    std::string out = "\"";
-    for (char c : text) out += static_cast<unsigned char>(c) < 0x20 || c == 0x7f ? '?' : c;
-    return out + '"';
-}
-
 Board ParsePosition(const std::string& text) {
     const std::vector<std::string> fields = Fields(text);
-    if (fields.size() != 3)
-        throw InputError("position " + Quoted(text) + ": expected three fields, CELLS SIDE PLIES");
+    if (fields.size() != 3 || fields[0].empty() || fields[1].empty() || fields[2].empty())
+        throw InputError("position " + Quoted(text) +
+                         ": expected three fields separated by single spaces, CELLS SIDE PLIES");
     const std::string& cells = fields[0];
     if (cells.size() != 24)
         throw InputError("position: CELLS must have 24 characters, not " +
@@ -61,11 +56,10 @@ Board ParsePosition(const std::string& text) {
     if (side != "w" && side != "b") throw InputError("position: SIDE must be w or b");
     b.next = side == "w" ? 1 : -1;
 
-    const std::string& plies = fields[2];
-    if (plies.empty() || plies.size() > 6 ||
-        plies.find_first_not_of("0123456789") != std::string::npos || std::stoi(plies) > kMaxPlies)
+    const std::optional<std::uint64_t> plies = WholeNumber(fields[2]);
+    if (!plies || *plies > kMaxPlies)
         throw InputError("position: PLIES must be a whole number from 0 to 100000");
-    b.plies = std::stoi(plies);
+    b.plies = static_cast<std::int32_t>(*plies);
     if ((b.plies % 2 == 0) != (b.next == 1))
         throw InputError("position: White moves at even plies and Black at odd ones");
 
@@ -78,7 +72,8 @@ Board ParsePosition(const std::string& text) {
     // While placing, a side has at most the pieces it has placed; more would
     // let it place a tenth.
     if (b.plies <= 17 && (b.n_white > (b.plies + 1) / 2 || b.n_black > b.plies / 2))
-        throw InputError("position: more pieces on the board than placed in " + plies + " plies");
+        throw InputError("position: more pieces on the board than placed in " +
+                         std::to_string(b.plies) + " plies");
     return b;
 }
 
@@ -88,37 +83,17 @@ std::string PositionText(const Board& b) {
     return cells + (b.next == 1 ? " w " : " b ") + std::to_string(b.plies);
 }
 
-bool IsMoveText(const std::string& text) {
-    switch (text.size()) {
-    case 2:
-        return IsPoint(text, 0);
-    case 4:
-        return IsPoint(text, 0) && IsPoint(text, 2);
-    case 5:
-        return IsPoint(text, 0) && text[2] == '-' && IsPoint(text, 3);
-    case 7:
-        return IsPoint(text, 0) && IsPoint(text, 2) && text[4] == '-' && IsPoint(text, 5);
-    default:
-        return false;
-    }
-}
-
 std::string MoveText(const Board& b, const Move& m) {
     signed char text[8];
     b.MoveToString(m, text);
     return reinterpret_cast<const char*>(text);
 }
 
-bool SideToMoveHasLost(const Board& b) {
-    Move moves[200];
-    return b.CurrentHasLost() || b.GenMoves(moves, 200) == 0;
-}
-
 void PlayMoveText(Board& b, const std::string& text) {
     if (!IsMoveText(text))
         throw InputError("move " + Quoted(text) + " is not of the form a1, a1a2, a1-b2 or a1a2-b2");
-    Move moves[200];
-    const int n = b.GenMoves(moves, 200);
+    Move moves[kMaxMoves];
+    const int n = b.GenMoves(moves, kMaxMoves);
     if (b.CurrentHasLost() || n == 0)
         throw InputError("move " + text + ": the game is over, the side to move has lost");
     const Move m(reinterpret_cast<const signed char*>(text.c_str()));

@@ -5,9 +5,14 @@
 #pragma once
 
 #include "engine/board.h"
+#include "engine/record.h"
+#include "engine/text.h"
 
+#include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 // Bad usage or bad input: the message is shown on one line and the program
 // exits with status 2.
@@ -15,22 +20,14 @@ struct InputError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Typed text in double quotes, control characters replaced, so that a
-// message stays on one line.
-std::string Quoted(const std::string& text);
-
 // "........................ w 0": one character per point (W, B or .), the
 // side to move (w or b) and the number of plies made (0..100000, even
-// exactly when White is to move). Throws InputError.
+// exactly when White is to move), separated by single spaces. Throws
+// InputError.
 Board ParsePosition(const std::string& text);
 std::string PositionText(const Board& b);
 
-// Whether text has the form P, PP, P-P or PP-P, P being a1..c8.
-bool IsMoveText(const std::string& text);
 std::string MoveText(const Board& b, const Move& m);
-
-// Whether the side to move has lost: two pieces from ply 18 on, or no move.
-bool SideToMoveHasLost(const Board& b);
 
 // Applies a typed move to b after checking that it is well formed, that the
 // game is not over and that the move is in b's legal-move list. Throws

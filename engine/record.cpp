@@ -1,0 +1,228 @@
+#include "record.h"
+
+#include "text.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace {
+
+// Level names, indexed by level.
+constexpr std::array<std::string_view, 5> kLevelNames = {"Very easy", "Easy", "Medium", "Hard",
+                                                         "Very hard"};
+
+constexpr std::string_view kBlanks = " \t";
+
+std::string_view Trimmed(std::string_view s) {
+    const std::size_t first = s.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) return {};
+    return s.substr(first, s.find_last_not_of(kBlanks) - first + 1);
+}
+
+bool SameWordIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
+               return lower(x) == lower(y);
+           });
+}
+
+bool IsPoint(std::string_view text, std::size_t at) {
+    return text[at] >= 'a' && text[at] <= 'c' && text[at + 1] >= '1' && text[at + 1] <= '8';
+}
+
+// Words that a move list may hold besides moves: move numbers ("12.") and "...".
+bool IsFiller(std::string_view word) {
+    if (word == "...") return true;
+    return word.size() >= 2 && word.back() == '.' &&
+           word.substr(0, word.size() - 1).find_first_not_of("0123456789") ==
+               std::string_view::npos;
+}
+
+struct Reader {
+    GameRecord record;
+    Board board;
+    RecordError error;
+    int takenBackLine = 0;
+
+    bool Fail(int line, RecordProblem problem, std::string_view word) {
+        error = {line, problem, Printable(word)};
+        return false;
+    }
+
+    bool Comment(int line, std::string_view text) {
+        const std::size_t colon = text.find(':');
+        if (colon == std::string_view::npos) return true;
+        const std::string_view key = Trimmed(text.substr(0, colon));
+        const std::string_view value = Trimmed(text.substr(colon + 1));
+        const auto bad = [&] { return Fail(line, RecordProblem::BadValue, Trimmed(text)); };
+        if (SameWordIgnoringCase(key, "Date")) {
+            record.played = value;
+        } else if (SameWordIgnoringCase(key, "You")) {
+            if (SameWordIgnoringCase(value, "White"))
+                record.userColor = 1;
+            else if (SameWordIgnoringCase(value, "Black"))
+                record.userColor = -1;
+            else
+                return bad();
+        } else if (SameWordIgnoringCase(key, "Level")) {
+            if (value.empty() || value[0] < '0' || value[0] > '4' ||
+                (value.size() > 1 && value[1] >= '0' && value[1] <= '9'))
+                return bad();
+            record.level = value[0] - '0';
+        } else if (SameWordIgnoringCase(key, "Taken back")) {
+            // Larger than any game; refused once the moves are counted.
+            constexpr std::uint64_t kTooMany = 100000000;
+            const std::optional<std::uint64_t> count = WholeNumber(value);
+            if (!count) return bad();
+            record.takenBack = static_cast<int>(std::min(*count, kTooMany));
+            takenBackLine = line;
+        }
+        return true;
+    }
+
+    bool Word(int line, std::string_view word) {
+        if (IsFiller(word)) return true;
+        if (!IsMoveText(word)) return Fail(line, RecordProblem::UnknownWord, word);
+        if (SideToMoveHasLost(board)) return Fail(line, RecordProblem::AfterEnd, word);
+        Move moves[kMaxMoves];
+        const int n = board.GenMoves(moves, kMaxMoves);
+        const std::string text(word);
+        const Move m(reinterpret_cast<const signed char*>(text.c_str()));
+        if (std::find(moves, moves + n, m) == moves + n)
+            return Fail(line, RecordProblem::IllegalMove, word);
+        board.DoMove(m);
+        record.moves.push_back(m);
+        return true;
+    }
+
+    bool Line(int line, std::string_view text) {
+        if (const std::size_t bad = FirstNonText(text); bad != std::string_view::npos)
+            return Fail(line, RecordProblem::NotText, text.substr(bad, 1));
+        const std::string_view content = Trimmed(text);
+        if (!content.empty() && content[0] == '#') return Comment(line, content.substr(1));
+        for (std::size_t at = 0; at < text.size();) {
+            const std::size_t begin = text.find_first_not_of(kBlanks, at);
+            if (begin == std::string_view::npos) break;
+            const std::size_t end = std::min(text.find_first_of(kBlanks, begin), text.size());
+            if (!Word(line, text.substr(begin, end - begin))) return false;
+            at = end;
+        }
+        return true;
+    }
+};
+
+std::string MoveWord(const Move& m) {
+    Board any;
+    any.Init();
+    signed char text[8];
+    any.MoveToString(m, text);
+    return reinterpret_cast<const char*>(text);
+}
+
+} // namespace
+
+std::string Describe(const RecordError& e) {
+    const std::string where = "line " + std::to_string(e.line) + ": ";
+    const std::string word = '"' + e.word + '"';
+    switch (e.problem) {
+    case RecordProblem::TooLong:
+        return "the file is larger than " + std::to_string(kMaxRecordBytes) +
+               " bytes; it is not a game record";
+    case RecordProblem::NotText:
+        return where + word + " is not text";
+    case RecordProblem::UnknownWord:
+        return where + word + " is not a move";
+    case RecordProblem::IllegalMove:
+        return where + word + " is not a legal move here";
+    case RecordProblem::AfterEnd:
+        return where + word + " comes after the end of the game";
+    case RecordProblem::BadValue:
+        return where + word + " has a value that cannot be read";
+    }
+    return where + word;
+}
+
+std::string WriteGameRecord(const GameRecord& record) {
+    std::string text = "# Quarn game record\n";
+    std::string played = record.played;
+    // The date stays on its line and readable: whatever is not text becomes a blank.
+    for (std::size_t at; (at = FirstNonText(played)) != std::string::npos;) played[at] = ' ';
+    if (const std::string_view date = Trimmed(played); !date.empty())
+        text += "# Date: " + std::string(date) + "\n";
+    if (record.userColor == 1 || record.userColor == -1)
+        text += record.userColor == 1 ? "# You: White\n" : "# You: Black\n";
+    if (record.level >= 0 && record.level <= 4)
+        text += "# Level: " + std::to_string(record.level) + " (" +
+                std::string(kLevelNames[record.level]) + ")\n";
+    const int moves = static_cast<int>(record.moves.size());
+    const int takenBack = std::clamp(record.takenBack, 0, moves);
+    if (takenBack > 0) text += "# Taken back: " + std::to_string(takenBack) + "\n";
+    for (int i = 0; i < moves; ++i) {
+        text += i % 2 == 0 ? std::to_string(i / 2 + 1) + ". " : " ";
+        text += MoveWord(record.moves[i]);
+        if (i % 2 == 1 || i + 1 == moves) text += '\n';
+    }
+    return text;
+}
+
+bool ReadGameRecord(std::string_view text, GameRecord& out, RecordError& error) {
+    if (text.size() > kMaxRecordBytes) {
+        error = {0, RecordProblem::TooLong, ""};
+        return false;
+    }
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    Reader reader;
+    reader.board.Init();
+    int line = 1;
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        std::string_view content = text.substr(0, end);
+        // A carriage return ends a line only together with the line feed.
+        if (end < text.size() && !content.empty() && content.back() == '\r')
+            content.remove_suffix(1);
+        if (!reader.Line(line, content)) {
+            error = reader.error;
+            return false;
+        }
+        text.remove_prefix(std::min(end + 1, text.size()));
+        ++line;
+    }
+    if (reader.record.takenBack > static_cast<int>(reader.record.moves.size())) {
+        error = {reader.takenBackLine, RecordProblem::BadValue,
+                 "Taken back: " + std::to_string(reader.record.takenBack)};
+        return false;
+    }
+    out = std::move(reader.record);
+    return true;
+}
+
+bool SideToMoveHasLost(const Board& b) {
+    Move moves[kMaxMoves];
+    return b.CurrentHasLost() || b.GenMoves(moves, kMaxMoves) == 0;
+}
+
+bool IsMoveText(std::string_view text) {
+    switch (text.size()) {
+    case 2:
+        return IsPoint(text, 0);
+    case 4:
+        return IsPoint(text, 0) && IsPoint(text, 2);
+    case 5:
+        return IsPoint(text, 0) && text[2] == '-' && IsPoint(text, 3);
+    case 7:
+        return IsPoint(text, 0) && IsPoint(text, 2) && text[4] == '-' && IsPoint(text, 5);
+    default:
+        return false;
+    }
+}
+
+Board CurrentPosition(const GameRecord& record) {
+    Board b;
+    b.Init();
+    const std::size_t played =
+        record.moves.size() - std::clamp<std::size_t>(record.takenBack, 0, record.moves.size());
+    for (std::size_t i = 0; i < played; ++i) b.DoMove(record.moves[i]);
+    return b;
+}

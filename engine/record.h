@@ -1,0 +1,63 @@
+// Game records: the moves of one game from the initial position, with a few
+// facts about it, as plain UTF-8 text that a person can read and write.
+//
+//   # Quarn game record
+//   # Date: 2026-12-08T22:41:07Z
+//   # You: White
+//   # Level: 4 (Very hard)
+//   1. a1 b2
+//   2. a2 b4
+//
+// Lines starting with # (after blanks) are comments; "# Key: value" with
+// the keys Date, You, Level and Taken back (any case) carry the facts,
+// other comments are ignored. The rest are moves in the engine's notation
+// (a1, a1a2, a3-c5, b8c8-a5), separated by blanks and line breaks; move
+// numbers ("12.") and "..." are skipped.
+#pragma once
+
+#include "engine/board.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Files larger than this are refused unread.
+inline constexpr std::size_t kMaxRecordBytes = 1 << 20;
+
+struct GameRecord {
+    int userColor = 0;       // +1: the user played White, -1: Black, 0: not recorded
+    int level = -1;          // 0..4 ("Very easy".."Very hard"), -1: not recorded
+    std::string played;      // when the game was played, as written (ISO 8601 UTC); may be empty
+    std::vector<Move> moves; // every move in order from the initial position, each legal there
+    int takenBack = 0; // how many of the last moves were taken back and can be redone; 0 in files
+
+    friend bool operator==(const GameRecord&, const GameRecord&) = default;
+};
+
+// Why a record was refused.
+enum class RecordProblem { TooLong, NotText, UnknownWord, IllegalMove, AfterEnd, BadValue };
+struct RecordError {
+    int line = 0; // 1-based line of the fault; 0 when it concerns the whole file (TooLong)
+    RecordProblem problem = RecordProblem::TooLong;
+    std::string word; // the offending word or value, cut and escaped to be shown on one line
+};
+// One line of English: "line 7: \"a9\" is not a move", "line 12: \"c3c4\" is
+// not a legal move here", ...
+std::string Describe(const RecordError& e);
+
+// The text of a record; always ends with a newline. Only recorded facts are
+// written; what is not text in `played` (line breaks, other control
+// characters, bytes outside UTF-8) becomes spaces, and `takenBack`
+// is kept within 0..moves.size().
+std::string WriteGameRecord(const GameRecord& record);
+// Reads text. On success fills `out` and returns true; on failure returns
+// false, fills `error` and leaves `out` untouched.
+bool ReadGameRecord(std::string_view text, GameRecord& out, RecordError& error);
+
+// Whether the side to move has lost: two pieces from ply 18 on, or no legal move.
+bool SideToMoveHasLost(const Board& b);
+// Whether text has the form of a move: P, PP, P-P or PP-P, P being a1..c8.
+bool IsMoveText(std::string_view text);
+// The position reached by the record's moves, less the taken-back ones.
+Board CurrentPosition(const GameRecord& record);
