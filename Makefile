@@ -12,7 +12,12 @@ PACKAGES = cmake ninja-build g++ make libgtest-dev \
 	qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n \
 	libgl-dev fonts-dejavu-core appstream desktop-file-utils
 
-.PHONY: all deps build test sanitize run install uninstall clean
+# And those that building the Debian package needs on top.
+DEB_PACKAGES = debhelper lintian dpkg-dev
+# And those that taking the screenshot needs.
+SCREENSHOT_PACKAGES = xvfb xdotool imagemagick
+
+.PHONY: all deps build test sanitize run install uninstall deb screenshot clean
 
 all: build
 
@@ -54,5 +59,17 @@ install: build
 uninstall:
 	cmake --build $(BUILD) --target uninstall
 
+# Builds the Debian package the way Debian does, in a copy of the tracked
+# files under build-deb/, checks it and leaves it in dist/.
+deb:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) $(DEB_PACKAGES)"
+	tools/package/build-deb
+
+# Plays a few moves in the real window under Xvfb and saves
+# docs/screenshot.png; run it again whenever the board's look changes.
+screenshot: build
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) $(SCREENSHOT_PACKAGES)"
+	tools/screenshot --program $(BUILD)/ui/quarn
+
 clean:
-	rm -rf $(BUILD) $(BUILD)-sanitize
+	rm -rf $(BUILD) $(BUILD)-sanitize build-deb

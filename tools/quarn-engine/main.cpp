@@ -1,6 +1,7 @@
 // quarn-engine: the Quarn engine on the command line, for tests, benchmarks,
 // self-play and scripts. See kUsage for the interface.
 #include "quarn-engine/commands.h"
+#include "quarn_version.h"
 
 #include <pthread.h>
 
@@ -23,7 +24,13 @@ struct Job {
 void* Run(void* data) {
     Job& job = *static_cast<Job*>(data);
     try {
-        job.status = RunCommand(ParseCommandLine(job.args));
+        const Invocation inv = ParseCommandLine(job.args);
+        if (inv.version) {
+            std::printf("quarn-engine %s\n", kQuarnVersion);
+            job.status = 0;
+        } else {
+            job.status = RunCommand(inv);
+        }
     } catch (const InputError& e) {
         std::fprintf(stderr, "quarn-engine: %s\n", e.what());
         job.status = 2;
