@@ -1,7 +1,9 @@
 # Quarn: Nine Men's Morris against the computer.
 #   make run    installs what is missing, builds, starts the game
-#   make test   installs what is missing, builds, runs every test
-# Both work as root on a fresh Debian 12 machine.
+#   make test   installs what is missing, builds, runs every test, builds
+#               and checks the Debian package
+#   make deb    builds the Debian package into dist/ and checks it
+# All work as root on a fresh Debian 12 machine.
 
 BUILD ?= build
 BUILD_TYPE ?= Release
@@ -39,9 +41,11 @@ build: deps
 # The suite runs twice: in the build the game uses, and with the engine, the
 # game state and their tests (everything without Qt) built again under
 # AddressSanitizer and UndefinedBehaviorSanitizer, where any report fails.
+# Then the Debian package is built and checked.
 test: build sanitize
 	cd $(BUILD) && ctest --output-on-failure -j2
 	cd $(BUILD)-sanitize && ctest --output-on-failure -j2
+	@$(MAKE) --no-print-directory deb
 
 sanitize: deps
 	cmake -S . -B $(BUILD)-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Release \
