@@ -1,7 +1,9 @@
 # Quarn: Nine Men's Morris against the computer.
 #   make run    installs what is missing, builds, starts the game
-#   make test   installs what is missing, builds, runs every test
-# Both work as root on a fresh Debian 12 machine.
+#   make test   installs what is missing, builds, runs every test, builds
+#               and checks the Debian package
+#   make deb    builds the Debian package into dist/ and checks it
+# All work as root on a fresh Debian 12 machine.
 
 BUILD ?= build
 BUILD_TYPE ?= Release
@@ -12,7 +14,12 @@ PACKAGES = cmake ninja-build g++ make libgtest-dev \
 	qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n \
 	libgl-dev fonts-dejavu-core appstream desktop-file-utils clang-format
 
-.PHONY: all deps build test format-check sanitize run install uninstall clean
+# And those that building the Debian package needs on top.
+DEB_PACKAGES = debhelper lintian dpkg-dev
+# And those that taking the screenshot needs.
+SCREENSHOT_PACKAGES = xvfb xdotool imagemagick
+
+.PHONY: all deps build test format-check sanitize run install uninstall deb screenshot clean
 
 all: build
 
@@ -34,9 +41,12 @@ build: deps
 # The suite runs twice: in the build the game uses, and with the engine, the
 # game state and their tests (everything without Qt) built again under
 # AddressSanitizer and UndefinedBehaviorSanitizer, where any report fails.
+# Then the Debian package is built and checked, without running the suite
+# a third time inside the package's build.
 test: build sanitize
 	cd $(BUILD) && ctest --output-on-failure -j2
 	cd $(BUILD)-sanitize && ctest --output-on-failure -j2
+	@DEB_BUILD_OPTIONS="nocheck parallel=2" $(MAKE) --no-print-directory deb
 	$(MAKE) format-check
 
 # Every tracked C++ source must be as clang-format leaves it (.clang-format).
@@ -59,5 +69,17 @@ install: build
 uninstall:
 	cmake --build $(BUILD) --target uninstall
 
+# Builds the Debian package the way Debian does, in a copy of the tracked
+# files under build-deb/, checks it and leaves it in dist/.
+deb:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) $(DEB_PACKAGES)"
+	tools/package/build-deb
+
+# Plays a few moves in the real window under Xvfb and saves
+# docs/screenshot.png; run it again whenever the board's look changes.
+screenshot: build
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) $(SCREENSHOT_PACKAGES)"
+	tools/screenshot --program $(BUILD)/ui/quarn
+
 clean:
-	rm -rf $(BUILD) $(BUILD)-sanitize
+	rm -rf $(BUILD) $(BUILD)-sanitize build-deb

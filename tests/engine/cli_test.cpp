@@ -3,6 +3,7 @@
 #include "engine/signature.h"
 #include "positions.h"
 #include "quarn-engine/commands.h"
+#include "quarn_version.h"
 #include "run_program.h"
 
 #include <gtest/gtest.h>
@@ -90,6 +91,10 @@ TEST(EngineProgram, CommandsFollowTheContract) {
     r = Engine({"perft", "1", "--help"});
     EXPECT_EQ(0, r.status);
     EXPECT_EQ(0u, r.out.find("usage: quarn-engine COMMAND"));
+
+    r = Engine({"moves", "--version"});
+    EXPECT_EQ(0, r.status);
+    EXPECT_EQ(std::string("quarn-engine ") + kQuarnVersion + "\n", r.out);
 }
 
 TEST(EngineProgram, BenchPrintsTheSignature) {

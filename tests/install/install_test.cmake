@@ -1,7 +1,8 @@
 # Installs the program into a stage folder, checks that every file a desktop
 # needs is there and passes its validator, then uninstalls and checks that
 # no file is left behind.
-#   cmake -DBUILD=<build dir> -DSTAGE=<empty folder> -DSOURCE=<source dir> -P install_test.cmake
+#   cmake -DBUILD=<build dir> -DSTAGE=<empty folder> -DSOURCE=<source dir> -DVERSION=<x.y.z>
+#         -DBINDIR=<bin or games> -P install_test.cmake
 function(run)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
   if(NOT status EQUAL 0)
@@ -16,10 +17,11 @@ run(${CMAKE_COMMAND} --install "${BUILD}" --prefix "${STAGE}" --component quarn)
 
 set(id org.quarn.Quarn)
 set(expected
-  bin/quarn
-  bin/quarn-engine
+  ${BINDIR}/quarn
+  ${BINDIR}/quarn-engine
   share/applications/${id}.desktop
   share/metainfo/${id}.metainfo.xml
+  share/mime/packages/${id}.xml
   share/icons/hicolor/scalable/apps/${id}.svg
   share/man/man6/quarn.6
   share/man/man6/quarn-engine.6)
@@ -35,7 +37,16 @@ endif()
 
 run(desktop-file-validate "${STAGE}/share/applications/${id}.desktop")
 run(appstreamcli validate --no-net "${STAGE}/share/metainfo/${id}.metainfo.xml")
-run("${STAGE}/bin/quarn-engine" moves)
+run("${STAGE}/${BINDIR}/quarn-engine" moves)
+
+# The version reaches the program, the manual pages and the metadata.
+execute_process(COMMAND "${STAGE}/${BINDIR}/quarn-engine" --version OUTPUT_VARIABLE out)
+file(READ "${STAGE}/share/man/man6/quarn.6" man)
+file(READ "${STAGE}/share/metainfo/${id}.metainfo.xml" metainfo)
+if(NOT out STREQUAL "quarn-engine ${VERSION}\n" OR NOT man MATCHES "\"Quarn ${VERSION}\""
+   OR NOT metainfo MATCHES "<release version=\"${VERSION}\"")
+  message(FATAL_ERROR "version ${VERSION} missing: --version says \"${out}\"")
+endif()
 
 run(${CMAKE_COMMAND} -DMANIFEST=${BUILD}/install_manifest_quarn.txt
     -P "${SOURCE}/cmake/Uninstall.cmake")

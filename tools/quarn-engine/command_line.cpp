@@ -27,6 +27,7 @@ const char* const kUsage =
     "position: CELLS is 24 characters, one per point a1..a8 b1..b8 c1..c8, W for a White\n"
     "piece, B for a Black one, . for an empty point; SIDE is w or b; PLIES 0..100000.\n"
     "moves: a1 (placement), a1a2 (slide or jump), a3-c5 or b8c8-a5 (with a capture).\n"
+    "--help prints this text, --version the program's version.\n"
     "Exit status 0 on success, 2 on bad usage or input.\n";
 
 namespace {
@@ -105,6 +106,10 @@ Invocation ParseCommandLine(const std::vector<std::string>& args) {
     Invocation inv;
     if (std::find(args.begin(), args.end(), "--help") != args.end()) {
         inv.help = true;
+        return inv;
+    }
+    if (std::find(args.begin(), args.end(), "--version") != args.end()) {
+        inv.version = true;
         return inv;
     }
     if (args.empty()) throw InputError("no command given; try --help");

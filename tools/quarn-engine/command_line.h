@@ -13,7 +13,8 @@
 enum class Command { Moves, Perft, Eval, Search, Play, Bench };
 
 struct Invocation {
-    bool help = false; // --help anywhere: print the usage and nothing else
+    bool help = false;    // --help anywhere: print the usage and nothing else
+    bool version = false; // --version anywhere (without --help): print the version
     Command command = Command::Moves;
     Board position{};                // --position, or the initial position
     std::optional<std::string> game; // --game FILE: start from the game's current position

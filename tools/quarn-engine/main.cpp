@@ -1,6 +1,7 @@
 // quarn-engine: the Quarn engine on the command line, for tests, benchmarks,
 // self-play and scripts. See kUsage for the interface.
 #include "quarn-engine/commands.h"
+#include "quarn_version.h"
 
 #include <pthread.h>
 
@@ -36,6 +37,10 @@ int main(int argc, char** argv) {
     } catch (const InputError& e) {
         std::fprintf(stderr, "quarn-engine: %s\n", e.what());
         return 2;
+    }
+    if (job.inv.version) {
+        std::printf("quarn-engine %s\n", kQuarnVersion);
+        return 0;
     }
     // Perft and the search recurse with a move list per level, deeper than
     // the default stack allows: the command runs on a stack sized for its
