@@ -21,9 +21,13 @@ public:
         const QPixmap& tiles;
         const QPixmap& pieces;
     };
-    // The coarsest sheets with at least `density` device pixels per zoom-1
-    // pixel (zoom times device pixel ratio).
+    // Sheets with `density` device pixels per zoom-1 pixel (zoom times
+    // device pixel ratio), drawn at that resolution or shrunk from a finer
+    // one; their device pixel ratio is their density.
     Sheets at(qreal density);
+
+    // A cell's size in 1x pixels of the sheets.
+    static constexpr int kCellSize = 32;
 
 private:
     struct Drawn {
@@ -35,5 +39,5 @@ private:
     const QPixmap& pieces1x_;
     const QPixmap& tiles2x_;
     const QPixmap& pieces2x_;
-    std::map<int, Drawn> drawn_; // by resolution, 3 and finer
+    std::map<qreal, Drawn> drawn_; // by density, beyond the compiled-in ones
 };

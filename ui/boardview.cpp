@@ -49,6 +49,10 @@ int pieceSourceX(int color) {
     return color > 0 ? kCellSize : 0;
 }
 
+bool whole(qreal ratio) {
+    return ratio == std::round(ratio);
+}
+
 // Buffer size in device pixels for a widget of `size` at `ratio`, rounded up
 // so that at a fractional ratio the buffer still covers the widget's last
 // partial device pixel.
@@ -98,9 +102,9 @@ void BoardWidget::drawCell(QPainter& painter, int x, int y, int size, const QPix
                            int sy) {
     // The source rectangle counts the sheet's own pixels: 64 x 64 on a 2x
     // sheet, still one 32 x 32 cell at zoom 1.
-    const int scale = static_cast<int>(sheet.devicePixelRatio());
-    painter.drawPixmap(QRect(x, y, size, size), sheet,
-                       QRect(sx * scale, sy * scale, kCellSize * scale, kCellSize * scale));
+    const qreal scale = sheet.devicePixelRatio();
+    painter.drawPixmap(QRectF(x, y, size, size), sheet,
+                       QRectF(sx * scale, sy * scale, kCellSize * scale, kCellSize * scale));
 }
 
 QString BoardWidget::statusText() const {
@@ -146,16 +150,15 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     // pixel for pixel; a finer one is shrunk smoothly.
     painter.setRenderHint(QPainter::SmoothPixmapTransform,
                           density != sheets.tiles.devicePixelRatio());
-    // The olive around the grid does not change between paints, so on a
-    // large screen only what the last paint drew over it (a piece in
-    // flight) is filled again; a new buffer is filled whole. The grid and
-    // the strip are drawn whole every time.
-    if (surroundStale.isNull())
+    // At a whole ratio the olive around the grid is filled straight onto
+    // the widget (showBuffer), so here only under a piece in flight; at a
+    // fractional ratio the buffer is shown whole and filled whole.
+    const bool olivePainted = whole(buffer->devicePixelRatio());
+    if (!olivePainted)
         painter.fillRect(QRectF(0, kStatusHeight, extent.width(), extent.height() - kStatusHeight),
                          kSurround);
-    else if (!surroundStale.isEmpty())
-        painter.fillRect(surroundStale, kSurround);
-    surroundStale = QRect(0, 0, 0, 0);
+    else if (animating)
+        painter.fillRect(QRect(animX, animY, l.cell, l.cell), kSurround);
 
     for (int row = 0; row < kGridCells; ++row) {
         for (int column = 0; column < kGridCells; ++column) {
@@ -175,10 +178,8 @@ void BoardWidget::paintEvent(QPaintEvent*) {
 
     drawMarks(painter, l, marks());
 
-    if (animating) {
+    if (animating)
         drawCell(painter, animX, animY, l.cell, sheets.pieces, pieceSourceX(animColor), 0);
-        surroundStale = QRect(animX, animY, l.cell, l.cell).adjusted(-1, -1, 1, 1);
-    }
 
     // The strip is drawn after the pieces, so a piece flying in from above
     // passes under it.
@@ -192,24 +193,24 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     if (!counts.isEmpty()) drawCounts(painter, counts, CountPieces(board));
     painter.end();
 
-    showBuffer(l);
+    showBuffer(l, olivePainted);
 }
 
-void BoardWidget::showBuffer(const BoardLayout& l) {
+void BoardWidget::showBuffer(const BoardLayout& l, bool olivePainted) {
     // Buffer and widget have the same ratio, so this copies device pixels
     // one to one.
     QPainter widget(this);
     const qreal ratio = buffer->devicePixelRatio();
-    if (ratio != std::round(ratio)) {
+    if (!olivePainted) {
         widget.drawPixmap(0, 0, *buffer);
         return;
     }
     // On a large screen most of the widget is the plain olive around the
     // grid: filling it in place costs half of copying it, and a paint of a
     // 4K screen stays within a few milliseconds. The strip, the grid and a
-    // piece in flight are copied from the buffer. (At a fractional ratio the
-    // pieces' edges would not meet on whole device pixels; there the buffer
-    // is copied whole.)
+    // piece in flight are copied from the buffer. (At a fractional ratio
+    // logical edges fall between device pixels, where a fill and a copy
+    // could leave a seam; there the buffer is copied whole.)
     QRegion copied = QRegion(0, 0, width(), kStatusHeight) +
                      QRect(l.offX, kStatusHeight + l.offY, l.grid(), l.grid());
     if (animating) copied += QRect(animX, animY, l.cell, l.cell);
@@ -292,7 +293,6 @@ bool BoardWidget::bufferFits(const QSize& size) const {
 
 void BoardWidget::replaceBuffer(const QSize& size) {
     delete buffer;
-    surroundStale = QRect();
     const qreal ratio = devicePixelRatio();
     // Left uninitialised: the next paint covers every pixel.
     buffer = new QPixmap(deviceSize(size, ratio));

@@ -91,12 +91,8 @@ protected:
     // device pixel ratio is 2) for dense screens and zoomed boards, and
     // `art` draws finer ones when they are needed.
     QPixmap* buffer = nullptr; // composed picture of the whole widget; owned
-    // What of the olive around the grid the next paint must fill again:
-    // null for all of it (a new buffer), else what the last paint drew
-    // outside the grid.
-    QRect surroundStale;
-    QPixmap boardPixmap;  // the 12 tiles of the board
-    QPixmap piecesPixmap; // the Black and the White disc
+    QPixmap boardPixmap;       // the 12 tiles of the board
+    QPixmap piecesPixmap;      // the Black and the White disc
     QPixmap boardPixmap2x;
     QPixmap piecesPixmap2x;
     BoardArt art{boardPixmap, piecesPixmap, boardPixmap2x, piecesPixmap2x};
@@ -152,8 +148,9 @@ private:
     // resolution.
     static void drawCell(QPainter& painter, int x, int y, int size, const QPixmap& sheet, int sx,
                          int sy);
-    // Copies the composed picture to the widget.
-    void showBuffer(const BoardLayout& layout);
+    // Copies the composed picture to the widget; where `olivePainted`, the
+    // olive around the grid is filled on the widget instead of copied.
+    void showBuffer(const BoardLayout& layout, bool olivePainted);
     // The marks the board shows in the current state.
     BoardMarks marks() const;
     // Where the piece counts stand in the status strip; empty when the status

@@ -205,9 +205,10 @@ private slots:
         QVERIFY(mixedBlocks(image, QRect(14, 0, 200, 2 * kStatusHeight)) > 20);
     }
 
-    // At ratios without a sheet of their own the cells are resampled; the
-    // buffer, rounded up to whole device pixels, is still covered entirely.
-    void fractionalAndTripleRatiosCoverTheWholeBuffer() {
+    // At a fractional ratio the cells come from finer sheets shrunk; the
+    // widget, rounded up to whole device pixels, is still covered entirely,
+    // whatever the buffer held before.
+    void fractionalAndTripleRatiosCoverTheWholeWidget() {
         for (const qreal ratio : {1.25, 3.0}) {
             Probe w(ratio);
             w.resize(241, 267); // a fractional number of device pixels at 1.25
@@ -215,7 +216,7 @@ private slots:
             w.repaint();
             w.buffer->fill(Qt::magenta);
             w.repaint();
-            const QImage drawn = w.buffer->toImage().convertToFormat(QImage::Format_RGB32);
+            const QImage drawn = w.picture();
             int left = 0;
             for (int y = 0; y < drawn.height(); ++y)
                 for (int x = 0; x < drawn.width(); ++x)
