@@ -1,5 +1,6 @@
 #include "game.h"
 
+#include <algorithm>
 #include <cassert>
 
 Board board;
@@ -94,4 +95,57 @@ void redo_step() {
     algo.StopComputer();
     history_pos += 2;
     restore(history[history_pos - 1]);
+}
+
+namespace {
+
+// The move that turned `before` into `after`: where the mover's piece left,
+// where it arrived and what it took.
+Move move_between(const Board& before, const Board& after) {
+    Move m(-1, -1, -1);
+    const int mover = before.next;
+    for (int p = 0; p < 24; ++p) {
+        if (before.board[p] == after.board[p]) continue;
+        if (after.board[p] == mover)
+            m.end = static_cast<signed char>(p);
+        else if (before.board[p] == mover)
+            m.start = static_cast<signed char>(p);
+        else
+            m.take = static_cast<signed char>(p);
+    }
+    return m;
+}
+
+} // namespace
+
+std::vector<Move> game_moves() {
+    std::vector<Move> moves;
+    for (int i = 1; i < history_length; ++i)
+        moves.push_back(move_between(history[i - 1], history[i]));
+    return moves;
+}
+
+int game_moves_played() {
+    return history_pos > 0 ? history_pos - 1 : 0;
+}
+
+void game_restore(const std::vector<Move>& moves, int played) {
+    game_init();
+    for (const Move& m : moves) {
+        board.DoMove(m);
+        push(board);
+    }
+    history_pos = 1 + std::clamp(played, 0, static_cast<int>(moves.size()));
+    board = history[history_pos - 1];
+    algo.board = board;
+    current_move.Reset();
+    gen_valid_moves();
+}
+
+Move game_hint() {
+    CountEval eval;
+    SearchAlgo search;
+    search.eval = &eval;
+    search.board = board;
+    return search.ComputerMove(level2nodes[4]);
 }

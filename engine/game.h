@@ -7,6 +7,8 @@
 #include "eval.h"
 #include "tree.h"
 
+#include <vector>
+
 extern Board board;                // the displayed position
 extern SearchAlgo algo;            // algo.board equals board between user actions
 extern CountEval eval_cnt;         // the evaluator algo uses
@@ -43,3 +45,20 @@ bool valid_moving(const Move& m);
 void make_move();
 void undo_step();
 void redo_step();
+
+// The moves of the game in progress from the initial position: those that
+// lead to the current position (the first game_moves_played()), then those
+// that redo can replay. Each is read off two consecutive recorded positions.
+std::vector<Move> game_moves();
+int game_moves_played();
+// Replaces the game in progress by the one that `moves` play from the
+// initial position, all recorded, with the first `played` of them leading to
+// the current position and the rest left for redo. The moves must be legal
+// where they are played (as a game record that has been read is); `played`
+// is brought into 0..moves.size().
+void game_restore(const std::vector<Move>& moves, int played);
+// A move for the side to move in `board`, as the computer would choose it at
+// the "Very hard" budget, searched on a copy: algo, the legal-move list and
+// the history stay as they are. The side to move must have a legal move and
+// must not have lost.
+Move game_hint();

@@ -158,6 +158,86 @@ Schwarz: %3 zu setzen, %4 verloren</translation>
         <source>Configuration</source>
         <translation>Einstellungen</translation>
     </message>
+    <message>
+        <source>Hint</source>
+        <translation>Tipp</translation>
+    </message>
+    <message>
+        <source>Open Game...</source>
+        <translation>Spiel öffnen …</translation>
+    </message>
+    <message>
+        <source>Save Game...</source>
+        <translation>Spiel speichern …</translation>
+    </message>
+    <message>
+        <source>Move list</source>
+        <translation>Zugliste</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Spielregeln</translation>
+    </message>
+    <message>
+        <source>About Quarn</source>
+        <translation>Über Quarn</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Spiel öffnen</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Spiel speichern</translation>
+    </message>
+    <message>
+        <source>%1 is not a game that Quarn can open.</source>
+        <translation>%1 ist kein Spiel, das Quarn öffnen kann.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Die Datei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a game record.</source>
+        <translation>Die Datei ist zu groß für eine Spielaufzeichnung.</translation>
+    </message>
+    <message>
+        <source>Line %1 holds something that is not text.</source>
+        <translation>Zeile %1 enthält etwas, das kein Text ist.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a move.</source>
+        <translation>Zeile %1: „%2“ ist kein Zug.</translation>
+    </message>
+    <message>
+        <source>Line %1: the move %2 cannot be played there.</source>
+        <translation>Zeile %1: Der Zug %2 ist dort nicht möglich.</translation>
+    </message>
+    <message>
+        <source>Line %1: the move %2 comes after the end of the game.</source>
+        <translation>Zeile %1: Der Zug %2 folgt nach dem Ende des Spiels.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; cannot be read.</source>
+        <translation>Zeile %1: „%2“ kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The game could not be saved to %1.</source>
+        <translation>Das Spiel konnte nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Quarn games (*.%1)</source>
+        <translation>Quarn-Spiele (*.%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
 </context>
 <context>
     <name>MoveList</name>

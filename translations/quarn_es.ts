@@ -158,6 +158,86 @@ Negras: %3 por colocar, %4 perdidas</translation>
         <source>Configuration</source>
         <translation>Configuración</translation>
     </message>
+    <message>
+        <source>Hint</source>
+        <translation>Pista</translation>
+    </message>
+    <message>
+        <source>Open Game...</source>
+        <translation>Abrir partida…</translation>
+    </message>
+    <message>
+        <source>Save Game...</source>
+        <translation>Guardar partida…</translation>
+    </message>
+    <message>
+        <source>Move list</source>
+        <translation>Lista de jugadas</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Reglas</translation>
+    </message>
+    <message>
+        <source>About Quarn</source>
+        <translation>Acerca de Quarn</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Abrir partida</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Guardar partida</translation>
+    </message>
+    <message>
+        <source>%1 is not a game that Quarn can open.</source>
+        <translation>%1 no es una partida que Quarn pueda abrir.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>No se puede leer el archivo.</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a game record.</source>
+        <translation>El archivo es demasiado grande para ser una partida.</translation>
+    </message>
+    <message>
+        <source>Line %1 holds something that is not text.</source>
+        <translation>La línea %1 contiene algo que no es texto.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a move.</source>
+        <translation>Línea %1: «%2» no es una jugada.</translation>
+    </message>
+    <message>
+        <source>Line %1: the move %2 cannot be played there.</source>
+        <translation>Línea %1: la jugada %2 no es posible en esa posición.</translation>
+    </message>
+    <message>
+        <source>Line %1: the move %2 comes after the end of the game.</source>
+        <translation>Línea %1: la jugada %2 viene después del final de la partida.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; cannot be read.</source>
+        <translation>Línea %1: no se puede leer «%2».</translation>
+    </message>
+    <message>
+        <source>The game could not be saved to %1.</source>
+        <translation>No se pudo guardar la partida en %1.</translation>
+    </message>
+    <message>
+        <source>Quarn games (*.%1)</source>
+        <translation>Partidas de Quarn (*.%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
 </context>
 <context>
     <name>MoveList</name>

@@ -158,6 +158,86 @@ Noirs : %3 à poser, %4 perdus</translation>
         <source>Configuration</source>
         <translation>Configuration</translation>
     </message>
+    <message>
+        <source>Hint</source>
+        <translation>Conseil</translation>
+    </message>
+    <message>
+        <source>Open Game...</source>
+        <translation>Ouvrir une partie…</translation>
+    </message>
+    <message>
+        <source>Save Game...</source>
+        <translation>Enregistrer la partie…</translation>
+    </message>
+    <message>
+        <source>Move list</source>
+        <translation>Liste des coups</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Règles</translation>
+    </message>
+    <message>
+        <source>About Quarn</source>
+        <translation>À propos de Quarn</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Ouvrir une partie</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Enregistrer la partie</translation>
+    </message>
+    <message>
+        <source>%1 is not a game that Quarn can open.</source>
+        <translation>%1 n&apos;est pas une partie que Quarn peut ouvrir.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Le fichier ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a game record.</source>
+        <translation>Le fichier est trop grand pour être une partie enregistrée.</translation>
+    </message>
+    <message>
+        <source>Line %1 holds something that is not text.</source>
+        <translation>La ligne %1 contient autre chose que du texte.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a move.</source>
+        <translation>Ligne %1 : « %2 » n&apos;est pas un coup.</translation>
+    </message>
+    <message>
+        <source>Line %1: the move %2 cannot be played there.</source>
+        <translation>Ligne %1 : le coup %2 n&apos;est pas possible à cet endroit.</translation>
+    </message>
+    <message>
+        <source>Line %1: the move %2 comes after the end of the game.</source>
+        <translation>Ligne %1 : le coup %2 vient après la fin de la partie.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; cannot be read.</source>
+        <translation>Ligne %1 : « %2 » ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The game could not be saved to %1.</source>
+        <translation>La partie n&apos;a pas pu être enregistrée dans %1.</translation>
+    </message>
+    <message>
+        <source>Quarn games (*.%1)</source>
+        <translation>Parties Quarn (*.%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
 </context>
 <context>
     <name>MoveList</name>

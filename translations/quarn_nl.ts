@@ -158,6 +158,86 @@ Zwart: %3 te plaatsen, %4 verloren</translation>
         <source>Configuration</source>
         <translation>Instellingen</translation>
     </message>
+    <message>
+        <source>Hint</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>Open Game...</source>
+        <translation>Spel openen…</translation>
+    </message>
+    <message>
+        <source>Save Game...</source>
+        <translation>Spel opslaan…</translation>
+    </message>
+    <message>
+        <source>Move list</source>
+        <translation>Zettenlijst</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hulp</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Spelregels</translation>
+    </message>
+    <message>
+        <source>About Quarn</source>
+        <translation>Over Quarn</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Spel openen</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Spel opslaan</translation>
+    </message>
+    <message>
+        <source>%1 is not a game that Quarn can open.</source>
+        <translation>%1 is geen spel dat Quarn kan openen.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Het bestand kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a game record.</source>
+        <translation>Het bestand is te groot voor een opgeslagen spel.</translation>
+    </message>
+    <message>
+        <source>Line %1 holds something that is not text.</source>
+        <translation>Regel %1 bevat iets dat geen tekst is.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a move.</source>
+        <translation>Regel %1: ‘%2’ is geen zet.</translation>
+    </message>
+    <message>
+        <source>Line %1: the move %2 cannot be played there.</source>
+        <translation>Regel %1: de zet %2 kan daar niet worden gespeeld.</translation>
+    </message>
+    <message>
+        <source>Line %1: the move %2 comes after the end of the game.</source>
+        <translation>Regel %1: de zet %2 komt na het einde van het spel.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; cannot be read.</source>
+        <translation>Regel %1: ‘%2’ kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>The game could not be saved to %1.</source>
+        <translation>Het spel kon niet in %1 worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Quarn games (*.%1)</source>
+        <translation>Quarn-spellen (*.%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle bestanden (*)</translation>
+    </message>
 </context>
 <context>
     <name>MoveList</name>

@@ -10,6 +10,7 @@
 #include "ui/boardwidget.h"
 
 #include "engine/game.h"
+#include "engine/record.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -51,6 +52,7 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
         }
         repaint();
         dropQueuedInput();
+        gameChanged(true);
         return;
     case HumanPlacing:
     case HumanSelecting:
@@ -89,6 +91,7 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
     }
     repaint();
     dropQueuedInput();
+    gameChanged(true);
 }
 
 namespace {
@@ -132,6 +135,37 @@ void BoardWidget::dropQueuedInput() {
 void BoardWidget::showHint(const Move& move) {
     hint = move;
     repaint();
+}
+
+void BoardWidget::suggestMove() {
+    if (state != HumanPlacing && state != HumanSelecting) return;
+    showHint(game_hint());
+    dropQueuedInput();
+}
+
+void BoardWidget::restoreGame(const std::vector<Move>& moves, int played) {
+    game_restore(moves, played);
+    clearMarks();
+    if (SideToMoveHasLost(board)) {
+        state = Idle;
+    } else if (board.next == playerColor) {
+        setHumanState();
+    } else {
+        state = board.plies > 17 ? ComputerMoving : ComputerPlacing;
+        repaint();
+        computerMove();
+    }
+    repaint();
+    dropQueuedInput();
+    gameChanged(true);
+}
+
+void BoardWidget::setGameListener(std::function<void(bool)> newListener) {
+    listener = std::move(newListener);
+}
+
+void BoardWidget::gameChanged(bool waiting) {
+    if (listener) listener(waiting);
 }
 
 void BoardWidget::tapWhilePlacing(int point) {
@@ -252,6 +286,7 @@ void BoardWidget::gameOver() {
 
 void BoardWidget::makeMove() {
     make_move();
+    gameChanged(false);
 }
 
 void BoardWidget::setHumanState() {
@@ -278,6 +313,7 @@ void BoardWidget::start() {
     game_init();
     clearMarks();
     repaint();
+    gameChanged(true);
 }
 
 void BoardWidget::clearMarks() {
@@ -296,6 +332,7 @@ void BoardWidget::undo() {
     setHumanState();
     clearMarks();
     repaint();
+    gameChanged(true);
 }
 
 void BoardWidget::redo() {
@@ -305,4 +342,5 @@ void BoardWidget::redo() {
     setHumanState();
     clearMarks();
     repaint();
+    gameChanged(true);
 }

@@ -17,6 +17,9 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <functional>
+#include <vector>
+
 class QMouseEvent;
 class QPaintEvent;
 class QPainter;
@@ -68,6 +71,21 @@ public:
     // Marks a suggested move for the user (the empty move clears it); the
     // mark goes at the next tap, undo, redo or new game.
     void showHint(const Move& move);
+    // While the user is to place or to pick a piece, searches the position
+    // as the computer would at "Very hard" and marks the move it finds;
+    // elsewhere does nothing.
+    void suggestMove();
+
+    // Replaces the game by the one `moves` play (legal moves, as a game
+    // record read holds), with `played` of them on the board and the rest
+    // left for redo, and carries it on: waiting for the user, in Idle if it
+    // has ended, or with the computer's move if it is the computer's turn.
+    void restoreGame(const std::vector<Move>& moves, int played);
+
+    // Called after every change of the game: with false after each move in
+    // the middle of a turn, with true when the game then waits for the user
+    // (a turn completed, undo, redo, a new game, a game restored, or the end).
+    void setGameListener(std::function<void(bool waiting)> listener);
 
 protected:
     bool event(QEvent* event) override;
@@ -127,6 +145,10 @@ private:
     void setHumanState();
     // Forgets the computer's last move and the hint.
     void clearMarks();
+    // Tells the listener, if any, of a change of the game.
+    void gameChanged(bool waiting);
+
+    std::function<void(bool)> listener;
 
     // Where the grid stands at the current size, and at which zoom.
     BoardLayout layout() const { return LayoutFor(width(), height()); }

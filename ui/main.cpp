@@ -1,6 +1,6 @@
-// quarn: Nine Men's Morris against the computer. The program takes no
-// options of its own; Qt's own options (-platform, -display, ...) work as in
-// any Qt program.
+// quarn [GAME.quarn]: Nine Men's Morris against the computer, opening the
+// game record named, if any. The program takes no options of its own; Qt's
+// own options (-platform, -display, ...) work as in any Qt program.
 #include "engine/board.h"
 #include "platform/application.h"
 #include "ui/quarn.h"
@@ -81,6 +81,14 @@ int main(int argc, char** argv) {
     int qtArgc = static_cast<int>(args.size()) - 1;
     Application application(qtArgc, args.data(), Application::GuiClient);
     application.loadTranslations("quarn");
+    // Qt has taken its own options; what is left may name a game record to
+    // open, as a file manager passes it.
+    const QStringList rest = Application::arguments().mid(1);
+    if (rest.size() > 1 || (rest.size() == 1 && rest[0].startsWith('-'))) {
+        std::fprintf(stderr, "usage: %s [GAME.quarn]\n", argv[0]);
+        return 2;
+    }
+    const QString file = rest.value(0);
     // The window's icon, and the desktop entry that the desktop links the
     // window to (its name without ".desktop").
     QIcon icon;
@@ -95,9 +103,11 @@ int main(int argc, char** argv) {
         // The games started while the window was built are at the empty
         // position, which no mill test can affect.
         InitMillTab();
+        window.resumeGame();
         // The event loop ends when the window, the last one, is closed.
         Application::setInputMethodHint(&window, Application::AlwaysOff);
         window.showMaximized();
+        if (!file.isEmpty()) window.openGame(file);
         result = application.exec();
     } // the window saves the settings as it goes, before the application
     return result;

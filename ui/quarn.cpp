@@ -1,11 +1,16 @@
 #include "ui/quarn.h"
 
+#include "engine/signature.h"
 #include "platform/config.h"
 #include "platform/menubar.h"
 #include "platform/popupmenu.h"
+#include "quarn_version.h"
 #include "ui/boardwidget.h"
+#include "ui/helpboxes.h"
+#include "ui/movelist.h"
 #include "ui/settings.h"
 
+#include <QDockWidget>
 #include <QKeySequence>
 
 namespace {
@@ -80,24 +85,73 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
         redoId,
         StandardKeys(QKeySequence::Redo, {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y}));
     gameMenu->setItemShortcuts(closeId, StandardKeys(QKeySequence::Quit, {Qt::CTRL | Qt::Key_Q}));
+    // The items for kept games stand between Redo and Close; they are
+    // inserted after Close so that New, Undo, Redo and Close keep the ids
+    // they have always had.
+    const int hintId = gameMenu->insertItem(tr("Hint"), -1, 4);
+    gameMenu->setItemShortcuts(hintId, {QKeySequence(Qt::Key_H)});
+    gameMenu->insertSeparator(5);
+    const int openId = gameMenu->insertItem(tr("Open Game..."), -1, 6);
+    const int saveId = gameMenu->insertItem(tr("Save Game..."), -1, 7);
+    gameMenu->setItemShortcuts(openId, StandardKeys(QKeySequence::Open, {Qt::CTRL | Qt::Key_O}));
+    gameMenu->setItemShortcuts(saveId, StandardKeys(QKeySequence::Save, {Qt::CTRL | Qt::Key_S}));
+    connect(gameMenu, &PopupMenu::activated, this, [=, this](int id) {
+        if (id == hintId) boardWidget->suggestMove();
+        if (id == openId) chooseGameToOpen();
+        if (id == saveId) chooseFileToSave();
+    });
+
+    moveListMenu = new PopupMenu(nullptr, "move_list_menu");
+    moveListMenu->setCheckable(true);
+    moveListMenu->insertItem(tr("No"), 0);
+    moveListMenu->insertItem(tr("Yes"), 1);
+    connect(moveListMenu, &PopupMenu::activated, this, [this](int id) {
+        Check(moveListMenu, showMoveList, id);
+        writeConfig();
+        placeMoveList();
+    });
 
     PopupMenu* confMenu = new PopupMenu(nullptr, "conf_menu");
     confMenu->insertItem(tr("Player Color"), colorMenu, -1, -1);
     confMenu->insertItem(tr("Level"), levelMenu, -1, -1);
     confMenu->insertItem(tr("Animations"), animationsMenu, -1, -1);
+    confMenu->insertItem(tr("Move list"), moveListMenu, -1, -1);
+
+    PopupMenu* helpMenu = new PopupMenu(nullptr, "help_menu");
+    const int rulesId = helpMenu->insertItem(tr("Rules"));
+    const int aboutId = helpMenu->insertItem(tr("About Quarn"));
+    helpMenu->setItemShortcuts(rulesId, QKeySequence::keyBindings(QKeySequence::HelpContents));
+    connect(helpMenu, &PopupMenu::activated, this, [=, this](int id) {
+        if (id == rulesId) showRules(this);
+        if (id == aboutId) showAbout(this, kQuarnVersion, kBenchSignature);
+    });
 
     MenuBar* menuBar = new MenuBar(this, nullptr);
     menuBar->insertItem(tr("Game"), gameMenu);
     menuBar->insertItem(tr("Configuration"), confMenu);
+    menuBar->insertItem(tr("Help"), helpMenu);
+
+    // The moves played, beside the board when there is room.
+    moveList = new MoveList;
+    moveListDock = new QDockWidget(this);
+    moveListDock->setObjectName("move_list");
+    moveListDock->setWidget(moveList);
+    moveListDock->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    moveListDock->setTitleBarWidget(new QWidget(moveListDock)); // no title bar
+    addDockWidget(Qt::RightDockWidgetArea, moveListDock);
+    boardWidget->setGameListener([this](bool waiting) { gameChanged(waiting); });
 
     readConfig();
     colorMenu->setItemChecked(playerColor, true);
     levelMenu->setItemChecked(level, true);
     animationsMenu->setItemChecked(animations, true);
+    moveListMenu->setItemChecked(showMoveList, true);
+    placeMoveList();
 }
 
 Quarn::~Quarn() {
     writeConfig();
+    keepGame();
 }
 
 void Quarn::readConfig() {
@@ -112,6 +166,7 @@ void Quarn::readConfig() {
     animations =
         Normalised(kAnimations, config.readNumEntry(kAnimations.key, kAnimations.fallback));
     boardWidget->updateAnimations(animations);
+    showMoveList = Normalised(kMoveList, config.readNumEntry(kMoveList.key, kMoveList.fallback));
 }
 
 void Quarn::writeConfig() {
@@ -121,6 +176,7 @@ void Quarn::writeConfig() {
     config.writeEntry(kPlayerColor.key, playerColor);
     config.writeEntry(kLevel.key, level);
     config.writeEntry(kAnimations.key, animations);
+    config.writeEntry(kMoveList.key, showMoveList);
 }
 
 void Quarn::updatePlayerColor(int id) {

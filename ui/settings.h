@@ -1,4 +1,4 @@
-// The game's three settings: where they are kept, their keys, their
+// The game's settings: where they are kept, their keys, their
 // defaults and the values they may take. Every setting is the id of a menu
 // item, 0 to `highest`; any stored integer is brought into that range.
 #pragma once
@@ -19,6 +19,7 @@ struct Setting {
 inline constexpr Setting kPlayerColor{"PlayerColor", 0, 1}; // 0 White, 1 Black
 inline constexpr Setting kLevel{"Level", 0, 4};             // "Very easy" to "Very hard"
 inline constexpr Setting kAnimations{"Animations", 1, 1};   // 0 No, 1 Yes
+inline constexpr Setting kMoveList{"MoveList", 1, 1};       // 0 No, 1 Yes
 
 // A stored value as the menu item it selects: at most 0 picks the first
 // item, at least `highest` the last.

@@ -45,18 +45,23 @@ private slots:
         QCOMPARE(w.windowTitle(), QString("Nine Men's Morris"));
         QStringList bar;
         for (QAction* a : w.menuBar()->actions()) bar << a->text();
-        QCOMPARE(bar, QStringList({"&Game", "&Configuration"}));
+        QCOMPARE(bar, QStringList({"&Game", "&Configuration", "&Help"}));
 
-        // Every item has a mnemonic of its own, and the usual keys.
+        // Every item has a mnemonic of its own, and the usual keys; New,
+        // Undo, Redo and Close keep their ids.
         QStringList game;
         for (QAction* a : GameMenu(w)->actions()) game << (a->isSeparator() ? "-" : a->text());
-        QCOMPARE(game, QStringList({"&New", "-", "&Undo", "&Redo", "-", "&Close"}));
+        QCOMPARE(game, QStringList({"&New", "-", "&Undo", "&Redo", "&Hint", "-", "&Open Game...",
+                                    "&Save Game...", "-", "&Close"}));
         const QList<QAction*> gameItems = GameMenu(w)->actions();
         const QStringList keys[] = {{"Ctrl+N"}, {},        {"Ctrl+Z"}, {"Ctrl+Shift+Z", "Ctrl+Y"},
+                                    {"H"},      {},        {},         {},
                                     {},         {"Ctrl+Q"}};
-        for (int i = 0; i < 6; ++i)
+        for (int i = 0; i < 10; ++i)
             for (const QString& key : keys[i])
                 QVERIFY2(gameItems[i]->shortcuts().contains(QKeySequence(key)), qPrintable(key));
+        for (const auto& [index, id] : {std::pair{0, -2}, {2, -3}, {3, -4}, {9, -5}})
+            QCOMPARE(GameMenu(w)->idAt(index), id);
         PopupMenu* levels = SettingMenu(w, "Level");
         QStringList levelTexts;
         for (QAction* a : levels->actions()) levelTexts << a->text();
@@ -68,7 +73,7 @@ private slots:
         QCOMPARE(conf->objectName(), QString("conf_menu"));
         QStringList items;
         for (QAction* a : conf->actions()) items << Plain(a);
-        QCOMPARE(items, QStringList({"Player Color", "Level", "Animations"}));
+        QCOMPARE(items, QStringList({"Player Color", "Level", "Animations", "Move list"}));
 
         const struct {
             const char* submenu;
@@ -78,6 +83,7 @@ private slots:
             {"Player Color", "player_color", {"White", "Black"}},
             {"Level", "level_menu", {"Very easy", "Easy", "Medium", "Hard", "Very hard"}},
             {"Animations", "animations_menu", {"No", "Yes"}},
+            {"Move list", "move_list_menu", {"No", "Yes"}},
         };
         for (const auto& p : popups) {
             PopupMenu* menu = SettingMenu(w, p.submenu);
