@@ -26,7 +26,7 @@ QString Broken(Quarn& w) {
             .arg(history_pos)
             .arg(history_length)
             .arg(history_size);
-    const QString status = Board(w)->statusText();
+    const QString status = BoardOf(w)->statusText();
     if (!status.startsWith("Take a")) {
         if (!(algo.board == board)) return "the search's position differs from the board";
         Move fresh[200];
@@ -78,7 +78,7 @@ private slots:
         });
         closer.start(0);
 
-        BoardWidget* b = Board(w);
+        BoardWidget* b = BoardOf(w);
         int taps = 0;
         for (int event = 0; event < kEvents; ++event) {
             // Per mille: taps on a point, taps anywhere in or around the
@@ -87,7 +87,7 @@ private slots:
             const int kind = pick(1000);
             if (kind < 800 || kind >= 860) {
                 if (kind < 500 || kind >= 860) {
-                    const int p = kind < 300 ? pick(24) : PlayerPoint(Board(w)->statusText(), pick);
+                    const int p = kind < 300 ? pick(24) : PlayerPoint(BoardOf(w)->statusText(), pick);
                     const QPoint corner = CellCorner(b, p);
                     Tap(b, corner.x() + pick(32), corner.y() + pick(32));
                 } else {

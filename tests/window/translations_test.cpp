@@ -59,7 +59,7 @@ private slots:
         QStringList bar;
         for (QAction* a : w.menuBar()->actions()) bar << Plain(a);
         QCOMPARE(bar, menus);
-        QCOMPARE(Board(w)->statusText(), status);
+        QCOMPARE(BoardOf(w)->statusText(), status);
         QCOMPARE(w.windowTitle(), caption);
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
     }

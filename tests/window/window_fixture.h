@@ -16,12 +16,18 @@
 
 #include <memory>
 
-// Sets $XDG_CONFIG_HOME to a fresh folder for the life of the object.
+// Sets $XDG_CONFIG_HOME and $XDG_STATE_HOME to a fresh folder for the life
+// of the object.
 class ConfigFolder {
 public:
-    ConfigFolder() { qputenv("XDG_CONFIG_HOME", dir_.path().toLocal8Bit()); }
+    ConfigFolder() {
+        qputenv("XDG_CONFIG_HOME", dir_.path().toLocal8Bit());
+        qputenv("XDG_STATE_HOME", dir_.filePath("state").toLocal8Bit());
+    }
     QString path() const { return dir_.path(); }
     QString file() const { return dir_.filePath("Quarn.conf"); }
+    // Where the game in progress is kept.
+    QString gameFile() const { return dir_.filePath("state/quarn/game"); }
     void write(const QByteArray& content) const {
         QFile f(file());
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -72,16 +78,16 @@ inline QStringList Checked(PopupMenu* menu) {
     return texts;
 }
 
-inline BoardWidget* Board(Quarn& w) {
+inline BoardWidget* BoardOf(Quarn& w) {
     return qobject_cast<BoardWidget*>(w.centralWidget());
 }
 
 // The window's board at a fixed size, with animations turned off through the
 // menu, as the tests that play want it.
 inline BoardWidget* PlayingBoard(Quarn& w) {
-    Board(w)->resize(240, 266);
+    BoardOf(w)->resize(240, 266);
     Choose(SettingMenu(w, "Animations"), "No");
-    return Board(w);
+    return BoardOf(w);
 }
 
 // The settings a window shows: checked colour, level and animations.

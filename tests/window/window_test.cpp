@@ -98,7 +98,7 @@ private slots:
         ConfigFolder folder;
         Quarn w;
         QCOMPARE(Shown(w), QStringList({"White", "Very easy", "Yes"}));
-        QCOMPARE(Board(w)->statusText(), QString("Set your 1. piece"));
+        QCOMPARE(BoardOf(w)->statusText(), QString("Set your 1. piece"));
         QVERIFY(!QFile::exists(folder.file())); // nothing written until a change
     }
 
@@ -135,13 +135,13 @@ private slots:
         {
             Quarn w;
             QCOMPARE(Shown(w), shown);
-            QCOMPARE(Board(w)->statusText(),
+            QCOMPARE(BoardOf(w)->statusText(),
                      QString(shown[0] == "White" ? "Set your 1. piece" : "Click to start game"));
             // The game plays (without animations, which only cost time here).
-            Board(w)->resize(240, 266);
-            Board(w)->updateAnimations(0);
+            BoardOf(w)->resize(240, 266);
+            BoardOf(w)->updateAnimations(0);
             Choose(SettingMenu(w, "Player Color"), "White");
-            TapA1(Board(w));
+            TapA1(BoardOf(w));
             QCOMPARE(board.board[0], std::int16_t{1});
             QCOMPARE(board.plies, 2);
         }
@@ -216,7 +216,7 @@ private slots:
         }
         Quarn again;
         QCOMPARE(Shown(again), QStringList({"Black", "Hard", "Yes"}));
-        QCOMPARE(Board(again)->statusText(), QString("Click to start game"));
+        QCOMPARE(BoardOf(again)->statusText(), QString("Click to start game"));
     }
 
     void savedWhenTheWindowGoes() {
