@@ -3,7 +3,7 @@
 // is about animation.
 
 #include "engine/game.h"
-#include "ui/boardgeometry.h"
+#include "ui/board_taps.h"
 #include "ui/boardwidget.h"
 
 #include <QApplication>
@@ -21,10 +21,6 @@
 namespace {
 
 using S = BoardWidget; // for the state names
-
-int pt(std::string_view name) {
-    return (name[0] - 'a') * 8 + (name[1] - '1');
-}
 
 // Exposes the widget's fields and records every animation frame it paints.
 class Probe : public BoardWidget {
@@ -46,15 +42,8 @@ public:
         updateAnimations(0);
         updateLevel(0);
     }
-    void tap(int x, int y) {
-        QMouseEvent e(QEvent::MouseButtonRelease, QPointF(x, y), mapToGlobal(QPointF(x, y)),
-                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(this, &e);
-    }
-    void tapPoint(int p) {
-        tap((width() - 224) / 2 + move2coord[p][1] * 32 + 16,
-            22 + (height() - 246) / 2 + move2coord[p][0] * 32 + 16);
-    }
+    void tap(int x, int y) { Tap(this, QPoint(x, y)); }
+    void tapPoint(int p) { TapPoint(this, p); }
     void tapPoint(std::string_view name) { tapPoint(pt(name)); }
 
 protected:

@@ -8,7 +8,7 @@
 
 #include "engine/game.h"
 #include "quarn_images.h"
-#include "ui/boardgeometry.h"
+#include "ui/board_taps.h"
 #include "ui/boardwidget.h"
 
 #include <QApplication>
@@ -21,10 +21,6 @@
 #include <string_view>
 
 namespace {
-
-int pt(std::string_view name) {
-    return (name[0] - 'a') * 8 + (name[1] - '1');
-}
 
 const QColor kKhaki(172, 170, 96);   // the tiles' background
 const QColor kSurround(102, 92, 21); // around the grid
@@ -50,11 +46,7 @@ public:
         QTRY_COMPARE(devicePixelRatio(), ratio);
         QVERIFY(QTest::qWaitForWindowExposed(this)); // repaints are ignored until then
     }
-    void tap(QPointF at) {
-        QMouseEvent e(QEvent::MouseButtonRelease, at, mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
-                      Qt::NoModifier);
-        QApplication::sendEvent(this, &e);
-    }
+    void tap(QPointF at) { Tap(this, at); }
     // The picture in device pixels.
     QImage picture() {
         QImage image = grab().toImage().convertToFormat(QImage::Format_RGB32);

@@ -87,11 +87,12 @@ private slots:
             const int kind = pick(1000);
             if (kind < 800 || kind >= 860) {
                 if (kind < 500 || kind >= 860) {
-                    const int p = kind < 300 ? pick(24) : PlayerPoint(BoardOf(w)->statusText(), pick);
-                    const QPoint corner = CellCorner(b, p);
-                    Tap(b, corner.x() + pick(32), corner.y() + pick(32));
+                    const int p =
+                        kind < 300 ? pick(24) : PlayerPoint(BoardOf(w)->statusText(), pick);
+                    const QRect cell = CellOf(b, p);
+                    Tap(b, cell.topLeft() + QPoint(pick(cell.width()), pick(cell.height())));
                 } else {
-                    Tap(b, pick(b->width() + 80) - 40, pick(b->height() + 80) - 40);
+                    Tap(b, QPoint(pick(b->width() + 80) - 40, pick(b->height() + 80) - 40));
                 }
                 ++taps;
             } else if (kind < 830) {

@@ -4,7 +4,7 @@
 
 #include "engine/game.h"
 #include "platform/popupmenu.h"
-#include "ui/boardgeometry.h"
+#include "ui/board_taps.h"
 #include "ui/boardwidget.h"
 #include "ui/quarn.h"
 
@@ -94,25 +94,6 @@ inline BoardWidget* PlayingBoard(Quarn& w) {
 inline QStringList Shown(Quarn& w) {
     return Checked(SettingMenu(w, "Player Color")) + Checked(SettingMenu(w, "Level")) +
            Checked(SettingMenu(w, "Animations"));
-}
-
-// A tap (a mouse-button release) at widget coordinates.
-inline void Tap(BoardWidget* b, int x, int y) {
-    const QPointF at(x, y);
-    QMouseEvent e(QEvent::MouseButtonRelease, at, b->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
-                  Qt::NoModifier);
-    QApplication::sendEvent(b, &e);
-}
-
-// The top-left corner of point p's cell for the widget's current size.
-inline QPoint CellCorner(BoardWidget* b, int p) {
-    return {(b->width() - 224) / 2 + move2coord[p][1] * 32,
-            22 + (b->height() - 246) / 2 + move2coord[p][0] * 32};
-}
-
-inline void TapPoint(BoardWidget* b, int p) {
-    const QPoint corner = CellCorner(b, p);
-    Tap(b, corner.x() + 16, corner.y() + 16);
 }
 
 // A point a player would tap now to carry the game on, for a board showing
