@@ -116,19 +116,21 @@ PieceCounts CountPieces(const Board& b) {
 
 namespace {
 
-// The counts are drawn as, for each side, a disc and the number still to be
-// placed (while placing), then a struck-out disc and the number lost.
+// Each count is a small disc of the side's colour with the number in it:
+// plain for the pieces still to be placed (while placing), ringed in red
+// and faded for the pieces lost. Numbers inside the discs keep the counts
+// narrow enough to share a 240-pixel strip with the longest status text.
 const QColor kWhitePiece(232, 232, 208), kBlackPiece(66, 32, 30);
 
 struct CountGlyphs {
     int disc; // a disc's diameter
-    int gap;  // between a disc and its number
-    int side; // between the two sides' groups
+    int gap;  // between a side's two discs
+    int side; // between the two sides
 };
 
 CountGlyphs glyphsFor(const QFontMetrics& fm) {
-    const int disc = std::max(8, fm.height() * 3 / 4);
-    return {disc, std::max(2, disc / 4), disc};
+    const int disc = std::max(12, fm.height() - 1);
+    return {disc, std::max(2, disc / 6), std::max(4, disc / 2)};
 }
 
 template <typename Item> void forEachItem(const PieceCounts& c, Item item) {
@@ -142,44 +144,35 @@ template <typename Item> void forEachItem(const PieceCounts& c, Item item) {
 
 int countsWidth(const QFontMetrics& fm, const PieceCounts& counts) {
     const CountGlyphs g = glyphsFor(fm);
-    // Items are a gap apart, the two sides' groups `side` apart.
-    int width = g.side - 2 * g.gap;
-    forEachItem(counts, [&](int, bool, int n) {
-        width += g.disc + g.gap + fm.horizontalAdvance(QString::number(n)) + g.gap;
-    });
-    return width;
+    const int perSide = counts.placing ? 2 * g.disc + g.gap : g.disc;
+    return 2 * perSide + g.side;
 }
 
 void drawCounts(QPainter& p, const QRect& strip, const PieceCounts& counts) {
     const QFontMetrics fm = p.fontMetrics();
     const CountGlyphs g = glyphsFor(fm);
-    const QColor text = p.pen().color();
-    int x = strip.right() + 1 - countsWidth(fm, counts);
-    const qreal cy = strip.center().y() + 0.5;
+    qreal x = strip.right() + 1 - countsWidth(fm, counts);
+    const qreal top = strip.center().y() + 0.5 - g.disc / 2.0;
     int lastSide = 0;
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     forEachItem(counts, [&](int side, bool lost, int n) {
         if (side != lastSide) x += g.side - g.gap;
         lastSide = side;
-        const QRectF disc(x, cy - g.disc / 2.0, g.disc, g.disc);
+        const QRectF disc(x, top, g.disc, g.disc);
+        p.setOpacity(lost ? 0.55 : 1);
         p.setPen(QPen(QColor(40, 40, 40), 1));
         p.setBrush(side == 0 ? kWhitePiece : kBlackPiece);
         p.drawEllipse(disc.adjusted(0.5, 0.5, -0.5, -0.5));
+        p.setOpacity(1);
         if (lost) {
-            // Crossed out, as the board marks a piece taken.
-            const qreal inset = g.disc * 0.15;
-            const QRectF box = disc.adjusted(inset, inset, -inset, -inset);
-            p.setPen(QPen(kCapture, std::max(1.5, g.disc / 6.0), Qt::SolidLine, Qt::RoundCap));
-            p.drawLine(box.topLeft(), box.bottomRight());
-            p.drawLine(box.bottomLeft(), box.topRight());
+            p.setPen(QPen(kCapture, 1.5));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(disc.adjusted(0.75, 0.75, -0.75, -0.75));
         }
+        p.setPen(side == 0 ? QColor(0, 0, 0) : QColor(255, 255, 255));
+        p.drawText(disc, Qt::AlignCenter, QString::number(n));
         x += g.disc + g.gap;
-        const QString number = QString::number(n);
-        p.setPen(text);
-        p.drawText(QRect(x, strip.top(), fm.horizontalAdvance(number), strip.height()),
-                   Qt::AlignLeft | Qt::AlignVCenter, number);
-        x += fm.horizontalAdvance(number) + g.gap;
     });
     p.restore();
 }

@@ -223,9 +223,9 @@ void BoardWidget::showBuffer(const BoardLayout& l, bool olivePainted) {
 QRect BoardWidget::countsRect(const QString& status) const {
     // The counts stand at the right end of the strip, when the whole status
     // text leaves room for them.
-    constexpr int kMargin = 7, kApart = 12;
+    constexpr int kTextX = 7, kMargin = 5, kApart = 6;
     const int wanted = countsWidth(fontMetrics(), CountPieces(board));
-    const int free = width() - 2 * kMargin - fontMetrics().horizontalAdvance(status) - kApart;
+    const int free = width() - kTextX - fontMetrics().horizontalAdvance(status) - kApart - kMargin;
     if (wanted > free) return {};
     return {width() - kMargin - wanted, 0, wanted, kStatusHeight};
 }
