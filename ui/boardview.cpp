@@ -202,7 +202,12 @@ void BoardWidget::showBuffer(const BoardLayout& l, bool olivePainted) {
     QPainter widget(this);
     const qreal ratio = buffer->devicePixelRatio();
     if (!olivePainted) {
+        // At a fractional ratio Qt would draw a buffer of that ratio through
+        // its scaling path; drawn in device pixels it is a plain copy.
+        buffer->setDevicePixelRatio(1);
+        widget.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
         widget.drawPixmap(0, 0, *buffer);
+        buffer->setDevicePixelRatio(ratio);
         return;
     }
     // On a large screen most of the widget is the plain olive around the
