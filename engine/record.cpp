@@ -113,14 +113,6 @@ struct Reader {
     }
 };
 
-std::string MoveWord(const Move& m) {
-    Board any;
-    any.Init();
-    signed char text[8];
-    any.MoveToString(m, text);
-    return reinterpret_cast<const char*>(text);
-}
-
 } // namespace
 
 std::string Describe(const RecordError& e) {
@@ -225,4 +217,13 @@ Board CurrentPosition(const GameRecord& record) {
         record.moves.size() - std::clamp<std::size_t>(record.takenBack, 0, record.moves.size());
     for (std::size_t i = 0; i < played; ++i) b.DoMove(record.moves[i]);
     return b;
+}
+
+std::string MoveWord(const Move& m) {
+    // The text form does not depend on the position.
+    Board any;
+    any.Init();
+    signed char text[8];
+    any.MoveToString(m, text);
+    return reinterpret_cast<const char*>(text);
 }

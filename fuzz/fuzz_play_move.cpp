@@ -25,7 +25,7 @@ std::vector<Board> fixed;
 // The legal move whose text is `text`, or nullptr.
 const Move* Find(const Move* moves, int n, const Board& b, const std::string& text) {
     for (int i = 0; i < n; ++i)
-        if (MoveText(b, moves[i]) == text) return &moves[i];
+        if (MoveWord(moves[i]) == text) return &moves[i];
     return nullptr;
 }
 

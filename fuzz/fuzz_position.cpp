@@ -34,7 +34,7 @@ void CheckChild(const Board& parent, const Move& m) {
 
     // The move's text is well formed, reads back as the same move and, typed
     // in, plays the same move.
-    const std::string text = MoveText(parent, m);
+    const std::string text = MoveWord(m);
     FUZZ_CHECK(IsMoveText(text));
     FUZZ_CHECK(Move(reinterpret_cast<const signed char*>(text.c_str())) == m);
     // (A side down to two pieces has lost, and its moves are refused.)

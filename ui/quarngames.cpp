@@ -31,12 +31,6 @@ std::string_view view(const QByteArray& bytes) {
     return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
 
-QString moveText(const Move& m) {
-    signed char text[8];
-    Board().MoveToString(m, text);
-    return QString::fromLatin1(reinterpret_cast<const char*>(text));
-}
-
 const char* const kSuffix = "quarn";
 
 } // namespace
@@ -60,7 +54,7 @@ void Quarn::gameChanged(bool waiting) {
     // A game begins with its first move; until then it is new.
     if (moves.empty()) played = now();
     QStringList texts;
-    for (const Move& m : moves) texts << moveText(m);
+    for (const Move& m : moves) texts << QString::fromStdString(MoveWord(m));
     moveList->setMoves(texts, game_moves_played());
     if (waiting) keepGame();
 }

@@ -53,7 +53,7 @@ void RunBench() {
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - begin;
         seconds += took.count();
         total += algo.nodes;
-        std::printf("%s  %-7s %9lld nodes %8.1f ms\n", text, MoveText(algo.board, m).c_str(),
+        std::printf("%s  %-7s %9lld nodes %8.1f ms\n", text, MoveWord(m).c_str(),
                     static_cast<long long>(algo.nodes), took.count() * 1000);
     }
     std::printf("positions: %zu\n", std::size(kPositions));

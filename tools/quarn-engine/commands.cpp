@@ -45,7 +45,7 @@ std::uint64_t CountLines(const Board& b, std::int64_t depth, std::int64_t line) 
 void PrintMoves(const Board& b) {
     Move moves[kMaxMoves];
     const int n = b.GenMoves(moves, kMaxMoves);
-    for (int i = 0; i < n; ++i) std::printf("%s\n", MoveText(b, moves[i]).c_str());
+    for (int i = 0; i < n; ++i) std::printf("%s\n", MoveWord(moves[i]).c_str());
 }
 
 void Search(const Board& b, const Invocation& inv) {
@@ -57,7 +57,7 @@ void Search(const Board& b, const Invocation& inv) {
     algo.board = b;
     std::srand(inv.seed);
     const Move m = algo.ComputerMove(inv.nodes);
-    std::printf("%s %lld\n", MoveText(b, m).c_str(), static_cast<long long>(algo.nodes));
+    std::printf("%s %lld\n", MoveWord(m).c_str(), static_cast<long long>(algo.nodes));
 }
 
 void Play(Board b, const Invocation& inv) {
@@ -80,10 +80,10 @@ void Play(Board b, const Invocation& inv) {
         const std::chrono::duration<double, std::milli> took =
             std::chrono::steady_clock::now() - begin;
         if (inv.timing)
-            std::printf("%s %lld %.3f\n", MoveText(b, m).c_str(),
-                        static_cast<long long>(algo.nodes), took.count());
+            std::printf("%s %lld %.3f\n", MoveWord(m).c_str(), static_cast<long long>(algo.nodes),
+                        took.count());
         else
-            std::printf("%s %lld\n", MoveText(b, m).c_str(), static_cast<long long>(algo.nodes));
+            std::printf("%s %lld\n", MoveWord(m).c_str(), static_cast<long long>(algo.nodes));
         b.DoMove(m);
     }
 }

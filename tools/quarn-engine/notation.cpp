@@ -83,12 +83,6 @@ std::string PositionText(const Board& b) {
     return cells + (b.next == 1 ? " w " : " b ") + std::to_string(b.plies);
 }
 
-std::string MoveText(const Board& b, const Move& m) {
-    signed char text[8];
-    b.MoveToString(m, text);
-    return reinterpret_cast<const char*>(text);
-}
-
 void PlayMoveText(Board& b, const std::string& text) {
     if (!IsMoveText(text))
         throw InputError("move " + Quoted(text) + " is not of the form a1, a1a2, a1-b2 or a1a2-b2");

@@ -27,8 +27,6 @@ struct InputError : std::runtime_error {
 Board ParsePosition(const std::string& text);
 std::string PositionText(const Board& b);
 
-std::string MoveText(const Board& b, const Move& m);
-
 // Applies a typed move to b after checking that it is well formed, that the
 // game is not over and that the move is in b's legal-move list. Throws
 // InputError naming the move.
