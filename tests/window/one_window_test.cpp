@@ -32,6 +32,13 @@ QByteArray Read(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// A game record of two moves at `path`.
+void WriteRecord(const QString& path) {
+    QFile record(path);
+    QVERIFY(record.open(QIODevice::WriteOnly));
+    record.write("# Quarn game record\n1. a1 b2\n");
+}
+
 // A socket file with nobody behind it, as a window that crashed leaves it.
 bool LeaveStaleSocket(const QString& path) {
     const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
@@ -87,10 +94,7 @@ private slots:
         QLocalServer::removeServer(name);
         QVERIFY(LeaveStaleSocket(QDir::temp().filePath(name)));
         const QString file = folder.path() + "/handed.quarn";
-        QFile record(file);
-        QVERIFY(record.open(QIODevice::WriteOnly));
-        record.write("# Quarn game record\n1. a1 b2\n");
-        record.close();
+        WriteRecord(file);
 
         QProcess first;
         start(first, QUARN_PROGRAM, {});
@@ -116,10 +120,7 @@ private slots:
     void aFileSizeLimitMakesWritesFailNotTheWindow() {
         ConfigFolder folder;
         const QString file = folder.path() + "/limited.quarn";
-        QFile record(file);
-        QVERIFY(record.open(QIODevice::WriteOnly));
-        record.write("1. a1 b2\n");
-        record.close();
+        WriteRecord(file);
         // Keeping the opened game writes a file; with no size allowed, the
         // write fails and the window goes on.
         QProcess limited;
