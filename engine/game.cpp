@@ -27,6 +27,18 @@ void restore(const Board& b) {
     gen_valid_moves();
 }
 
+// Makes room for `positions` recorded positions, in whole growth steps,
+// keeping those recorded.
+void reserve(int positions) {
+    if (positions <= history_size) return;
+    const int size = (positions + kHistoryStep - 1) / kHistoryStep * kHistoryStep;
+    Board* grown = new Board[size];
+    for (int i = 0; i < history_length; ++i) grown[i] = history[i];
+    delete[] history;
+    history = grown;
+    history_size = size;
+}
+
 } // namespace
 
 void game_init() {
@@ -46,13 +58,7 @@ void game_exit() {
 }
 
 void push(const Board& b) {
-    if (history_pos >= history_size) {
-        Board* grown = new Board[history_size + kHistoryStep];
-        for (int i = 0; i < history_length; ++i) grown[i] = history[i];
-        delete[] history;
-        history = grown;
-        history_size += kHistoryStep;
-    }
+    if (history_pos >= history_size) reserve(history_size + kHistoryStep);
     assert(history_pos < history_size);
     history[history_pos] = b;
     ++history_pos;
@@ -131,6 +137,9 @@ int game_moves_played() {
 
 void game_restore(const std::vector<Move>& moves, int played) {
     game_init();
+    // Grown once for the whole game, not step by step: a long record would
+    // otherwise be copied again at every step.
+    reserve(static_cast<int>(moves.size()) + 1);
     for (const Move& m : moves) {
         board.DoMove(m);
         push(board);

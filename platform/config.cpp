@@ -62,19 +62,20 @@ void Config::writeEntry(const QString& key, int value) {
         written->value = entry.value;
     else
         written_.push_back(std::move(entry));
+    unsaved_ = true;
 }
 
-void Config::save() const {
-    if (written_.empty()) return;
+bool Config::save() {
+    if (!unsaved_) return true;
     // The file is read again under its lock, so that what others saved
-    // since the store was opened is kept.
-    safefile::replace(path_, maxStoreSize,
-                      [this](const QByteArray& current) -> std::optional<QByteArray> {
-                          IniText text(current);
-                          for (const Entry& entry : written_)
-                              text.setValue(entry.group, entry.key, entry.value);
-                          QByteArray updated = text.text();
-                          if (updated == current) return std::nullopt;
-                          return updated;
-                      });
+    // since the store was opened is kept. Content that is already there
+    // counts as saved and is not written again.
+    unsaved_ = !safefile::replace(path_, maxStoreSize,
+                                  [this](const QByteArray& current) -> std::optional<QByteArray> {
+                                      IniText text(current);
+                                      for (const Entry& entry : written_)
+                                          text.setValue(entry.group, entry.key, entry.value);
+                                      return text.text();
+                                  });
+    return !unsaved_;
 }

@@ -25,8 +25,7 @@
 // that is not a regular file, is larger than 16 MiB, cannot be read, or is
 // read-only; a folder that cannot be created or written; the lock file
 // NAME.conf.lock (the one QSettings takes too) held by someone else for
-// more than half a second. A failed save reports nothing: settings are not worth
-// an error message.
+// more than half a second. save() tells whether the file holds the entries.
 class Config {
 public:
     // Where the store lives; there is only the user's.
@@ -47,6 +46,11 @@ public:
 
     void writeEntry(const QString& key, int value);
 
+    // Saves the entries written so far now; whether the file holds them
+    // (true when nothing was written). The destructor saves only what has
+    // not been saved.
+    bool save();
+
 private:
     struct Entry {
         QByteArray group;
@@ -54,10 +58,9 @@ private:
         QByteArray value;
     };
 
-    void save() const;
-
     QString path_;
     QByteArray group_;
     IniText stored_; // the file as read on opening; empty if absent or unusable
     std::vector<Entry> written_;
+    bool unsaved_ = false; // entries written since the last save
 };

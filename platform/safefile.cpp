@@ -6,6 +6,9 @@
 #include <QLockFile>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+
 namespace safefile {
 
 namespace {
@@ -17,9 +20,17 @@ constexpr int lockWaitMs = 500;
 // Whether this process may change the file itself: a file that the user
 // made read-only keeps its content even though the folder would let a
 // replacement be renamed over it. Opening for appending writes nothing.
-bool isWritableFile(const QString& path) {
+bool isWritableFile(const QString& path, QString& why) {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Append);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Append)) return true;
+    why = file.errorString();
+    return false;
+}
+
+// Fails with the system's text for `error`.
+bool failure(QString& why, int error) {
+    why = QString::fromLocal8Bit(std::strerror(error));
+    return false;
 }
 
 } // namespace
@@ -38,24 +49,35 @@ Content read(const QString& path, qint64 maxSize) {
     return {Content::Read, std::move(bytes)};
 }
 
-bool replace(const QString& path, qint64 maxSize, const Update& update) {
-    if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
+bool replace(const QString& path, qint64 maxSize, const Update& update, QString* whyFailed) {
+    QString unused;
+    QString& why = whyFailed ? *whyFailed : unused;
+    const QString folder = QFileInfo(path).absolutePath();
+    errno = 0;
+    // mkpath leaves the failing mkdir's errno; "exists" there means that
+    // something other than a folder is in the way.
+    if (!QDir().mkpath(folder))
+        return failure(why, errno == 0 || errno == EEXIST ? ENOTDIR : errno);
     // QSettings takes the same lock file, so a QSettings writer and this
     // one never replace each other's file halfway through. QLockFile
     // removes a lock whose owner has died; a lock it cannot remove (in a
     // read-only folder, or a directory in its place) must not make us wait
     // for ever, as QSettings would.
     QLockFile lock(path + ".lock");
-    if (!lock.tryLock(lockWaitMs)) return false;
+    if (!lock.tryLock(lockWaitMs))
+        return failure(why, lock.error() == QLockFile::LockFailedError ? EWOULDBLOCK : EACCES);
 
     // Read under the lock, so that what others wrote before is what the
     // update sees.
     const Content current = read(path, maxSize);
-    if (current.status == Content::Unusable) return false;
+    if (current.status == Content::Unusable)
+        return failure(why, QFileInfo(path).isDir()    ? EISDIR
+                            : QFileInfo(path).isFile() ? EFBIG
+                                                       : EINVAL);
     const std::optional<QByteArray> updated = update(current.bytes);
     if (!updated) return false;
     if (current.status == Content::Read && *updated == current.bytes) return true;
-    if (current.status == Content::Read && !isWritableFile(path)) return false;
+    if (current.status == Content::Read && !isWritableFile(path, why)) return false;
 
     // QSaveFile writes a temporary file beside the file and renames it over
     // the file on commit(); it never falls back to writing the file in
@@ -64,13 +86,16 @@ bool replace(const QString& path, qint64 maxSize, const Update& update) {
     // checked here: only a complete file may replace the old one. A
     // QSaveFile destroyed without commit() removes its temporary file.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(*updated) != updated->size() || !file.flush()) return false;
-    return file.commit();
+    if (file.open(QIODevice::WriteOnly) && file.write(*updated) == updated->size() &&
+        file.flush() && file.commit())
+        return true;
+    why = file.errorString();
+    return false;
 }
 
-bool write(const QString& path, const QByteArray& bytes, qint64 maxSize) {
-    return replace(path, maxSize, [&bytes](const QByteArray&) { return bytes; });
+bool write(const QString& path, const QByteArray& bytes, qint64 maxSize, QString* why) {
+    return replace(
+        path, maxSize, [&bytes](const QByteArray&) { return bytes; }, why);
 }
 
 } // namespace safefile

@@ -42,9 +42,12 @@ using Update = std::function<std::optional<QByteArray>(const QByteArray& current
 // writes it. Returns whether the file now holds what `update` asked for:
 // true when it was written or already held those bytes, false when `update`
 // declined or anything above prevented the write.
-bool replace(const QString& path, qint64 maxSize, const Update& update);
+// When `why` is given, a failure other than the update's own refusal puts
+// the system's account of it there ("Permission denied", "No space left on
+// device").
+bool replace(const QString& path, qint64 maxSize, const Update& update, QString* why = nullptr);
 
 // replace() with content that does not depend on what the file held.
-bool write(const QString& path, const QByteArray& bytes, qint64 maxSize);
+bool write(const QString& path, const QByteArray& bytes, qint64 maxSize, QString* why = nullptr);
 
 } // namespace safefile

@@ -238,6 +238,18 @@ Schwarz: %3 zu setzen, %4 verloren</translation>
         <source>All files (*)</source>
         <translation>Alle Dateien (*)</translation>
     </message>
+    <message>
+        <source>Abandon the game in progress?</source>
+        <translation>Das laufende Spiel aufgeben?</translation>
+    </message>
+    <message>
+        <source>The game in progress cannot be kept in %1; Quarn tries again after every move.</source>
+        <translation>Das laufende Spiel kann nicht in %1 aufbewahrt werden; Quarn versucht es nach jedem Zug erneut.</translation>
+    </message>
+    <message>
+        <source>The settings cannot be saved; Quarn tries again at every change.</source>
+        <translation>Die Einstellungen können nicht gespeichert werden; Quarn versucht es bei jeder Änderung erneut.</translation>
+    </message>
 </context>
 <context>
     <name>MoveList</name>

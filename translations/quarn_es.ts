@@ -238,6 +238,18 @@ Negras: %3 por colocar, %4 perdidas</translation>
         <source>All files (*)</source>
         <translation>Todos los archivos (*)</translation>
     </message>
+    <message>
+        <source>Abandon the game in progress?</source>
+        <translation>¿Abandonar la partida en curso?</translation>
+    </message>
+    <message>
+        <source>The game in progress cannot be kept in %1; Quarn tries again after every move.</source>
+        <translation>La partida en curso no se puede guardar en %1; Quarn lo vuelve a intentar tras cada jugada.</translation>
+    </message>
+    <message>
+        <source>The settings cannot be saved; Quarn tries again at every change.</source>
+        <translation>La configuración no se puede guardar; Quarn lo vuelve a intentar en cada cambio.</translation>
+    </message>
 </context>
 <context>
     <name>MoveList</name>

@@ -238,6 +238,18 @@ Noirs : %3 à poser, %4 perdus</translation>
         <source>All files (*)</source>
         <translation>Tous les fichiers (*)</translation>
     </message>
+    <message>
+        <source>Abandon the game in progress?</source>
+        <translation>Abandonner la partie en cours ?</translation>
+    </message>
+    <message>
+        <source>The game in progress cannot be kept in %1; Quarn tries again after every move.</source>
+        <translation>La partie en cours ne peut pas être conservée dans %1 ; Quarn réessaie après chaque coup.</translation>
+    </message>
+    <message>
+        <source>The settings cannot be saved; Quarn tries again at every change.</source>
+        <translation>Les réglages ne peuvent pas être enregistrés ; Quarn réessaie à chaque changement.</translation>
+    </message>
 </context>
 <context>
     <name>MoveList</name>

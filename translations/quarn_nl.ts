@@ -238,6 +238,18 @@ Zwart: %3 te plaatsen, %4 verloren</translation>
         <source>All files (*)</source>
         <translation>Alle bestanden (*)</translation>
     </message>
+    <message>
+        <source>Abandon the game in progress?</source>
+        <translation>Het lopende spel opgeven?</translation>
+    </message>
+    <message>
+        <source>The game in progress cannot be kept in %1; Quarn tries again after every move.</source>
+        <translation>Het lopende spel kan niet in %1 worden bewaard; Quarn probeert het na elke zet opnieuw.</translation>
+    </message>
+    <message>
+        <source>The settings cannot be saved; Quarn tries again at every change.</source>
+        <translation>De instellingen kunnen niet worden opgeslagen; Quarn probeert het bij elke wijziging opnieuw.</translation>
+    </message>
 </context>
 <context>
     <name>MoveList</name>

@@ -2,15 +2,15 @@
 // machine, the computer answers inside the same handler, and the slots that
 // the main window's menus drive.
 //
-// In every human state the side to move in `board` is the user's. While the
-// state is HumanTaking the mill-closing piece stands on its new point in
-// `board` only, for the user to see; algo.board, next_valid and the history
-// still hold the position before the move until the capture is chosen.
+// In every human state the side to move in the position is the user's.
+// While the state is HumanTaking the mill-closing piece stands on its new
+// point in the shown position only, for the user to see; the computer's copy
+// of the position, the legal moves and the history still hold the position
+// before the move until the capture is chosen.
 
 #include "ui/boardwidget.h"
 
-#include "engine/game.h"
-#include "engine/record.h"
+#include "ui/gamesession.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -45,14 +45,14 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
         // A tap anywhere starts a new game; with the user as Black the
         // computer opens it at once.
         start();
-        if (playerColor == -1) {
+        if (session_->userColor() == -1) {
             state = ComputerPlacing;
             repaint();
             computerMove();
         }
         repaint();
         dropQueuedInput();
-        gameChanged(true);
+        session_->settle();
         return;
     case HumanPlacing:
     case HumanSelecting:
@@ -91,7 +91,7 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
     }
     repaint();
     dropQueuedInput();
-    gameChanged(true);
+    session_->settle();
 }
 
 namespace {
@@ -139,17 +139,20 @@ void BoardWidget::showHint(const Move& move) {
 
 void BoardWidget::suggestMove() {
     if (state != HumanPlacing && state != HumanSelecting) return;
-    showHint(game_hint());
+    showHint(session_->hint());
     dropQueuedInput();
 }
 
-void BoardWidget::restoreGame(const std::vector<Move>& moves, int played) {
-    game_restore(moves, played);
+void BoardWidget::restoreGame(const GameRecord& record) {
+    session_->restore(record);
     clearMarks();
-    if (SideToMoveHasLost(board)) {
+    const Board& board = session_->position();
+    if (session_->sideToMoveHasLost()) {
         state = Idle;
-    } else if (board.next == playerColor) {
+    } else if (board.next == session_->userColor()) {
         setHumanState();
+    } else if (session_->played() == 0) {
+        state = Idle; // waits for a tap, as a new game with the user as Black does
     } else {
         state = board.plies > 17 ? ComputerMoving : ComputerPlacing;
         repaint();
@@ -157,32 +160,24 @@ void BoardWidget::restoreGame(const std::vector<Move>& moves, int played) {
     }
     repaint();
     dropQueuedInput();
-    gameChanged(true);
-}
-
-void BoardWidget::setGameListener(std::function<void(bool)> newListener) {
-    listener = std::move(newListener);
-}
-
-void BoardWidget::gameChanged(bool waiting) {
-    if (listener) listener(waiting);
 }
 
 void BoardWidget::tapWhilePlacing(int point) {
+    Board& board = session_->shownPosition();
     if (point < 0 || board.board[point] != 0) return;
     const Move placement(-1, point, -1);
-    if (valid_moving(placement)) lastComputerMove.Reset(); // the user's move begins
-    if (is_valid_move(placement)) {
-        current_move = placement;
-        animateMove(-1, point, playerColor);
+    if (session_->canGo(placement)) lastComputerMove.Reset(); // the user's move begins
+    if (session_->isLegal(placement)) {
+        session_->currentMove() = placement;
+        animateMove(-1, point, session_->userColor());
         makeMove();
         completeHumanMove();
-    } else if (valid_moving(placement)) {
+    } else if (session_->canGo(placement)) {
         // Listed only with captures: it closes a mill. Show the piece and
         // wait for the user to choose what to take.
-        current_move = placement;
+        session_->currentMove() = placement;
         state = HumanTaking;
-        animateMove(-1, point, playerColor);
+        animateMove(-1, point, session_->userColor());
         board.board[point] = board.next;
     }
 }
@@ -190,76 +185,82 @@ void BoardWidget::tapWhilePlacing(int point) {
 void BoardWidget::tapWhileSelecting(int point) {
     // Any own piece can be picked, even one that cannot move; the next tap
     // then drops it again.
+    const Board& board = session_->position();
     if (point < 0 || board.board[point] != board.next) return;
-    current_move.start = static_cast<signed char>(point);
+    session_->currentMove().start = static_cast<signed char>(point);
     state = HumanMoving;
     lastComputerMove.Reset(); // the user's move begins
 }
 
 void BoardWidget::tapWhileMoving(int point) {
-    const int from = current_move.start;
+    Move& current = session_->currentMove();
+    const int from = current.start;
     const Move move(from, point, -1);
-    if (point < 0 || !valid_moving(move)) {
+    if (point < 0 || !session_->canGo(move)) {
         // Also a tap on another own piece: the user picks again.
-        current_move.Reset();
+        current.Reset();
         state = HumanSelecting;
         return;
     }
-    current_move = move;
-    if (is_valid_move(move)) {
-        animateMove(from, point, playerColor);
+    current = move;
+    if (session_->isLegal(move)) {
+        animateMove(from, point, session_->userColor());
         makeMove();
         completeHumanMove();
     } else {
         state = HumanTaking;
-        animateMove(from, point, playerColor);
+        animateMove(from, point, session_->userColor());
+        Board& board = session_->shownPosition();
         board.board[from] = 0;
         board.board[point] = board.next;
     }
 }
 
 void BoardWidget::tapWhileTaking(int point) {
+    Board& board = session_->shownPosition();
+    Move& current = session_->currentMove();
     if (point < 0 || board.board[point] != -board.next) return;
-    Move capture = current_move;
+    Move capture = current;
     capture.take = static_cast<signed char>(point);
     // A piece in a mill is listed only when every opposing piece stands in one.
-    if (!is_valid_move(capture)) return;
+    if (!session_->isLegal(capture)) return;
 
     // Take back what was only shown, so that the move applies to the
     // position it was found in.
-    if (current_move.start != -1) board.board[current_move.start] = board.next;
-    board.board[current_move.end] = 0;
-    current_move = capture;
+    if (current.start != -1) board.board[current.start] = board.next;
+    board.board[current.end] = 0;
+    current = capture;
     makeMove();
-    animateMove(point, -1, -playerColor);
+    animateMove(point, -1, -session_->userColor());
     completeHumanMove();
 }
 
 void BoardWidget::completeHumanMove() {
     repaint();
-    if (algo.CurrentHasLost() || n_next_valid == 0) {
+    if (session_->sideToMoveHasLost()) {
         state = Idle;
         gameOver();
         return;
     }
-    state = board.plies > 17 ? ComputerMoving : ComputerPlacing;
+    state = session_->position().plies > 17 ? ComputerMoving : ComputerPlacing;
     // Shows the user's move and the computer's turn while the search runs.
     repaint();
     computerMove();
 }
 
 void BoardWidget::computerMove() {
-    current_move = algo.ComputerMove(level2nodes[level]);
+    const Move move = session_->computerMove();
     // A stopped search has no move to apply.
-    if (algo.stop || current_move.IsEmpty()) return;
+    if (move.IsEmpty()) return;
 
-    lastComputerMove = current_move;
-    const int take = current_move.take; // makeMove empties current_move
-    animateMove(current_move.start, current_move.end, -playerColor);
+    lastComputerMove = move;
+    session_->currentMove() = move;
+    const int computer = -session_->userColor();
+    animateMove(move.start, move.end, computer);
     makeMove();
-    animateMove(take, -1, playerColor);
+    animateMove(move.take, -1, -computer);
 
-    if (algo.CurrentHasLost() || n_next_valid == 0) {
+    if (session_->sideToMoveHasLost()) {
         state = Idle;
         gameOver();
         return; // nothing after the box: a tap during it may have started a game
@@ -273,8 +274,9 @@ void BoardWidget::gameOver() {
     repaint();
     // The side to move is the side that has lost: with two pieces left, or
     // with no move.
-    const bool userLost = playerColor == board.next;
-    const bool twoLeft = algo.CurrentHasLost();
+    const Board& board = session_->position();
+    const bool userLost = session_->userColor() == board.next;
+    const bool twoLeft = board.CurrentHasLost();
     const QString why = userLost ? (twoLeft ? tr("You have only two pieces left.")
                                             : tr("None of your pieces can move."))
                                  : (twoLeft ? tr("The computer has only two pieces left.")
@@ -285,22 +287,20 @@ void BoardWidget::gameOver() {
 }
 
 void BoardWidget::makeMove() {
-    make_move();
-    gameChanged(false);
+    session_->playCurrentMove();
 }
 
 void BoardWidget::setHumanState() {
-    state = board.plies > 17 ? HumanSelecting : HumanPlacing;
+    state = session_->position().plies > 17 ? HumanSelecting : HumanPlacing;
 }
 
 void BoardWidget::updatePlayerColor(int color) {
-    playerColor = color == 0 ? 1 : -1;
+    session_->setUserColor(GameSession::colorOfItem(color));
     start();
 }
 
 void BoardWidget::updateLevel(int newLevel) {
-    // The menus send 0..4; anything else must not index past level2nodes.
-    level = std::clamp(newLevel, 0, static_cast<int>(std::size(level2nodes)) - 1);
+    session_->setLevel(newLevel);
     start();
 }
 
@@ -309,11 +309,10 @@ void BoardWidget::updateAnimations(int on) {
 }
 
 void BoardWidget::start() {
-    state = playerColor == -1 ? Idle : HumanPlacing;
-    game_init();
+    state = session_->userColor() == -1 ? Idle : HumanPlacing;
     clearMarks();
+    session_->newGame();
     repaint();
-    gameChanged(true);
 }
 
 void BoardWidget::clearMarks() {
@@ -322,25 +321,19 @@ void BoardWidget::clearMarks() {
 }
 
 void BoardWidget::undo() {
-    if (history_pos < 2 || (state != HumanPlacing && state != HumanSelecting)) return;
-    // Going back two positions must leave the user to move. It does not when
-    // the user plays Black and only the computer's opening move has been
-    // made: that undo is refused, and the game stays as it is.
-    const int sideToMoveAfter = history_pos > 2 ? history[history_pos - 3].next : 1;
-    if (sideToMoveAfter != playerColor) return;
-    undo_step();
-    setHumanState();
+    // Refused, too, where going back would not leave the user to move (the
+    // computer's opening move alone, with the user as Black).
+    if (!session_->canUndo() || (state != HumanPlacing && state != HumanSelecting)) return;
     clearMarks();
+    session_->undo();
+    setHumanState();
     repaint();
-    gameChanged(true);
 }
 
 void BoardWidget::redo() {
-    if (history_pos >= history_length - 1 || (state != HumanPlacing && state != HumanSelecting))
-        return;
-    redo_step();
-    setHumanState();
+    if (!session_->canRedo() || (state != HumanPlacing && state != HumanSelecting)) return;
     clearMarks();
+    session_->redo();
+    setHumanState();
     repaint();
-    gameChanged(true);
 }

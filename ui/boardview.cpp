@@ -9,8 +9,8 @@
 
 #include "ui/boardwidget.h"
 
-#include "engine/game.h"
 #include "quarn_images.h"
+#include "ui/gamesession.h"
 
 #include <QHelpEvent>
 #include <QPaintEvent>
@@ -67,8 +67,8 @@ QSize deviceSize(const QSize& size, qreal ratio) {
 
 } // namespace
 
-BoardWidget::BoardWidget(QWidget* parent, const char* name, Qt::WindowFlags f)
-    : QWidget(parent, f) {
+BoardWidget::BoardWidget(QWidget* parent, const char* name, Qt::WindowFlags f, GameSession* session)
+    : QWidget(parent, f), session_(session ? session : new GameSession(this)) {
     if (name) setObjectName(QString::fromLatin1(name));
     boardPixmap.loadFromData(board_data_, sizeof(board_data_));
     piecesPixmap.loadFromData(pieces_data_, sizeof(pieces_data_));
@@ -80,11 +80,9 @@ BoardWidget::BoardWidget(QWidget* parent, const char* name, Qt::WindowFlags f)
     // clear it first; that keeps the animation free of flicker.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
-    game_init();
 }
 
 BoardWidget::~BoardWidget() {
-    game_exit();
     delete buffer;
 }
 
@@ -95,7 +93,8 @@ QPoint BoardWidget::cellCorner(int point) const {
 
 QPoint BoardWidget::offBoard(int color) const {
     const BoardLayout l = layout();
-    return {(width() - l.cell) / 2, color == playerColor ? height() + 10 * l.zoom : -l.cell};
+    return {(width() - l.cell) / 2,
+            color == session_->userColor() ? height() + 10 * l.zoom : -l.cell};
 }
 
 void BoardWidget::drawCell(QPainter& painter, int x, int y, int size, const QPixmap& sheet, int sx,
@@ -116,13 +115,13 @@ QString BoardWidget::statusText() const {
     case ComputerMoving:
         return tr("Computer is thinking...");
     case HumanPlacing:
-        return tr("Set your %1. piece").arg(board.plies / 2 + 1);
+        return tr("Set your %1. piece").arg(session_->position().plies / 2 + 1);
     case HumanSelecting:
         return tr("Select which piece to move");
     case HumanMoving:
         return tr("Select where to move the piece");
     case HumanTaking:
-        return tr("Take a %1 piece").arg(playerColor == 1 ? tr("black") : tr("white"));
+        return tr("Take a %1 piece").arg(session_->userColor() == 1 ? tr("black") : tr("white"));
     }
     return QString();
 }
@@ -170,7 +169,7 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     }
 
     for (int point = 0; point < 24; ++point) {
-        const int value = board.board[point];
+        const int value = session_->position().board[point];
         if (value == 0) continue;
         const QPoint corner = cellCorner(point);
         drawCell(painter, corner.x(), corner.y(), l.cell, sheets.pieces, pieceSourceX(value), 0);
@@ -190,7 +189,7 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     painter.setFont(font());
     painter.drawText(QRect(7, 0, w - 7, kStatusHeight), Qt::AlignLeft | Qt::AlignVCenter, text);
     const QRect counts = countsRect(text);
-    if (!counts.isEmpty()) drawCounts(painter, counts, CountPieces(board));
+    if (!counts.isEmpty()) drawCounts(painter, counts, CountPieces(session_->position()));
     painter.end();
 
     showBuffer(l, olivePainted);
@@ -229,7 +228,7 @@ QRect BoardWidget::countsRect(const QString& status) const {
     // The counts stand at the right end of the strip, when the whole status
     // text leaves room for them.
     constexpr int kTextX = 7, kMargin = 5, kApart = 6;
-    const int wanted = countsWidth(fontMetrics(), CountPieces(board));
+    const int wanted = countsWidth(fontMetrics(), CountPieces(session_->position()));
     const int free = width() - kTextX - fontMetrics().horizontalAdvance(status) - kApart - kMargin;
     if (wanted > free) return {};
     return {width() - kMargin - wanted, 0, wanted, kStatusHeight};
@@ -239,15 +238,17 @@ BoardMarks BoardWidget::marks() const {
     BoardMarks m;
     m.computer = lastComputerMove;
     m.hint = hint;
+    const Move& current = session_->currentMove();
+    const Move* legal = session_->legalMoves();
     if (state == HumanMoving) {
-        m.selected = current_move.start;
-        for (int i = 0; i < n_next_valid; ++i)
-            if (next_valid[i].start == current_move.start) m.targets |= 1u << next_valid[i].end;
+        m.selected = current.start;
+        for (int i = 0; i < session_->legalMoveCount(); ++i)
+            if (legal[i].start == current.start) m.targets |= 1u << legal[i].end;
     }
     if (state == HumanTaking) {
-        for (int i = 0; i < n_next_valid; ++i) {
-            const Move& move = next_valid[i];
-            if (move.start == current_move.start && move.end == current_move.end && move.take >= 0)
+        for (int i = 0; i < session_->legalMoveCount(); ++i) {
+            const Move& move = legal[i];
+            if (move.start == current.start && move.end == current.end && move.take >= 0)
                 m.takeable |= 1u << move.take;
         }
     }
@@ -260,7 +261,7 @@ bool BoardWidget::event(QEvent* event) {
         auto* help = static_cast<QHelpEvent*>(event);
         const QRect counts = countsRect(statusText());
         if (!counts.isEmpty() && counts.contains(help->pos())) {
-            const PieceCounts c = CountPieces(board);
+            const PieceCounts c = CountPieces(session_->position());
             QToolTip::showText(help->globalPos(),
                                tr("White: %1 to place, %2 lost\nBlack: %3 to place, %4 lost")
                                    .arg(c.toPlace[0])
@@ -313,6 +314,7 @@ void BoardWidget::animateMove(int from, int to, int color) {
 
     // Both points look empty during the flight: the piece has left `from`,
     // and `to` must not show it before it arrives.
+    Board& board = session_->shownPosition();
     int fromValue = 0;
     int toValue = 0;
     if (from >= 0) {

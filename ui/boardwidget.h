@@ -1,5 +1,5 @@
 // The board on screen and the place where a game is played. The widget draws
-// the position of the game in progress (engine/game.h) with a status line on
+// the position of the game in progress (its GameSession) with a status line on
 // top, turns the user's taps into moves through a small state machine,
 // answers at once with the computer's move inside the same handler, and
 // slides pieces across the board while they move.
@@ -17,9 +17,8 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include <functional>
-#include <vector>
-
+class GameSession;
+struct GameRecord;
 class QMouseEvent;
 class QPaintEvent;
 class QPainter;
@@ -40,11 +39,16 @@ public:
         HumanTaking = 7,     // the user's move closed a mill: pick the capture
     };
 
-    // Decodes the images and starts a game with the user as White. Does not
-    // repaint.
+    // Decodes the images and plays the game of `session`, or of a session
+    // of its own, started with the user as White, when none is given. Does
+    // not repaint.
     explicit BoardWidget(QWidget* parent = nullptr, const char* name = nullptr,
-                         Qt::WindowFlags f = {});
+                         Qt::WindowFlags f = {}, GameSession* session = nullptr);
     ~BoardWidget() override;
+
+    GameSession& session() const { return *session_; }
+    // Nonzero while moves slide across the board.
+    int animationsOn() const { return animations; }
 
 public Q_SLOTS:
     // 0 makes the user White, anything else Black; starts a new game.
@@ -76,16 +80,12 @@ public:
     // elsewhere does nothing.
     void suggestMove();
 
-    // Replaces the game by the one `moves` play (legal moves, as a game
-    // record read holds), with `played` of them on the board and the rest
-    // left for redo, and carries it on: waiting for the user, in Idle if it
-    // has ended, or with the computer's move if it is the computer's turn.
-    void restoreGame(const std::vector<Move>& moves, int played);
-
-    // Called after every change of the game: with false after each move in
-    // the middle of a turn, with true when the game then waits for the user
-    // (a turn completed, undo, redo, a new game, a game restored, or the end).
-    void setGameListener(std::function<void(bool waiting)> listener);
+    // Replaces the game by the one the record holds (legal moves, as a
+    // record read holds), its taken-back moves left for Redo, and carries it
+    // on: waiting for the user; in Idle when it has ended, or when the user
+    // plays Black and no move is on the board yet (as a game is started);
+    // else with the computer's move.
+    void restoreGame(const GameRecord& record);
 
 protected:
     bool event(QEvent* event) override;
@@ -98,7 +98,7 @@ protected:
     void computerMove();
     // The modal game-over box; the caller has set the state to Idle.
     void gameOver();
-    // Applies current_move to the game and records it.
+    // Applies the session's current move to the game and records it.
     void makeMove();
     // Slides a piece of `color` from point `from` to point `to`, -1 meaning
     // outside the board; returns when it has arrived, without a final repaint.
@@ -115,10 +115,9 @@ protected:
     QPixmap piecesPixmap2x;
     BoardArt art{boardPixmap, piecesPixmap, boardPixmap2x, piecesPixmap2x};
 
-    // Settings
-    int playerColor = 1; // the user's side: +1 White, -1 Black
-    int level = 2;       // index into level2nodes
-    int animations = 1;  // nonzero: moves slide across the board
+    // The game played; the user's colour and the level are its.
+    GameSession* session_;
+    int animations = 1; // nonzero: moves slide across the board
 
     // The piece in flight, drawn on top while animating is set
     int animating = 0;
@@ -145,10 +144,6 @@ private:
     void setHumanState();
     // Forgets the computer's last move and the hint.
     void clearMarks();
-    // Tells the listener, if any, of a change of the game.
-    void gameChanged(bool waiting);
-
-    std::function<void(bool)> listener;
 
     // Where the grid stands at the current size, and at which zoom.
     BoardLayout layout() const { return LayoutFor(width(), height()); }

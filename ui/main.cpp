@@ -3,10 +3,14 @@
 // own options (-platform, -display, ...) work as in any Qt program.
 #include "engine/board.h"
 #include "platform/application.h"
+#include "platform/gamestore.h"
+#include "ui/onewindow.h"
 #include "ui/quarn.h"
 
+#include <QDir>
 #include <QIcon>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -66,6 +70,9 @@ bool NoDisplay(const std::vector<char*>& args) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // A file size limit (ulimit -f) must make a write fail, which the window
+    // reports, not end the program and the game with it.
+    std::signal(SIGXFSZ, SIG_IGN);
     std::vector<std::string> storage;
     std::vector<char*> args = QtArguments(argc, argv, storage);
     // Without a display Qt would abort with a message about platform
@@ -88,7 +95,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s [GAME.quarn]\n", argv[0]);
         return 2;
     }
-    const QString file = rest.value(0);
+    const QString file = rest.isEmpty() ? QString() : QDir().absoluteFilePath(rest[0]);
+    // A window of this user is open already: it takes the file, and this
+    // start ends there. Two windows would overwrite each other's kept game.
+    OneWindow one(GameStore().path());
+    if (one.handOver(file)) return 0;
+    if (!one.listen() && one.handOver(file)) return 0; // another start came first
     // The window's icon, and the desktop entry that the desktop links the
     // window to (its name without ".desktop").
     QIcon icon;
@@ -104,6 +116,7 @@ int main(int argc, char** argv) {
         // position, which no mill test can affect.
         InitMillTab();
         window.resumeGame();
+        QObject::connect(&one, &OneWindow::called, &window, &Quarn::answerCall);
         // The event loop ends when the window, the last one, is closed.
         Application::setInputMethodHint(&window, Application::AlwaysOff);
         window.showMaximized();

@@ -35,7 +35,12 @@ MoveList::MoveList(QWidget* parent) : QAbstractScrollArea(parent) {
 }
 
 void MoveList::setMoves(const QStringList& moves, int played) {
-    moves_ = moves;
+    replaceFrom(0, moves, played);
+}
+
+void MoveList::replaceFrom(int from, const QStringList& tail, int played) {
+    moves_.resize(std::clamp(from, 0, static_cast<int>(moves_.size())));
+    moves_ += tail;
     played_ = std::clamp(played, 0, static_cast<int>(moves_.size()));
     updateScrollBar();
     showLastPlayed();

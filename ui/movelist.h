@@ -26,6 +26,10 @@ public:
     // "b8c8-a5"; played: how many of them lead to the position on the board,
     // brought into 0..moves.size(); the others can be brought back by Redo.
     void setMoves(const QStringList& moves, int played);
+    // The same for a list that changed only from the move `from` on: the
+    // moves before it stay, and `tail` follows them. A move made costs one
+    // text, however long the game.
+    void replaceFrom(int from, const QStringList& tail, int played);
 
     int played() const { return played_; }
     int rowCount() const { return static_cast<int>((moves_.size() + 1) / 2); }

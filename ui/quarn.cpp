@@ -6,22 +6,22 @@
 #include "platform/popupmenu.h"
 #include "quarn_version.h"
 #include "ui/boardwidget.h"
+#include "ui/gamesession.h"
 #include "ui/helpboxes.h"
 #include "ui/movelist.h"
 #include "ui/settings.h"
 
 #include <QDockWidget>
 #include <QKeySequence>
+#include <QMessageBox>
 
 namespace {
 
-// A checkable popup whose choices go first to the window and then to the
-// board, each through its slot `slot`.
-PopupMenu* SettingMenu(const char* name, QObject* window, QObject* board, const char* slot) {
+// A checkable popup whose choices go to the window's slot `slot`.
+PopupMenu* SettingMenu(const char* name, QObject* window, const char* slot) {
     PopupMenu* menu = new PopupMenu(nullptr, name);
     menu->setCheckable(true);
     QObject::connect(menu, SIGNAL(activated(int)), window, slot);
-    QObject::connect(menu, SIGNAL(activated(int)), board, slot);
     return menu;
 }
 
@@ -42,6 +42,12 @@ void Check(PopupMenu* menu, int& field, int id) {
     menu->setItemChecked(field, true);
 }
 
+// Checks the item `id` of `menu` and no other.
+void CheckOnly(PopupMenu* menu, int id) {
+    for (int i = 0; i < menu->count(); ++i)
+        if (menu->idAt(i) != -1) menu->setItemChecked(menu->idAt(i), menu->idAt(i) == id);
+}
+
 } // namespace
 
 Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
@@ -49,29 +55,30 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(tr("Nine Men's Morris"));
 
-    boardWidget = new BoardWidget(this, nullptr, {});
+    session = new GameSession(this);
+    boardWidget = new BoardWidget(this, nullptr, {}, session);
     setCentralWidget(boardWidget);
     boardWidget->show();
 
-    colorMenu = SettingMenu("player_color", this, boardWidget, SLOT(updatePlayerColor(int)));
+    colorMenu = SettingMenu("player_color", this, SLOT(updatePlayerColor(int)));
     colorMenu->insertItem(tr("White"), 0);
     colorMenu->insertItem(tr("Black"), 1);
 
-    levelMenu = SettingMenu("level_menu", this, boardWidget, SLOT(updateLevel(int)));
+    levelMenu = SettingMenu("level_menu", this, SLOT(updateLevel(int)));
     levelMenu->insertItem(tr("Very easy"), 0);
     levelMenu->insertItem(tr("Easy"), 1);
     levelMenu->insertItem(tr("Medium"), 2);
     levelMenu->insertItem(tr("Hard"), 3);
     levelMenu->insertItem(tr("Very hard"), 4);
 
-    animationsMenu = SettingMenu("animations_menu", this, boardWidget, SLOT(updateAnimations(int)));
+    animationsMenu = SettingMenu("animations_menu", this, SLOT(updateAnimations(int)));
     animationsMenu->insertItem(tr("No"), 0);
     animationsMenu->insertItem(tr("Yes"), 1);
 
     // Created without a parent, like the popups above, and kept for the
     // whole run.
     PopupMenu* gameMenu = new PopupMenu(nullptr, "game_menu");
-    const int newId = gameMenu->insertItem(tr("New"), boardWidget, SLOT(start()), 0, -1, -1);
+    const int newId = gameMenu->insertItem(tr("New"), -1, -1);
     gameMenu->insertSeparator();
     const int undoId = gameMenu->insertItem(tr("Undo"), boardWidget, SLOT(undo()), 0, -1, -1);
     const int redoId = gameMenu->insertItem(tr("Redo"), boardWidget, SLOT(redo()), 0, -1, -1);
@@ -96,6 +103,7 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     gameMenu->setItemShortcuts(openId, StandardKeys(QKeySequence::Open, {Qt::CTRL | Qt::Key_O}));
     gameMenu->setItemShortcuts(saveId, StandardKeys(QKeySequence::Save, {Qt::CTRL | Qt::Key_S}));
     connect(gameMenu, &PopupMenu::activated, this, [=, this](int id) {
+        if (id == newId) newGame();
         if (id == hintId) boardWidget->suggestMove();
         if (id == openId) chooseGameToOpen();
         if (id == saveId) chooseFileToSave();
@@ -139,12 +147,10 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     moveListDock->setFeatures(QDockWidget::NoDockWidgetFeatures);
     moveListDock->setTitleBarWidget(new QWidget(moveListDock)); // no title bar
     addDockWidget(Qt::RightDockWidgetArea, moveListDock);
-    boardWidget->setGameListener([this](bool waiting) { gameChanged(waiting); });
+    connect(session, &GameSession::changed, this, &Quarn::gameChanged);
 
     readConfig();
-    colorMenu->setItemChecked(playerColor, true);
-    levelMenu->setItemChecked(level, true);
-    animationsMenu->setItemChecked(animations, true);
+    showSettings();
     moveListMenu->setItemChecked(showMoveList, true);
     placeMoveList();
 }
@@ -158,38 +164,68 @@ void Quarn::readConfig() {
     using namespace settings;
     Config config(kStore, Config::User);
     config.setGroup(kGroup);
-    playerColor =
-        Normalised(kPlayerColor, config.readNumEntry(kPlayerColor.key, kPlayerColor.fallback));
-    boardWidget->updatePlayerColor(playerColor);
-    level = Normalised(kLevel, config.readNumEntry(kLevel.key, kLevel.fallback));
-    boardWidget->updateLevel(level);
-    animations =
-        Normalised(kAnimations, config.readNumEntry(kAnimations.key, kAnimations.fallback));
-    boardWidget->updateAnimations(animations);
-    showMoveList = Normalised(kMoveList, config.readNumEntry(kMoveList.key, kMoveList.fallback));
+    const auto read = [&config](const Setting& s) {
+        return Normalised(s, config.readNumEntry(s.key, s.fallback));
+    };
+    session->setUserColor(GameSession::colorOfItem(read(kPlayerColor)));
+    session->setLevel(read(kLevel));
+    boardWidget->updateAnimations(read(kAnimations));
+    showMoveList = read(kMoveList);
+    // One game, with both settings in place.
+    boardWidget->start();
 }
 
 void Quarn::writeConfig() {
     using namespace settings;
     Config config(kStore, Config::User);
     config.setGroup(kGroup);
-    config.writeEntry(kPlayerColor.key, playerColor);
-    config.writeEntry(kLevel.key, level);
-    config.writeEntry(kAnimations.key, animations);
+    config.writeEntry(kPlayerColor.key, GameSession::itemOfColor(session->userColor()));
+    config.writeEntry(kLevel.key, session->level());
+    config.writeEntry(kAnimations.key, boardWidget->animationsOn() ? 1 : 0);
     config.writeEntry(kMoveList.key, showMoveList);
+    const bool saved = config.save();
+    if (saved == !settingsUnsaved) return;
+    settingsUnsaved = !saved;
+    showWriteProblems();
+}
+
+void Quarn::showSettings() {
+    CheckOnly(colorMenu, GameSession::itemOfColor(session->userColor()));
+    CheckOnly(levelMenu, session->level());
+    CheckOnly(animationsMenu, boardWidget->animationsOn() ? 1 : 0);
+}
+
+bool Quarn::mayAbandon() {
+    if (!session->inProgress()) return true;
+    return QMessageBox::question(this, tr("Nine Men's Morris"), tr("Abandon the game in progress?"),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+void Quarn::newGame() {
+    if (mayAbandon()) boardWidget->start();
 }
 
 void Quarn::updatePlayerColor(int id) {
-    Check(colorMenu, playerColor, id);
-    writeConfig();
+    // No leaves the game and the check marks as they were.
+    if (mayAbandon()) {
+        boardWidget->updatePlayerColor(id);
+        writeConfig();
+    }
+    showSettings();
 }
 
 void Quarn::updateLevel(int id) {
-    Check(levelMenu, level, id);
-    writeConfig();
+    // No leaves the game and the check marks as they were.
+    if (mayAbandon()) {
+        boardWidget->updateLevel(id);
+        writeConfig();
+    }
+    showSettings();
 }
 
 void Quarn::updateAnimations(int id) {
-    Check(animationsMenu, animations, id);
+    boardWidget->updateAnimations(id);
+    showSettings();
     writeConfig();
 }

@@ -2,7 +2,9 @@
 // beside it, the Game, Configuration and Help menus, and the settings, read
 // once at construction and saved after every change and when the window goes
 // away. The game in progress is kept across runs, and games can be saved to
-// and opened from game records.
+// and opened from game records. A game with moves is abandoned only once the
+// user has said so, and a file that cannot be written is said so in a line at
+// the bottom of the window.
 #pragma once
 
 #include "platform/gamestore.h"
@@ -10,9 +12,11 @@
 #include <QMainWindow>
 
 class BoardWidget;
+class GameSession;
 class MoveList;
 class PopupMenu;
 class QDockWidget;
+class QLabel;
 struct GameRecord;
 struct RecordError;
 
@@ -24,26 +28,35 @@ public:
                    Qt::WindowFlags flags = {});
     ~Quarn() override;
 
-    // Reads the settings into the fields and hands each to the board.
+    // Reads the settings into the game and the board, and starts a game.
     void readConfig();
     // Saves all the settings.
     void writeConfig();
 
-    // Restores the game kept from the last run when it is unfinished and
-    // was played in the colour the settings choose; a record that cannot be
-    // read is set aside. From then on the game in progress is kept: after
-    // every turn and when the window goes away. Needs the mill table.
+    // Restores the game kept from the last run, in the colour it was played
+    // in when it says so (the colour setting follows); a record that cannot
+    // be read is set aside, and while it cannot be, nothing is kept over it.
+    // From then on the game in progress is kept: after every turn and when
+    // the window goes away. Needs the mill table.
     void resumeGame();
     // Opens the game record at `path`, or says in a message box why it
-    // cannot; the game on the board is then left as it was.
+    // cannot; the game on the board is then left as it was, as it is when
+    // the user would rather not abandon it.
     bool openGame(const QString& path);
     // Saves the game on the board, without what Redo could bring back, to
     // `path`, or says in a message box why it cannot.
     bool saveGame(const QString& path);
+    // Another start of the program asked for this window: it comes to the
+    // front and opens `path` unless that is empty.
+    void answerCall(const QString& path);
+
+    // The line at the bottom of the window that says what could not be
+    // written; empty when everything was.
+    QString writeProblems() const;
 
 protected slots:
-    // Each receives the id of the item chosen in its popup; the board's slot
-    // of the same name receives it too and applies it to the game.
+    // Each receives the id of the item chosen in its popup. Colour and level
+    // start a new game, once the user agrees to abandon one in progress.
     void updatePlayerColor(int id);
     void updateLevel(int id);
     void updateAnimations(int id);
@@ -52,13 +65,19 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // The game on the board as a record: with what Redo can bring back
-    // (for the kept game) or without it (for a saved file).
-    GameRecord record(bool withRedo) const;
+    // Whether the game on the board may go: it has ended, has no moves, or
+    // the user says Yes to abandoning it.
+    bool mayAbandon();
+    void newGame();
+    // The check marks of the three setting menus, as the game and the board
+    // have them.
+    void showSettings();
     // After every change of the game: the move list follows it, and once
     // the game waits for the user again it is kept.
-    void gameChanged(bool waiting);
+    void gameChanged(bool settled);
     void keepGame();
+    // Shows or clears the line that tells what could not be written.
+    void showWriteProblems();
     // Why a record was refused, for the user.
     static QString problemText(const RecordError& e);
     void chooseGameToOpen();
@@ -70,11 +89,8 @@ private:
     PopupMenu* colorMenu;
     PopupMenu* levelMenu;
     PopupMenu* animationsMenu;
+    GameSession* session; // the game, its colour and its level
     BoardWidget* boardWidget;
-    // The ids of the checked items, which are the values saved.
-    int playerColor = 0;
-    int level = 0;
-    int animations = 1;
 
     PopupMenu* moveListMenu;
     int showMoveList = 1;
@@ -84,5 +100,9 @@ private:
     GameStore store;      // the game in progress, across runs
     bool keeping = false; // whether the store is written (after resumeGame)
     QByteArray kept;      // what the store last received
-    QString played;       // when the game on the board began, ISO 8601 UTC
+    // What could not be written the last time it was tried; each is told
+    // once, until a write succeeds again.
+    bool gameUnkept = false;
+    bool settingsUnsaved = false;
+    QLabel* problemLine = nullptr; // in the status bar, made when first needed
 };

@@ -1,31 +1,30 @@
 // The kept side of the main window: the game in progress written to the
 // store after every turn and restored at the next start, games saved to and
-// opened from game records, and the move list that follows the game.
+// opened from game records, the move list that follows the game, and the
+// line that tells what could not be written.
 
 #include "ui/quarn.h"
 
-#include "engine/game.h"
 #include "engine/record.h"
 #include "platform/safefile.h"
 #include "ui/boardwidget.h"
+#include "ui/gamesession.h"
 #include "ui/movelist.h"
 
-#include <QDateTime>
+#include <QDate>
 #include <QDir>
 #include <QDockWidget>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <QStatusBar>
 
 #include <string_view>
 
 namespace {
-
-QString now() {
-    return QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
-}
 
 std::string_view view(const QByteArray& bytes) {
     return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
@@ -33,38 +32,76 @@ std::string_view view(const QByteArray& bytes) {
 
 const char* const kSuffix = "quarn";
 
-} // namespace
-
-GameRecord Quarn::record(bool withRedo) const {
-    GameRecord r;
-    r.userColor = playerColor == 0 ? 1 : -1;
-    r.level = level;
-    r.played = played.toStdString();
-    r.moves = game_moves();
-    const int onBoard = game_moves_played();
-    if (withRedo)
-        r.takenBack = static_cast<int>(r.moves.size()) - onBoard;
-    else
-        r.moves.resize(onBoard);
-    return r;
+// Text from a file (its name, a word of it) as the window may show it:
+// characters that would not be seen, or that would turn the line around
+// (U+202E, U+2028, a byte-order mark, control characters...), are shown as
+// their code, <U+202E>.
+QString shown(const QString& text) {
+    QString out;
+    for (const char32_t c : text.toUcs4()) {
+        const QChar::Category category = QChar::category(c);
+        if (category == QChar::Other_Control || category == QChar::Other_Format ||
+            category == QChar::Separator_Line || category == QChar::Separator_Paragraph ||
+            category == QChar::Other_Surrogate || category == QChar::Other_NotAssigned)
+            out += QString("<U+%1>").arg(static_cast<uint>(c), 4, 16, QChar('0')).toUpper();
+        else
+            out += QString::fromUcs4(&c, 1);
+    }
+    return out;
 }
 
-void Quarn::gameChanged(bool waiting) {
-    const std::vector<Move> moves = game_moves();
-    // A game begins with its first move; until then it is new.
-    if (moves.empty()) played = now();
-    QStringList texts;
-    for (const Move& m : moves) texts << QString::fromStdString(MoveWord(m));
-    moveList->setMoves(texts, game_moves_played());
-    if (waiting) keepGame();
+QString shownPath(const QString& path) {
+    return shown(QDir::toNativeSeparators(path));
+}
+
+} // namespace
+
+void Quarn::gameChanged(bool settled) {
+    // Only the moves from the first that changed are written out again.
+    const std::vector<Move>& moves = session->moves();
+    QStringList tail;
+    for (std::size_t i = session->changedFrom(); i < moves.size(); ++i)
+        tail << QString::fromStdString(MoveWord(moves[i]));
+    moveList->replaceFrom(session->changedFrom(), tail, session->played());
+    if (settled) keepGame();
 }
 
 void Quarn::keepGame() {
     if (!keeping) return;
-    const std::string text = WriteGameRecord(record(true));
+    const std::string text = WriteGameRecord(session->record(true));
     const QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
-    // A store that cannot be written now is tried again after the next turn.
-    if (bytes != kept && store.write(bytes)) kept = bytes;
+    if (bytes == kept) return;
+    // A store that cannot be written now is tried again after the next turn;
+    // the user hears of it once, until it can be written again.
+    const bool written = store.write(bytes);
+    if (written) kept = bytes;
+    if (written == !gameUnkept) return;
+    gameUnkept = !written;
+    showWriteProblems();
+}
+
+QString Quarn::writeProblems() const {
+    QStringList lines;
+    if (gameUnkept)
+        lines << tr("The game in progress cannot be kept in %1; Quarn tries again after every "
+                    "move.")
+                     .arg(shownPath(store.path()));
+    if (settingsUnsaved)
+        lines << tr("The settings cannot be saved; Quarn tries again at every change.");
+    return lines.join(' ');
+}
+
+void Quarn::showWriteProblems() {
+    const QString text = writeProblems();
+    if (!problemLine) {
+        if (text.isEmpty()) return;
+        problemLine = new QLabel;
+        problemLine->setObjectName("write_problems");
+        problemLine->setWordWrap(true);
+        statusBar()->addWidget(problemLine, 1);
+    }
+    problemLine->setText(text);
+    statusBar()->setVisible(!text.isEmpty());
 }
 
 void Quarn::resumeGame() {
@@ -75,19 +112,25 @@ void Quarn::resumeGame() {
     RecordError error;
     if (content.status == safefile::Content::Unusable ||
         !ReadGameRecord(view(content.bytes), r, error)) {
-        // Kept for whoever wants to look at it, out of the way of new games.
-        store.setAside();
+        // Kept for whoever wants to look at it, out of the way of new games;
+        // while it cannot be moved, no game is kept over it.
+        if (store.setAside().isEmpty()) {
+            keeping = false;
+            gameUnkept = true;
+            showWriteProblems();
+        }
         return;
     }
     kept = content.bytes;
-    const bool sameColour = r.userColor == (playerColor == 0 ? 1 : -1);
-    if (!sameColour || SideToMoveHasLost(CurrentPosition(r))) return; // a new game, as always
-    played = r.played.empty() ? now() : QString::fromStdString(r.played);
-    boardWidget->restoreGame(r.moves, static_cast<int>(r.moves.size()) - r.takenBack);
+    // Resumed as it was closed, in its own colour (the setting follows), or
+    // in the colour of the setting when the record does not say.
+    boardWidget->restoreGame(r);
+    showSettings();
+    writeConfig();
 }
 
 QString Quarn::problemText(const RecordError& e) {
-    const QString word = QString::fromStdString(e.word);
+    const QString word = shown(QString::fromStdString(e.word));
     switch (e.problem) {
     case RecordProblem::TooLong:
         return tr("The file is too large to be a game record.");
@@ -120,33 +163,37 @@ bool Quarn::openGame(const QString& path) {
             why = problemText(error);
     }
     if (!why.isEmpty()) {
-        QMessageBox::warning(
-            this, tr("Open Game"),
-            tr("%1 is not a game that Quarn can open.").arg(QDir::toNativeSeparators(path)) +
-                "\n\n" + why);
+        QMessageBox::warning(this, tr("Open Game"),
+                             tr("%1 is not a game that Quarn can open.").arg(shownPath(path)) +
+                                 "\n\n" + why);
         return false;
     }
+    if (!mayAbandon()) return false;
 
     // The user takes the colour played in the record, and keeps it.
-    const int colour = r.userColor == 1 ? 0 : r.userColor == -1 ? 1 : playerColor;
-    if (colour != playerColor) {
-        updatePlayerColor(colour);
-        boardWidget->updatePlayerColor(colour);
-    }
-    played = r.played.empty() ? now() : QString::fromStdString(r.played);
-    boardWidget->restoreGame(r.moves, static_cast<int>(r.moves.size()) - r.takenBack);
+    boardWidget->restoreGame(r);
+    showSettings();
+    writeConfig();
     return true;
 }
 
 bool Quarn::saveGame(const QString& path) {
-    const std::string text = WriteGameRecord(record(false));
+    const std::string text = WriteGameRecord(session->record(false));
+    QString why;
     if (safefile::write(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())),
-                        static_cast<qint64>(kMaxRecordBytes)))
+                        static_cast<qint64>(kMaxRecordBytes), &why))
         return true;
-    QMessageBox::warning(
-        this, tr("Save Game"),
-        tr("The game could not be saved to %1.").arg(QDir::toNativeSeparators(path)));
+    QString message = tr("The game could not be saved to %1.").arg(shownPath(path));
+    if (!why.isEmpty()) message += "\n\n" + shown(why);
+    QMessageBox::warning(this, tr("Save Game"), message);
     return false;
+}
+
+void Quarn::answerCall(const QString& path) {
+    if (isMinimized()) showNormal();
+    raise();
+    activateWindow();
+    if (!path.isEmpty()) openGame(path);
 }
 
 void Quarn::chooseGameToOpen() {

@@ -5,6 +5,7 @@
 #include "engine/game.h"
 #include "ui/board_taps.h"
 #include "ui/boardwidget.h"
+#include "ui/gamesession.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -25,8 +26,10 @@ using S = BoardWidget; // for the state names
 // Exposes the widget's fields and records every animation frame it paints.
 class Probe : public BoardWidget {
 public:
-    using BoardWidget::animateMove, BoardWidget::buffer, BoardWidget::level,
-        BoardWidget::playerColor, BoardWidget::state, BoardWidget::statusText;
+    using BoardWidget::animateMove, BoardWidget::buffer, BoardWidget::state,
+        BoardWidget::statusText;
+    int playerColor() const { return session().userColor(); }
+    int level() const { return session().level(); }
 
     struct Frame {
         QPoint at;
@@ -344,15 +347,15 @@ private slots:
         w.updateAnimations(1);
         QCOMPARE(board.plies, 2); // the game goes on
         w.updatePlayerColor(7);
-        QCOMPARE(w.playerColor, -1);
+        QCOMPARE(w.playerColor(), -1);
         w.updatePlayerColor(0);
-        QCOMPARE(w.playerColor, 1);
+        QCOMPARE(w.playerColor(), 1);
         w.tapPoint("a1");
         w.updateLevel(3);
         QCOMPARE(board.plies, 0); // a new game
-        QCOMPARE(w.level, 3);
+        QCOMPARE(w.level(), 3);
         w.updateLevel(9);
-        QCOMPARE(w.level, 4);
+        QCOMPARE(w.level(), 4);
     }
 
     void wholeGamesByTaps() {
@@ -363,7 +366,7 @@ private slots:
             w.tap(100, 100);
             for (int turn = 0; turn < 400 && w.state != S::Idle; ++turn) {
                 QVERIFY(board == algo.board && board == history[history_pos - 1]);
-                QCOMPARE(int(board.next), w.playerColor);
+                QCOMPARE(int(board.next), w.playerColor());
                 if (turn == 20) {
                     w.undo();
                     QCOMPARE(w.state, board.plies > 17 ? +S::HumanSelecting : +S::HumanPlacing);

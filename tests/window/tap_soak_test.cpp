@@ -67,13 +67,18 @@ private slots:
         std::mt19937 rng(seed);
         const auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
 
-        // Game-over boxes are modal; close each as soon as it shows.
+        // Game-over boxes and questions are modal; answer each as soon as it
+        // shows.
         int boxes = 0;
         QTimer closer;
         connect(&closer, &QTimer::timeout, [&] {
+            // Yes to abandoning a game, OK to the game-over box.
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 ++boxes;
-                box->accept();
+                if (QAbstractButton* yes = box->button(QMessageBox::Yes))
+                    yes->click();
+                else
+                    box->accept();
             }
         });
         closer.start(0);

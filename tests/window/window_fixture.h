@@ -8,10 +8,13 @@
 #include "ui/boardwidget.h"
 #include "ui/quarn.h"
 
+#include <QAbstractButton>
 #include <QFile>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -114,3 +117,23 @@ template <class Pick> int PlayerPoint(const QString& status, Pick&& pick) {
     if (status.startsWith("Select which")) return m.start;
     return m.end;
 }
+
+// While it lives, every message box that comes up is answered with `button`
+// (or its only button), and its text is kept.
+class BoxAnswer {
+public:
+    explicit BoxAnswer(QMessageBox::StandardButton button = QMessageBox::Ok) {
+        QObject::connect(&timer_, &QTimer::timeout, [this, button] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            texts << box->text();
+            QAbstractButton* chosen = box->button(button);
+            (chosen ? chosen : box->buttons().value(0))->click();
+        });
+        timer_.start(5);
+    }
+    QStringList texts;
+
+private:
+    QTimer timer_;
+};

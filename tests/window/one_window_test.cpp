@@ -1,0 +1,136 @@
+// Real starts of the program: a second start by the same user hands its file
+// to the first window and ends, a socket left by a window that crashed is
+// taken over, and a file size limit makes the window's writes fail instead of
+// ending it. The windows open on an X server of the test's own (Xvfb).
+#include "window_fixture.h"
+
+#include "platform/gamestore.h"
+#include "ui/onewindow.h"
+
+#include <QDir>
+#include <QLocalSocket>
+#include <QProcess>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+// Waits up to `ms` for `done`, letting events run.
+template <class Done> bool WaitFor(Done&& done, int ms) {
+    QDeadlineTimer deadline(ms);
+    while (!done()) {
+        if (deadline.hasExpired()) return false;
+        QTest::qWait(20);
+    }
+    return true;
+}
+
+QByteArray Read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A game record of two moves at `path`.
+void WriteRecord(const QString& path) {
+    QFile record(path);
+    QVERIFY(record.open(QIODevice::WriteOnly));
+    record.write("# Quarn game record\n1. a1 b2\n");
+}
+
+// A socket file with nobody behind it, as a window that crashed leaves it.
+bool LeaveStaleSocket(const QString& path) {
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    if (fd < 0 || name.size() >= static_cast<qsizetype>(sizeof(address.sun_path))) return false;
+    std::copy(name.begin(), name.end(), address.sun_path);
+    const bool bound = bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0;
+    close(fd);
+    return bound;
+}
+
+} // namespace
+
+class OneWindowTest : public QObject {
+    Q_OBJECT
+
+    QProcess xvfb;
+    QString display;
+
+    // `program` on the test's X server.
+    void start(QProcess& process, const QString& program, const QStringList& arguments) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("QT_QPA_PLATFORM");
+        env.insert("DISPLAY", display);
+        process.setProcessEnvironment(env);
+        process.start(program, arguments);
+        QVERIFY(process.waitForStarted());
+    }
+
+private slots:
+    void initTestCase() {
+        // A display number nobody uses.
+        for (int n = 73; n < 200 && display.isEmpty(); ++n)
+            if (!QFile::exists(QString("/tmp/.X%1-lock").arg(n)) &&
+                !QFile::exists(QString("/tmp/.X11-unix/X%1").arg(n)))
+                display = QString(":%1").arg(n);
+        xvfb.start("Xvfb", {display, "-screen", "0", "800x600x24", "-nolisten", "tcp"});
+        QVERIFY2(xvfb.waitForStarted(), "Xvfb is needed (package xvfb)");
+        const QString socket = "/tmp/.X11-unix/X" + display.mid(1);
+        QVERIFY(WaitFor([&] { return QFile::exists(socket); }, 10000));
+    }
+
+    void cleanupTestCase() {
+        xvfb.terminate();
+        xvfb.waitForFinished();
+    }
+
+    void aSecondStartHandsItsFileToTheFirstWindow() {
+        ConfigFolder folder;
+        const QString name = OneWindow::nameFor(GameStore().path());
+        QLocalServer::removeServer(name);
+        QVERIFY(LeaveStaleSocket(QDir::temp().filePath(name)));
+        const QString file = folder.path() + "/handed.quarn";
+        WriteRecord(file);
+
+        QProcess first;
+        start(first, QUARN_PROGRAM, {});
+        const auto listening = [&] {
+            QLocalSocket probe;
+            probe.connectToServer(name);
+            return probe.waitForConnected(100);
+        };
+        QVERIFY2(WaitFor(listening, 10000), "the first window takes the stale socket over");
+
+        QProcess second;
+        start(second, QUARN_PROGRAM, {file});
+        QVERIFY(second.waitForFinished(10000));
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 0);
+        // The first window opened the file, and keeps it as its game.
+        QVERIFY(WaitFor([&] { return Read(folder.gameFile()).contains("1. a1 b2"); }, 10000));
+        QCOMPARE(first.state(), QProcess::Running);
+        first.terminate();
+        QVERIFY(first.waitForFinished());
+    }
+
+    void aFileSizeLimitMakesWritesFailNotTheWindow() {
+        ConfigFolder folder;
+        const QString file = folder.path() + "/limited.quarn";
+        WriteRecord(file);
+        // Keeping the opened game writes a file; with no size allowed, the
+        // write fails and the window goes on.
+        QProcess limited;
+        start(limited, "sh", {"-c", "ulimit -f 0; exec \"$0\" \"$1\"", QUARN_PROGRAM, file});
+        QVERIFY(!limited.waitForFinished(3000));
+        QVERIFY(!QFile::exists(folder.gameFile()));
+        limited.terminate();
+        QVERIFY(limited.waitForFinished());
+    }
+};
+
+QTEST_MAIN(OneWindowTest)
+#include "one_window_test.moc"

@@ -1,0 +1,116 @@
+// The game in progress as the window sees it: the one place on the window's
+// side that reaches the program-wide game state (the displayed position, the
+// computer opponent, the legal moves, the history), together with what the
+// game is played with (the user's colour and the level), the moves played so
+// far and when the game began.
+//
+// The moves are kept as they are made, so that the record of a long game
+// and the move list cost nothing per move beyond the move itself. Every
+// change is announced by `changed`; the board, the move list and the store
+// of the kept game follow it.
+#pragma once
+
+#include "engine/board.h"
+#include "engine/record.h"
+
+#include <QObject>
+#include <QString>
+
+#include <vector>
+
+class GameSession : public QObject {
+    Q_OBJECT
+
+public:
+    // Starts a game with the user as White at "Very easy".
+    explicit GameSession(QObject* parent = nullptr);
+    // Stops the computer opponent.
+    ~GameSession() override;
+
+    // The user's colour: +1 White, -1 Black. The colour menu's items are
+    // 0 White and 1 Black (the saved setting); these convert.
+    int userColor() const { return color_; }
+    static int colorOfItem(int item) { return item == 0 ? 1 : -1; }
+    static int itemOfColor(int color) { return color == 1 ? 0 : 1; }
+    // 0 ("Very easy") to 4 ("Very hard"); brought into that range.
+    int level() const { return level_; }
+    // Neither starts a new game: the caller decides when one begins.
+    void setUserColor(int color);
+    void setLevel(int level);
+
+    // The position on the board. The board widget may change points of it
+    // for the user to see (a piece in flight, a mill-closing piece waiting
+    // for its capture) and puts them back before the next move is played.
+    const Board& position() const;
+    Board& shownPosition();
+    // The move being put together from the user's taps.
+    Move& currentMove();
+    // The legal moves of the position, in generation order.
+    const Move* legalMoves() const;
+    int legalMoveCount() const;
+    // Whether `m`, capture included, is legal; whether some legal move goes
+    // from m.start to m.end whatever it takes.
+    bool isLegal(const Move& m) const;
+    bool canGo(const Move& m) const;
+    // Whether the side to move has lost: two pieces in the moving phase, or
+    // no legal move.
+    bool sideToMoveHasLost() const;
+    // Whether the game has moves and has not ended: what a new game throws
+    // away.
+    bool inProgress() const;
+
+    // Every move of the game from the initial position: the first played()
+    // lead to the position on the board, the rest can be redone.
+    const std::vector<Move>& moves() const { return moves_; }
+    int played() const { return played_; }
+    // The first move that may differ since the last `changed`: moves before
+    // it are as they were then.
+    int changedFrom() const { return changedFrom_; }
+    // When the game began (its first move, or when it was recorded), ISO
+    // 8601 UTC; while it has no moves, now.
+    QString began() const;
+    // The game as a record, with what Redo can bring back (for the kept
+    // game) or without it (for a saved file).
+    GameRecord record(bool withRedo) const;
+
+    // Whether Undo can go back to a position with the user to move; whether
+    // Redo has two moves to replay.
+    bool canUndo() const;
+    bool canRedo() const;
+
+    // A new game from the initial position.
+    void newGame();
+    // Plays the current move (the user's, assembled from taps, or the
+    // computer's) and records it, dropping what Redo could bring back.
+    void playCurrentMove();
+    // Two positions back or forward: a move and its reply. The caller checks
+    // canUndo() or canRedo() first.
+    void undo();
+    void redo();
+    // Replaces the game by the one the record holds (its colour and level
+    // included when recorded), with its taken-back moves left for Redo.
+    void restore(const GameRecord& record);
+    // The computer's choice for the position at the level's budget; the
+    // empty move when the search was stopped.
+    Move computerMove();
+    // The move the computer would choose at "Very hard", searched on a copy.
+    Move hint() const;
+    // Tells the listeners that the game now waits for the user.
+    void settle();
+
+signals:
+    // After every change of the game: with settled false after each move in
+    // the middle of a turn, true when the game then waits for the user (a
+    // turn completed, undo, redo, a new game, a game restored).
+    void changed(bool settled);
+
+private:
+    void announce(bool settled, int from);
+
+    int color_ = 1;
+    int level_ = 0;
+    std::vector<Move> moves_;
+    int played_ = 0;
+    int changedFrom_ = 0;
+    QString began_;
+};
