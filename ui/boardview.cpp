@@ -11,6 +11,9 @@
 
 #include "engine/game.h"
 #include "quarn_images.h"
+#include "ui/boardaccessible.h"
+#include "ui/busypointer.h"
+#include "ui/pointpress.h"
 
 #include <QHelpEvent>
 #include <QPaintEvent>
@@ -22,7 +25,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <thread>
 
 namespace {
 
@@ -80,6 +82,8 @@ BoardWidget::BoardWidget(QWidget* parent, const char* name, Qt::WindowFlags f)
     // clear it first; that keeps the animation free of flicker.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::StrongFocus); // the game can be played from the keyboard
+    InstallBoardAccessibility();
     game_init();
 }
 
@@ -239,6 +243,7 @@ BoardMarks BoardWidget::marks() const {
     BoardMarks m;
     m.computer = lastComputerMove;
     m.hint = hint;
+    if (cursorShown) m.cursor = cursorPoint;
     if (state == HumanMoving) {
         m.selected = current_move.start;
         for (int i = 0; i < n_next_valid; ++i)
@@ -255,6 +260,10 @@ BoardMarks BoardWidget::marks() const {
 }
 
 bool BoardWidget::event(QEvent* event) {
+    if (event->type() == PointPressEvent::kType) {
+        tapPoint(static_cast<PointPressEvent*>(event)->point);
+        return true;
+    }
     // The piece counts explain themselves in a tooltip.
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
@@ -329,11 +338,13 @@ void BoardWidget::animateMove(int from, int to, int color) {
     animX = start.x();
     animY = start.y();
     const int step = kAnimationStep * layout().zoom;
+    const BusyPointer busy(Qt::BusyCursor);
     // The axes advance independently: diagonal until one arrives, then
-    // straight on along the other.
+    // straight on along the other. A click or key during a pause lands the
+    // piece at once: the caller's next picture shows it arrived.
     while (animX != end.x() || animY != end.y()) {
         repaint();
-        std::this_thread::sleep_for(kFramePause);
+        if (pauseFrame(kFramePause)) break;
         animX = stepToward(animX, end.x(), step);
         animY = stepToward(animY, end.y(), step);
     }
