@@ -79,6 +79,54 @@ Black: %3 to place, %4 lost</source>
         <translation>Weiß: %1 zu setzen, %2 verloren
 Schwarz: %3 zu setzen, %4 verloren</translation>
     </message>
+    <message>
+        <source>Board</source>
+        <translation>Brett</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>You place %1</source>
+        <translation>Du setzt auf %1</translation>
+    </message>
+    <message>
+        <source>Computer places %1</source>
+        <translation>Der Computer setzt auf %1</translation>
+    </message>
+    <message>
+        <source>You place %1 and take %2</source>
+        <translation>Du setzt auf %1 und nimmst %2</translation>
+    </message>
+    <message>
+        <source>Computer places %1 and takes %2</source>
+        <translation>Der Computer setzt auf %1 und nimmt %2</translation>
+    </message>
+    <message>
+        <source>You move %1 to %2</source>
+        <translation>Du ziehst von %1 nach %2</translation>
+    </message>
+    <message>
+        <source>Computer moves %1 to %2</source>
+        <translation>Der Computer zieht von %1 nach %2</translation>
+    </message>
+    <message>
+        <source>You move %1 to %2 and take %3</source>
+        <translation>Du ziehst von %1 nach %2 und nimmst %3</translation>
+    </message>
+    <message>
+        <source>Computer moves %1 to %2 and takes %3</source>
+        <translation>Der Computer zieht von %1 nach %2 und nimmt %3</translation>
+    </message>
 </context>
 <context>
     <name>Quarn</name>

@@ -79,6 +79,54 @@ Black: %3 to place, %4 lost</source>
         <translation>Blancas: %1 por colocar, %2 perdidas
 Negras: %3 por colocar, %4 perdidas</translation>
     </message>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>blanca</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>negra</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacío</translation>
+    </message>
+    <message>
+        <source>You place %1</source>
+        <translation>Colocas en %1</translation>
+    </message>
+    <message>
+        <source>Computer places %1</source>
+        <translation>El ordenador coloca en %1</translation>
+    </message>
+    <message>
+        <source>You place %1 and take %2</source>
+        <translation>Colocas en %1 y tomas %2</translation>
+    </message>
+    <message>
+        <source>Computer places %1 and takes %2</source>
+        <translation>El ordenador coloca en %1 y toma %2</translation>
+    </message>
+    <message>
+        <source>You move %1 to %2</source>
+        <translation>Mueves de %1 a %2</translation>
+    </message>
+    <message>
+        <source>Computer moves %1 to %2</source>
+        <translation>El ordenador mueve de %1 a %2</translation>
+    </message>
+    <message>
+        <source>You move %1 to %2 and take %3</source>
+        <translation>Mueves de %1 a %2 y tomas %3</translation>
+    </message>
+    <message>
+        <source>Computer moves %1 to %2 and takes %3</source>
+        <translation>El ordenador mueve de %1 a %2 y toma %3</translation>
+    </message>
 </context>
 <context>
     <name>Quarn</name>

@@ -79,6 +79,54 @@ Black: %3 to place, %4 lost</source>
         <translation>Blancs : %1 à poser, %2 perdus
 Noirs : %3 à poser, %4 perdus</translation>
     </message>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>blanc</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>noir</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>You place %1</source>
+        <translation>Vous placez en %1</translation>
+    </message>
+    <message>
+        <source>Computer places %1</source>
+        <translation>L'ordinateur place en %1</translation>
+    </message>
+    <message>
+        <source>You place %1 and take %2</source>
+        <translation>Vous placez en %1 et prenez %2</translation>
+    </message>
+    <message>
+        <source>Computer places %1 and takes %2</source>
+        <translation>L'ordinateur place en %1 et prend %2</translation>
+    </message>
+    <message>
+        <source>You move %1 to %2</source>
+        <translation>Vous déplacez de %1 à %2</translation>
+    </message>
+    <message>
+        <source>Computer moves %1 to %2</source>
+        <translation>L'ordinateur déplace de %1 à %2</translation>
+    </message>
+    <message>
+        <source>You move %1 to %2 and take %3</source>
+        <translation>Vous déplacez de %1 à %2 et prenez %3</translation>
+    </message>
+    <message>
+        <source>Computer moves %1 to %2 and takes %3</source>
+        <translation>L'ordinateur déplace de %1 à %2 et prend %3</translation>
+    </message>
 </context>
 <context>
     <name>Quarn</name>

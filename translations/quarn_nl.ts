@@ -79,6 +79,54 @@ Black: %3 to place, %4 lost</source>
         <translation>Wit: %1 te plaatsen, %2 verloren
 Zwart: %3 te plaatsen, %4 verloren</translation>
     </message>
+    <message>
+        <source>Board</source>
+        <translation>Bord</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>wit</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>zwart</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leeg</translation>
+    </message>
+    <message>
+        <source>You place %1</source>
+        <translation>Je plaatst op %1</translation>
+    </message>
+    <message>
+        <source>Computer places %1</source>
+        <translation>De computer plaatst op %1</translation>
+    </message>
+    <message>
+        <source>You place %1 and take %2</source>
+        <translation>Je plaatst op %1 en neemt %2</translation>
+    </message>
+    <message>
+        <source>Computer places %1 and takes %2</source>
+        <translation>De computer plaatst op %1 en neemt %2</translation>
+    </message>
+    <message>
+        <source>You move %1 to %2</source>
+        <translation>Je zet van %1 naar %2</translation>
+    </message>
+    <message>
+        <source>Computer moves %1 to %2</source>
+        <translation>De computer zet van %1 naar %2</translation>
+    </message>
+    <message>
+        <source>You move %1 to %2 and take %3</source>
+        <translation>Je zet van %1 naar %2 en neemt %3</translation>
+    </message>
+    <message>
+        <source>Computer moves %1 to %2 and takes %3</source>
+        <translation>De computer zet van %1 naar %2 en neemt %3</translation>
+    </message>
 </context>
 <context>
     <name>Quarn</name>

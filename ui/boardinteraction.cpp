@@ -10,16 +10,22 @@
 
 #include "ui/boardwidget.h"
 
+#include "ui/busypointer.h"
 #include "ui/gamesession.h"
+#include "ui/pointpress.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QTimer>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <functional>
 #include <iterator>
+#include <utility>
 
 bool BoardWidget::hitTest(const QPoint& pos, int& point) const {
     const BoardLayout l = layout();
@@ -34,12 +40,24 @@ bool BoardWidget::hitTest(const QPoint& pos, int& point) const {
     return true;
 }
 
+void BoardWidget::mousePressEvent(QMouseEvent* event) {
+    QWidget::mousePressEvent(event);
+    releaseSpent = false; // a press the board saw: its release is a tap
+}
+
 void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
     QWidget::mouseReleaseEvent(event);
     // The base class ignores the event; the tap is the board's, so it must
     // not travel on to the window.
     event->accept();
+    hideCursor(); // the user plays with the mouse now
+    // The press of this click came while the board was busy and was spent
+    // there (it ended a flight, or fell in the computer's turn).
+    if (std::exchange(releaseSpent, false)) return;
+    tapAt(event->position());
+}
 
+void BoardWidget::tapAt(const QPointF& at) {
     switch (state) {
     case Idle:
         // A tap anywhere starts a new game; with the user as Black the
@@ -69,11 +87,11 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
 
     // The pixel the tap falls in (positions may be fractional on scaled
     // screens).
-    const QPointF at = event->position();
     int point = -1;
     if (!hitTest(QPoint(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y()))),
                  point))
         return;
+    if (point >= 0) cursorPoint = point; // the keys go on from the last tap
 
     switch (state) {
     case HumanPlacing:
@@ -98,18 +116,39 @@ namespace {
 
 // Swallows the user's input: clicks, keys, the wheel and shortcuts. Only
 // what reaches widgets and actions is swallowed, so that the windows' own
-// bookkeeping of buttons and focus still sees every event.
+// bookkeeping of buttons and focus still sees every event. A press on the
+// board whose release is still to come spends that release too
+// (`releaseSpent`), and every press, of a button or a key, is told to
+// `pressed`.
 class InputSwallower : public QObject {
 public:
+    InputSwallower(QObject* board, bool& releaseSpent, std::function<void()> pressed = {})
+        : board(board), releaseSpent(releaseSpent), pressed(std::move(pressed)) {}
+
     bool eventFilter(QObject* receiver, QEvent* event) override {
+        if (event->type() == PointPressEvent::kType) {
+            notePress();
+            return true;
+        }
         switch (event->type()) {
         case QEvent::Shortcut:
+            notePress();
+            return true;
         case QEvent::ShortcutOverride:
             return true;
         case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
+            if (!receiver->isWidgetType()) return false;
+            if (receiver == board) releaseSpent = true;
+            notePress();
+            return true;
+        case QEvent::MouseButtonRelease:
+            if (receiver == board) releaseSpent = false;
+            return receiver->isWidgetType();
         case QEvent::KeyPress:
+            if (!receiver->isWidgetType()) return false;
+            notePress();
+            return true;
         case QEvent::KeyRelease:
         case QEvent::Wheel:
             return receiver->isWidgetType();
@@ -117,6 +156,15 @@ public:
             return false;
         }
     }
+
+private:
+    void notePress() {
+        if (pressed) pressed();
+    }
+
+    QObject* board;
+    bool& releaseSpent;
+    std::function<void()> pressed;
 };
 
 } // namespace
@@ -126,10 +174,29 @@ void BoardWidget::dropQueuedInput() {
     // into the filter. Paints, resizes and the like go through as usual.
     // Events read from the window system in one round are handed to the
     // widgets in the next, hence a few rounds.
-    InputSwallower swallower;
+    InputSwallower swallower(this, releaseSpent);
     QCoreApplication::instance()->installEventFilter(&swallower);
     for (int round = 0; round < 3; ++round) QCoreApplication::processEvents();
     QCoreApplication::instance()->removeEventFilter(&swallower);
+}
+
+bool BoardWidget::pauseFrame(std::chrono::microseconds pause) {
+    // The pause runs the event loop, so that the window repaints and a
+    // screen reader can read the board, but every input is swallowed: the
+    // tap handler that started the flight is still running. A press ends the
+    // pause at once and is spent on ending the flight.
+    QEventLoop frame;
+    bool pressed = false;
+    InputSwallower swallower(this, releaseSpent, [&] {
+        pressed = true;
+        frame.quit();
+    });
+    QTimer::singleShot(std::chrono::duration_cast<std::chrono::milliseconds>(pause), &frame,
+                       &QEventLoop::quit);
+    QCoreApplication::instance()->installEventFilter(&swallower);
+    frame.exec();
+    QCoreApplication::instance()->removeEventFilter(&swallower);
+    return pressed;
 }
 
 void BoardWidget::showHint(const Move& move) {
@@ -139,7 +206,10 @@ void BoardWidget::showHint(const Move& move) {
 
 void BoardWidget::suggestMove() {
     if (state != HumanPlacing && state != HumanSelecting) return;
-    showHint(session_->hint());
+    showHint([this] {
+        const BusyPointer busy(Qt::WaitCursor);
+        return session_->hint();
+    }());
     dropQueuedInput();
 }
 
@@ -245,11 +315,15 @@ void BoardWidget::completeHumanMove() {
     state = session_->position().plies > 17 ? ComputerMoving : ComputerPlacing;
     // Shows the user's move and the computer's turn while the search runs.
     repaint();
+    announceStatus();
     computerMove();
 }
 
 void BoardWidget::computerMove() {
-    const Move move = session_->computerMove();
+    const Move move = [this] {
+        const BusyPointer busy(Qt::WaitCursor);
+        return session_->computerMove();
+    }();
     // A stopped search has no move to apply.
     if (move.IsEmpty()) return;
 
@@ -287,7 +361,9 @@ void BoardWidget::gameOver() {
 }
 
 void BoardWidget::makeMove() {
+    const Move made = session_->currentMove();
     session_->playCurrentMove();
+    announceMove(made);
 }
 
 void BoardWidget::setHumanState() {

@@ -13,6 +13,8 @@ const QColor kSelect(255, 212, 60);
 const QColor kComputer(110, 185, 255);
 const QColor kCapture(232, 56, 40);
 const QColor kHint(90, 235, 130);
+// The keyboard's cursor: white dashes over a dark square, unlike any mark.
+const QColor kCursor(255, 255, 255);
 // A dark edge under every mark keeps it apart from the khaki and the
 // cream pieces alike.
 const QColor kEdge(0, 0, 0, 110);
@@ -77,6 +79,21 @@ void move(QPainter& p, const BoardLayout& l, const Move& m, const QColor& colour
     }
 }
 
+// A dashed square along the edge of a point's cell.
+void focusSquare(QPainter& p, const BoardLayout& l, int point) {
+    const qreal inset = 1.5 * l.zoom;
+    const QRectF square =
+        QRectF(l.cellX(move2coord[point][1]), l.cellY(move2coord[point][0]), l.cell, l.cell)
+            .adjusted(inset, inset, -inset, -inset);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kEdge, 3.0 * l.zoom));
+    p.drawRect(square);
+    QPen dashes(kCursor, 1.5 * l.zoom, Qt::CustomDashLine);
+    dashes.setDashPattern({2.5, 1.5});
+    p.setPen(dashes);
+    p.drawRect(square);
+}
+
 template <typename Draw> void forEachPoint(PointBits points, Draw draw) {
     for (int point = 0; point < 24; ++point)
         if (points >> point & 1) draw(point);
@@ -98,6 +115,7 @@ void drawMarks(QPainter& p, const BoardLayout& l, const BoardMarks& marks) {
         spot(p, l, marks.hint.end, kHint);
         if (marks.hint.take >= 0) ring(p, l, marks.hint.take, kRingRadius, kRingWidth, kHint);
     }
+    if (marks.cursor >= 0) focusSquare(p, l, marks.cursor);
     p.restore();
 }
 

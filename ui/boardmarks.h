@@ -24,6 +24,7 @@ struct BoardMarks {
     PointBits takeable = 0;    // opposing pieces the user may capture
     Move computer{-1, -1, -1}; // the computer's last move
     Move hint{-1, -1, -1};     // a move suggested to the user
+    int cursor = -1;           // the keyboard's cursor
 };
 
 // Draws the marks over the board and its pieces.

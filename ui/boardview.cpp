@@ -10,7 +10,10 @@
 #include "ui/boardwidget.h"
 
 #include "quarn_images.h"
+#include "ui/boardaccessible.h"
+#include "ui/busypointer.h"
 #include "ui/gamesession.h"
+#include "ui/pointpress.h"
 
 #include <QHelpEvent>
 #include <QPaintEvent>
@@ -22,7 +25,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <thread>
 
 namespace {
 
@@ -80,6 +82,12 @@ BoardWidget::BoardWidget(QWidget* parent, const char* name, Qt::WindowFlags f, G
     // clear it first; that keeps the animation free of flicker.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::StrongFocus); // the game can be played from the keyboard
+    InstallBoardAccessibility();
+    // A screen reader hears what the game waits for each time it settles.
+    connect(session_, &GameSession::changed, this, [this](bool settled) {
+        if (settled) announceStatus();
+    });
 }
 
 BoardWidget::~BoardWidget() {
@@ -240,6 +248,7 @@ BoardMarks BoardWidget::marks() const {
     m.hint = hint;
     const Move& current = session_->currentMove();
     const Move* legal = session_->legalMoves();
+    if (cursorShown) m.cursor = cursorPoint;
     if (state == HumanMoving) {
         m.selected = current.start;
         for (int i = 0; i < session_->legalMoveCount(); ++i)
@@ -256,6 +265,10 @@ BoardMarks BoardWidget::marks() const {
 }
 
 bool BoardWidget::event(QEvent* event) {
+    if (event->type() == PointPressEvent::kType) {
+        tapPoint(static_cast<PointPressEvent*>(event)->point);
+        return true;
+    }
     // The piece counts explain themselves in a tooltip.
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
@@ -331,11 +344,13 @@ void BoardWidget::animateMove(int from, int to, int color) {
     animX = start.x();
     animY = start.y();
     const int step = kAnimationStep * layout().zoom;
+    const BusyPointer busy(Qt::BusyCursor);
     // The axes advance independently: diagonal until one arrives, then
-    // straight on along the other.
+    // straight on along the other. A click or key during a pause lands the
+    // piece at once: the caller's next picture shows it arrived.
     while (animX != end.x() || animY != end.y()) {
         repaint();
-        std::this_thread::sleep_for(kFramePause);
+        if (pauseFrame(kFramePause)) break;
         animX = stepToward(animX, end.x(), step);
         animY = stepToward(animY, end.y(), step);
     }

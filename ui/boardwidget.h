@@ -17,8 +17,12 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <array>
+#include <chrono>
+
 class GameSession;
 struct GameRecord;
+class QKeyEvent;
 class QMouseEvent;
 class QPaintEvent;
 class QPainter;
@@ -91,7 +95,11 @@ protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Keyboard play: arrows and point names move a cursor, Enter or Space
+    // taps its point, Escape drops a picked piece (boardkeys.cpp).
+    void keyPressEvent(QKeyEvent* event) override;
 
     // The computer's reply to the position in the game state, animated and
     // applied; sets the next state. Does not repaint at its end.
@@ -179,4 +187,41 @@ private:
     // on a board the user had not yet seen; it is dropped, not applied to
     // the position now shown. Called when such work ends.
     void dropQueuedInput();
+    // Waits between two frames of a flight, swallowing input as above;
+    // true, at once, when a button, a key or a point was pressed meanwhile.
+    bool pauseFrame(std::chrono::microseconds pause);
+    // A swallowed press on the board spends the release that ends its click,
+    // also one that comes after the work.
+    bool releaseSpent = false;
+
+    // A tap at widget coordinates: what a mouse release does.
+    void tapAt(const QPointF& at);
+    // A tap on a point from the keys or a screen reader; ignored while the
+    // board works.
+    void tapPoint(int point);
+
+    // The keyboard's cursor: on the point of the last tap until a key moves
+    // it, and drawn only from a key press until the next mouse tap.
+    int cursorPoint = 0;
+    bool cursorShown = false;
+    int typedRing = -1; // the ring letter of a point name being typed, 0..2
+    void moveCursor(int point);
+    void hideCursor();
+
+    // What assistive technology is told (boardaccessible.cpp,
+    // boardannouncer.cpp). The board's description is the last
+    // announcement: the last move of either side, then the status it led to.
+    friend class BoardAccessible;
+    friend class PointAccessible;
+    int pointContent(int point) const; // +1 White, -1 Black, 0 empty
+    QString pointText(int point) const;
+    void announce(const QString& text);
+    void announceMove(const Move& move);
+    void announceStatus();
+    // Tells of the points whose piece or marks changed since last told.
+    void announcePoints();
+    void announceCursor();
+    QString announcement;
+    QString spokenStatus;
+    std::array<int, 24> spokenPoints{}; // content and marks, as last told
 };

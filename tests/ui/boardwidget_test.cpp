@@ -7,6 +7,7 @@
 #include "ui/boardwidget.h"
 #include "ui/gamesession.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMessageBox>
 #include <QMetaMethod>
@@ -17,6 +18,7 @@
 
 #include <functional>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -26,7 +28,7 @@ using S = BoardWidget; // for the state names
 // Exposes the widget's fields and records every animation frame it paints.
 class Probe : public BoardWidget {
 public:
-    using BoardWidget::animateMove, BoardWidget::buffer, BoardWidget::state,
+    using BoardWidget::animateMove, BoardWidget::animating, BoardWidget::buffer, BoardWidget::state,
         BoardWidget::statusText;
     int playerColor() const { return session().userColor(); }
     int level() const { return session().level(); }
@@ -95,6 +97,26 @@ struct BoxCloser {
         timer.start(5);
     }
 };
+
+// A click (press and release) at a point, queued as the window system
+// queues one that the user makes while the board is busy.
+void queueClick(Probe& w, int p, bool release = true) {
+    const QPointF at = CellOf(&w, p).center();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        if (type == QEvent::MouseButtonRelease && !release) return;
+        QCoreApplication::postEvent(
+            w.windowHandle(),
+            new QMouseEvent(type, at, w.mapToGlobal(at), Qt::LeftButton,
+                            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                            Qt::NoModifier));
+    }
+}
+
+// Types a point's name, as the keys a1 .. c8.
+void typePoint(QWidget& w, int p) {
+    QTest::keyClick(&w, static_cast<char>('a' + p / 8));
+    QTest::keyClick(&w, static_cast<char>('1' + p % 8));
+}
 
 // The user's side of a turn, by taps: the n-th legal move of the list.
 void playUserMove(Probe& w, int n) {
@@ -166,6 +188,148 @@ private slots:
         // A tap made after the turn counts.
         w.tapPoint("a5");
         QCOMPARE(board.plies, 4);
+    }
+
+    void aClickDuringAFlightLandsThePieceAndIsSpent() {
+        Probe w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.updateAnimations(1);
+        // A click at a5 on the first frame of every flight: the user's and
+        // the computer's.
+        bool flying = false;
+        std::vector<Qt::CursorShape> pointers;
+        w.onPaint = [&] {
+            if (w.animating && !flying) queueClick(w, pt("a5"));
+            flying = w.animating;
+            if (flying) pointers.push_back(QGuiApplication::overrideCursor()->shape());
+        };
+        w.tapPoint("a1");
+        QCOMPARE(w.frames.size(), std::size_t(2)); // each flight ended after its first frame
+        QCOMPARE(board.board[pt("a1")], 1);
+        QCOMPARE(board.plies, 2);
+        QVERIFY(board.board[pt("a5")] != 1); // the clicks were not taps
+        QCOMPARE(w.state, +S::HumanPlacing);
+        QCOMPARE(pointers, std::vector<Qt::CursorShape>(2, Qt::BusyCursor));
+        QVERIFY(!QGuiApplication::overrideCursor());
+
+        // A press during a flight spends its click, even when the button
+        // comes up after the turn.
+        w.onPaint = [&] {
+            if (w.animating && !flying && board.plies == 2) queueClick(w, pt("a5"), false);
+            flying = w.animating;
+        };
+        w.tapPoint("a3");
+        QCOMPARE(board.plies, 4);
+        w.updateAnimations(0);
+        w.tapPoint("a5"); // the release of that press
+        QVERIFY(board.board[pt("a5")] != 1);
+        QCOMPARE(board.plies, 4);
+        w.tapPoint("c5"); // a new click counts
+        QCOMPARE(board.plies, 6);
+    }
+
+    void theKeysMoveACursorAlongTheBoard() {
+        Probe w;
+        // Along a2's line to the right; across the empty centre from c8 to
+        // c4; from b1, which has no line to its left, to the nearest point
+        // that way, a1.
+        const std::tuple<const char*, Qt::Key, const char*> steps[] = {
+            {"a1", Qt::Key_Right, "a2"}, {"c8", Qt::Key_Right, "c4"}, {"b1", Qt::Key_Left, "a1"}};
+        for (auto [from, key, to] : steps) {
+            setPosition(w, "", "", 0);
+            typePoint(w, pt(from));
+            QTest::keyClick(&w, key);
+            QTest::keyClick(&w, Qt::Key_Return);
+            QVERIFY2(history[1].board[pt(to)] == 1, from);
+        }
+    }
+
+    void theCursorShowsOnlyAfterAKey() {
+        Probe w;
+        const QImage mouse = w.grab().toImage();
+        QTest::keyClick(&w, Qt::Key_Left); // shows the cursor where it is
+        QVERIFY(w.grab().toImage() != mouse);
+        w.tap(239, 100); // a mouse tap, outside the grid
+        QCOMPARE(w.grab().toImage(), mouse);
+    }
+
+    void escapeDropsThePickedPiece() {
+        Probe w;
+        setPosition(w, "a1 a3 b2 c5", "a2 a8 b1 b3", 20);
+        typePoint(w, pt("c5"));
+        QTest::keyClick(&w, Qt::Key_Space);
+        QCOMPARE(w.state, +S::HumanMoving);
+        QTest::keyClick(&w, Qt::Key_Escape);
+        QCOMPARE(w.state, +S::HumanSelecting);
+        QCOMPARE(current_move.start, -1);
+        QTest::keyClick(&w, Qt::Key_Enter); // c5 again
+        QTest::keyClick(&w, Qt::Key_Left);  // along the line to c6
+        QTest::keyClick(&w, Qt::Key_Enter);
+        QCOMPARE(board.plies, 22);
+    }
+
+    void aWholeGameFromTheKeyboard() {
+        Probe w;
+        srand(5);
+        QString ending;
+        QTimer closer; // the game-over box closes with Enter
+        connect(&closer, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                ending = box->text();
+                QTest::keyClick(box, Qt::Key_Return);
+            }
+        });
+        closer.start(5);
+        const auto press = [&](int p) {
+            typePoint(w, p);
+            QTest::keyClick(&w, Qt::Key_Return);
+        };
+        for (int turn = 0; turn < 400 && w.state != S::Idle; ++turn) {
+            const Move m = next_valid[turn * 7 % n_next_valid];
+            if (m.start >= 0) press(m.start);
+            press(m.end);
+            if (m.take >= 0) press(m.take);
+        }
+        QVERIFY2(ending.startsWith("Game over\nYou "), qPrintable(ending));
+        QCOMPARE(w.state, +S::Idle);
+        QTest::keyClick(&w, Qt::Key_Space); // a new game
+        QCOMPARE(w.state, +S::HumanPlacing);
+        QCOMPARE(board.plies, 0);
+    }
+
+    void aScreenReaderFindsTheNamedPoints() {
+        Probe w;
+        setPosition(w, "a1 a2 c3", "a7 a8 b1", 6);
+        w.tapPoint("a3"); // a mill: the user is to take
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&w);
+        QCOMPARE(a->childCount(), 24);
+        QCOMPARE(a->text(QAccessible::Description), QString("Take a black piece"));
+        QStringList names;
+        for (int p = 0; p < 24; ++p) {
+            QCOMPARE(a->indexOfChild(a->child(p)), p);
+            names << a->child(p)->text(QAccessible::Name);
+        }
+        QCOMPARE(names.mid(0, 8),
+                 QStringList({"a1, White", "a2, White", "a3, White", "a4, empty", "a5, empty",
+                              "a6, empty", "a7, Black", "a8, Black"}));
+        QCOMPARE(names[pt("b1")], QString("b1, Black"));
+        QCOMPARE(names[pt("c3")], QString("c3, White"));
+        QVERIFY(a->child(pt("b1"))->state().checked); // may be taken
+        QVERIFY(!a->child(pt("a1"))->state().checked);
+        QCOMPARE(a->child(pt("a3"))->rect(),
+                 QRect(w.mapToGlobal(CellOf(&w, pt("a3")).topLeft()), QSize(32, 32)));
+
+        // Pressing a point taps it once the reader's call has returned.
+        a->child(pt("b1"))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(history_pos, 1);
+        QCoreApplication::processEvents();
+        QCOMPARE(history[1].board[pt("b1")], 0);
+        QCOMPARE(history_pos, 3);
+
+        setPosition(w, "a1 a3 b2 c5", "a2 a8 b1 b3", 20);
+        w.tapPoint("c5");
+        QVERIFY(a->child(pt("c5"))->state().selected);
     }
 
     void tapsFindThePointsOfTheGridAndOnlyEmptyOnes() {
