@@ -62,7 +62,8 @@ std::uint64_t Checksum(const std::uint8_t* data, std::size_t size) {
 
 std::unique_ptr<TableFile> TableFile::Open(const std::string& path, int mover, int other,
                                            std::uint64_t entries, std::string& why) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without blocking: a pipe under a table's name must not hang the program.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         why = SystemError("cannot open");
         return nullptr;

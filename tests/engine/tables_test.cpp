@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -242,20 +243,23 @@ TEST_F(Tables, BrokenFilesAreLeftUnusedAndAGoodCopyElsewhereIsTaken) {
     fs::resize_file(broken / TableFileName(4, 3), fs::file_size(broken / TableFileName(4, 3)) - 1);
     fs::copy_file(fs::path(*folder_) / TableFileName(4, 3), broken / TableFileName(3, 4),
                   fs::copy_options::overwrite_existing);
+    // A pipe, which would block a reader, in place of 5-5.
+    ASSERT_EQ(0, mkfifo((broken / TableFileName(5, 5)).c_str(), 0600));
 
     EndgameTables tables;
     tables.open({broken.string()});
-    ASSERT_EQ(3u, tables.problems().size());
+    ASSERT_EQ(4u, tables.problems().size());
     EXPECT_NE(std::string::npos, tables.problems()[0].find("checksum"));
     EXPECT_NE(std::string::npos, tables.problems()[1].find("3-4.egt: holds material 4-3"));
     EXPECT_NE(std::string::npos, tables.problems()[2].find("4-3.egt: truncated"));
+    EXPECT_NE(std::string::npos, tables.problems()[3].find("5-5.egt: not a regular file"));
     EXPECT_EQ(0, tables.maxPieces());
     std::mt19937 rng(9);
     for (const auto& [mover, other] : kMaterials)
         EXPECT_EQ(Outcome::Unknown, tables.probe(RandomPosition(rng, mover, other)).outcome);
 
     tables.open({broken.string(), "/nonexistent-folder", *folder_});
-    EXPECT_EQ(3u, tables.problems().size());
+    EXPECT_EQ(4u, tables.problems().size());
     EXPECT_EQ(7, tables.maxPieces());
     for (int i = 0; i < 100; ++i) {
         const Board b = RandomPosition(rng, 3 + i % 2, 3);
