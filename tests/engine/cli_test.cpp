@@ -9,6 +9,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <filesystem>
+#include <fstream>
+
 namespace {
 
 ProgramResult Engine(const std::vector<std::string>& args) {
@@ -238,6 +241,44 @@ TEST(EngineProgram, RunsInAModestAddressSpace) {
                                         "WW.W........B.B..W..B... w 30"})
                                    .out);
     EXPECT_EQ(2, limited({"perft", "2147483647"}).status);
+}
+
+} // namespace
+
+namespace {
+
+TEST(EngineProgram, ProbesTheEndgameTablesItBuilds) {
+    char folder[] = "/tmp/quarn-cli-tables-XXXXXX";
+    ASSERT_NE(nullptr, mkdtemp(folder));
+    const std::string cache = folder, tables = cache + "/quarn/tables";
+    const ProgramResult built = Engine({"tables", "build", "--max-pieces", "6", tables});
+    ASSERT_EQ(0, built.status) << built.err;
+    EXPECT_NE(std::string::npos, built.out.find("3-3 "));
+    // A broken table beside the good one is reported once and left unused.
+    std::ofstream(tables + "/quarn-5-5.egt") << "not a table";
+    const auto probe = [&](std::vector<std::string> args) {
+        args.insert(args.begin(),
+                    {"-c", "cache=$1; shift; XDG_CACHE_HOME=$cache exec \"$0\" probe \"$@\"",
+                     QUARN_ENGINE, cache});
+        return RunProgram("/bin/sh", args);
+    };
+    // White flies c5 to a3, closes a1 a2 a3 and leaves Black two pieces.
+    const ProgramResult won = probe({"--position", "WW......B...B...B...W... w 40"});
+    EXPECT_EQ(0, won.status);
+    EXPECT_EQ(0u, won.out.find("win 1\n"));
+    EXPECT_NE(std::string::npos, won.out.find("\nc5a3-b1 win 1\n"));
+    const std::size_t reported = won.err.find("quarn-5-5.egt");
+    EXPECT_NE(std::string::npos, reported) << won.err;
+    EXPECT_EQ(std::string::npos, won.err.find("quarn-5-5.egt", reported + 1));
+    const ProgramResult placing = probe({"a1"});
+    EXPECT_EQ(0, placing.status);
+    EXPECT_EQ(0u, placing.out.find("unknown\n"));
+    std::filesystem::remove_all(cache);
+
+    ExpectRejected({"tables"}, "build or bench");
+    ExpectRejected({"tables", "build", "--max-pieces", "11"}, "--max-pieces");
+    ExpectRejected({"tables", "bench", "somewhere"}, "somewhere");
+    ExpectRejected({"probe", "--nodes", "5"}, "--nodes");
 }
 
 } // namespace

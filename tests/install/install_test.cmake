@@ -2,7 +2,7 @@
 # needs is there and passes its validator, then uninstalls and checks that
 # no file is left behind.
 #   cmake -DBUILD=<build dir> -DSTAGE=<empty folder> -DSOURCE=<source dir> -DVERSION=<x.y.z>
-#         -DBINDIR=<bin or games> -P install_test.cmake
+#         -DBINDIR=<bin or games> -DTABLES=<ON or OFF> -P install_test.cmake
 function(run)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
   if(NOT status EQUAL 0)
@@ -28,6 +28,11 @@ set(expected
 foreach(size 16 22 24 32 48 64 128 256)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${id}.png)
 endforeach()
+if(TABLES)
+  foreach(material 3-3 4-3 3-4 5-3 3-5 4-4)
+    list(APPEND expected share/quarn/tables/quarn-${material}.egt)
+  endforeach()
+endif()
 file(GLOB_RECURSE installed RELATIVE "${STAGE}" "${STAGE}/*")
 list(SORT installed)
 list(SORT expected)
