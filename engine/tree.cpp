@@ -55,10 +55,13 @@ struct MoveLoop {
     }
 };
 
-// Whether a child of b may be a position the tables cover: from the last
-// placement on, with a capture at most one piece fewer than b.
+// Whether b's children may be covered without a capture: from the last
+// placement on, where b itself is not (a table of its material missing).
+// A capture into the tables on the horizon keeps the static evaluation, so
+// that the nodes above the tables keep the fast leaf scoring; the next
+// iteration sees that position exactly.
 bool ChildrenMayBeCovered(const Board& b, const EndgameTables& tables) {
-    return b.plies >= 17 && b.n_white + b.n_black <= tables.maxPieces() + 1;
+    return b.plies >= 17 && b.n_white + b.n_black <= tables.maxPieces();
 }
 
 } // namespace
@@ -103,8 +106,8 @@ double
 SearchAlgo::Recurse(const Board& b, double alpha, double beta, int depth, Move* m) {
     ++nodes;
     // Master: a position the tables cover has its exact value, and a node
-    // whose leaves may be covered searches them one by one so that each is
-    // looked up. Levels 0 to 4 pass this one test.
+    // whose leaves may be covered without a capture searches them one by one
+    // so that each is looked up. Levels 0 to 4 pass this one test.
     bool coveredLeaves = false;
     if (tables != nullptr) {
         if (!m) {
