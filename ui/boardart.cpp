@@ -1,7 +1,7 @@
 #include "ui/boardart.h"
 
-#include "board_sheet.h"
-#include "pieces.h"
+#include "art/board_sheet.h"
+#include "art/pieces.h"
 
 #include <QImage>
 

@@ -2,10 +2,10 @@
 // into FOLDER (the board tiles and pieces, at 1x and 2x) and FOLDER/icons (the
 // SVG icon and its PNG sizes). Run by hand after changing a drawing; the
 // output is the same bytes on every run.
-#include "board_sheet.h"
+#include "art/board_sheet.h"
+#include "art/pieces.h"
 #include "icon_design.h"
 #include "icon_render.h"
-#include "pieces.h"
 
 #include <QDir>
 #include <QImage>
