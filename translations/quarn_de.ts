@@ -79,6 +79,14 @@ Black: %3 to place, %4 lost</source>
         <translation>Weiß: %1 zu setzen, %2 verloren
 Schwarz: %3 zu setzen, %4 verloren</translation>
     </message>
+    <message>
+        <source>To place</source>
+        <translation>Zu setzen</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
 </context>
 <context>
     <name>Quarn</name>

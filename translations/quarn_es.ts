@@ -79,6 +79,14 @@ Black: %3 to place, %4 lost</source>
         <translation>Blancas: %1 por colocar, %2 perdidas
 Negras: %3 por colocar, %4 perdidas</translation>
     </message>
+    <message>
+        <source>To place</source>
+        <translation>Por colocar</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdidas</translation>
+    </message>
 </context>
 <context>
     <name>Quarn</name>

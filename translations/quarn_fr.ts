@@ -79,6 +79,14 @@ Black: %3 to place, %4 lost</source>
         <translation>Blancs : %1 à poser, %2 perdus
 Noirs : %3 à poser, %4 perdus</translation>
     </message>
+    <message>
+        <source>To place</source>
+        <translation>À poser</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdues</translation>
+    </message>
 </context>
 <context>
     <name>Quarn</name>

@@ -79,6 +79,14 @@ Black: %3 to place, %4 lost</source>
         <translation>Wit: %1 te plaatsen, %2 verloren
 Zwart: %3 te plaatsen, %4 verloren</translation>
     </message>
+    <message>
+        <source>To place</source>
+        <translation>Te plaatsen</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
 </context>
 <context>
     <name>Quarn</name>

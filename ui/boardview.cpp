@@ -1,11 +1,12 @@
 // The drawing half of BoardWidget: its images and off-screen buffer, the
 // picture of board, pieces, marks and status line, and the sliding of a piece.
 //
-// All geometry is in logical pixels. The board is drawn at a whole-number
-// zoom that grows with the widget (BoardLayout); the status strip keeps its
-// height and font. On a dense screen the buffer has the widget's device pixel
-// ratio, so the status text is drawn at full resolution, and the cells come
-// from pictures drawn at zoom x ratio or finer (BoardArt), never enlarged.
+// All geometry is in logical pixels. The board's cell is a whole number of
+// pixels that grows with the widget (BoardLayout), and the status strip with
+// its font and counts grows gently with it. On a dense screen the buffer has
+// the widget's device pixel ratio, so the status text is drawn at full
+// resolution, and the cells come from pictures drawn at cell x ratio (or the
+// next whole number of device pixels) by BoardArt, never enlarged.
 
 #include "ui/boardwidget.h"
 
@@ -26,20 +27,20 @@
 
 namespace {
 
-// Pixels a flying piece advances per frame on each axis at zoom 1 (a zoomed
-// board multiplies it, so that a move takes as many frames at every zoom),
-// and the pause between frames.
+// Pixels a flying piece advances per frame on each axis at a cell of 32 (a
+// larger cell advances the same share of a cell, so that a move takes as
+// many frames at every size), and the pause between frames.
 constexpr int kAnimationStep = 8;
 constexpr std::chrono::microseconds kFramePause{40000};
 
 // The dark olive around the grid.
 const QColor kSurround(102, 92, 21);
 
-// Moves one coordinate of a flying piece a step toward its target, without
-// passing it.
-int stepToward(int from, int target, int step) {
-    if (target < from) return std::max(from - step, target);
-    if (target > from) return std::min(from + step, target);
+// One coordinate of a flying piece that has come `travelled` pixels from
+// `from` toward `target`, without passing it.
+int travelToward(int from, int target, int travelled) {
+    if (target < from) return std::max(from - travelled, target);
+    if (target > from) return std::min(from + travelled, target);
     return from;
 }
 
@@ -48,6 +49,9 @@ int stepToward(int from, int target, int step) {
 int pieceSourceX(int color) {
     return color > 0 ? kCellSize : 0;
 }
+
+// Where the status text begins, and the margins of the counts, at a cell of 32.
+constexpr int kTextX = 7, kCountsMargin = 5;
 
 bool whole(qreal ratio) {
     return ratio == std::round(ratio);
@@ -95,16 +99,22 @@ QPoint BoardWidget::cellCorner(int point) const {
 
 QPoint BoardWidget::offBoard(int color) const {
     const BoardLayout l = layout();
-    return {(width() - l.cell) / 2, color == playerColor ? height() + 10 * l.zoom : -l.cell};
+    return {(width() - l.cell) / 2,
+            color == playerColor ? height() + 10 * l.cell / kCellSize : -l.cell};
 }
 
 void BoardWidget::drawCell(QPainter& painter, int x, int y, int size, const QPixmap& sheet, int sx,
                            int sy) {
     // The source rectangle counts the sheet's own pixels: 64 x 64 on a 2x
-    // sheet, still one 32 x 32 cell at zoom 1.
+    // sheet, still one cell of 32 x 32 logical pixels of the sheet.
     const qreal scale = sheet.devicePixelRatio();
     painter.drawPixmap(QRectF(x, y, size, size), sheet,
                        QRectF(sx * scale, sy * scale, kCellSize * scale, kCellSize * scale));
+}
+
+void BoardWidget::showPointNames(bool on) {
+    pointNames = on;
+    update();
 }
 
 QString BoardWidget::statusText() const {
@@ -142,21 +152,20 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     // so that no device pixel keeps an earlier picture.
     const QSizeF extent = buffer->deviceIndependentSize();
 
-    const qreal density = l.zoom * buffer->devicePixelRatio();
-    const BoardArt::Sheets sheets = art.at(density);
+    const qreal cellPixels = l.cell * buffer->devicePixelRatio();
+    const BoardArt::Sheets sheets = art.at(cellPixels);
 
     QPainter painter(buffer);
     // Where a sheet has exactly the resolution needed its cells are copied
     // pixel for pixel; a finer one is shrunk smoothly.
     painter.setRenderHint(QPainter::SmoothPixmapTransform,
-                          density != sheets.tiles.devicePixelRatio());
+                          cellPixels != sheets.tiles.devicePixelRatio() * kCellSize);
     // At a whole ratio the olive around the grid is filled straight onto
     // the widget (showBuffer), so here only under a piece in flight; at a
     // fractional ratio the buffer is shown whole and filled whole.
     const bool olivePainted = whole(buffer->devicePixelRatio());
     if (!olivePainted)
-        painter.fillRect(QRectF(0, kStatusHeight, extent.width(), extent.height() - kStatusHeight),
-                         kSurround);
+        painter.fillRect(QRectF(0, l.strip, extent.width(), extent.height() - l.strip), kSurround);
     else if (animating)
         painter.fillRect(QRect(animX, animY, l.cell, l.cell), kSurround);
 
@@ -176,6 +185,7 @@ void BoardWidget::paintEvent(QPaintEvent*) {
         drawCell(painter, corner.x(), corner.y(), l.cell, sheets.pieces, pieceSourceX(value), 0);
     }
 
+    if (pointNames) drawPointNames(painter, l);
     drawMarks(painter, l, marks());
 
     if (animating)
@@ -184,13 +194,14 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     // The strip is drawn after the pieces, so a piece flying in from above
     // passes under it.
     const QString text = statusText();
-    painter.fillRect(QRectF(0, 0, extent.width(), kStatusHeight),
-                     palette().color(backgroundRole()));
+    painter.fillRect(QRectF(0, 0, extent.width(), l.strip), palette().color(backgroundRole()));
     painter.setPen(QColor(0, 0, 0));
-    painter.setFont(font());
-    painter.drawText(QRect(7, 0, w - 7, kStatusHeight), Qt::AlignLeft | Qt::AlignVCenter, text);
-    const QRect counts = countsRect(text);
-    if (!counts.isEmpty()) drawCounts(painter, counts, CountPieces(board));
+    painter.setFont(stripFont(l));
+    const int textX = kTextX * l.strip / kStatusHeight;
+    painter.drawText(QRect(textX, 0, w - textX, l.strip), Qt::AlignLeft | Qt::AlignVCenter, text);
+    CountLabels labels;
+    const QRect counts = countsRect(text, labels);
+    if (!counts.isEmpty()) drawCounts(painter, counts, CountPieces(board), labels);
     painter.end();
 
     showBuffer(l, olivePainted);
@@ -216,8 +227,8 @@ void BoardWidget::showBuffer(const BoardLayout& l, bool olivePainted) {
     // piece in flight are copied from the buffer. (At a fractional ratio
     // logical edges fall between device pixels, where a fill and a copy
     // could leave a seam; there the buffer is copied whole.)
-    QRegion copied = QRegion(0, 0, width(), kStatusHeight) +
-                     QRect(l.offX, kStatusHeight + l.offY, l.grid(), l.grid());
+    QRegion copied =
+        QRegion(0, 0, width(), l.strip) + QRect(l.offX, l.strip + l.offY, l.grid(), l.grid());
     if (animating) copied += QRect(animX, animY, l.cell, l.cell);
     copied &= rect();
     for (const QRect& r : QRegion(rect()) - copied) widget.fillRect(r, kSurround);
@@ -225,14 +236,36 @@ void BoardWidget::showBuffer(const BoardLayout& l, bool olivePainted) {
         widget.drawPixmap(r, *buffer, QRectF(r.topLeft() * ratio, r.size() * ratio));
 }
 
-QRect BoardWidget::countsRect(const QString& status) const {
-    // The counts stand at the right end of the strip, when the whole status
-    // text leaves room for them.
-    constexpr int kTextX = 7, kMargin = 5, kApart = 6;
-    const int wanted = countsWidth(fontMetrics(), CountPieces(board));
-    const int free = width() - kTextX - fontMetrics().horizontalAdvance(status) - kApart - kMargin;
+QFont BoardWidget::stripFont(const BoardLayout& l) const {
+    // The widget's own font at a cell of 32, growing with the strip.
+    QFont f = font();
+    if (l.strip == kStatusHeight) return f;
+    const qreal grown = l.strip / static_cast<qreal>(kStatusHeight);
+    if (f.pixelSize() > 0)
+        f.setPixelSize(qRound(f.pixelSize() * grown));
+    else
+        f.setPointSizeF(f.pointSizeF() * grown);
+    return f;
+}
+
+QRect BoardWidget::countsRect(const QString& status, CountLabels& labels) const {
+    // The counts stand at the right end of the strip, with their labels when
+    // the whole status text leaves room for them, else without, else not at
+    // all.
+    const BoardLayout l = layout();
+    const QFontMetrics metrics(stripFont(l));
+    const int margin = kCountsMargin * l.strip / kStatusHeight;
+    const int free =
+        width() - kTextX * l.strip / kStatusHeight - metrics.horizontalAdvance(status) - 2 * margin;
+    const PieceCounts counts = CountPieces(board);
+    labels = {tr("To place"), tr("Lost")};
+    int wanted = countsWidth(metrics, counts, labels);
+    if (wanted > free) {
+        labels = {};
+        wanted = countsWidth(metrics, counts, labels);
+    }
     if (wanted > free) return {};
-    return {width() - kMargin - wanted, 0, wanted, kStatusHeight};
+    return {width() - margin - wanted, 0, wanted, l.strip};
 }
 
 BoardMarks BoardWidget::marks() const {
@@ -258,7 +291,8 @@ bool BoardWidget::event(QEvent* event) {
     // The piece counts explain themselves in a tooltip.
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
-        const QRect counts = countsRect(statusText());
+        CountLabels labels;
+        const QRect counts = countsRect(statusText(), labels);
         if (!counts.isEmpty() && counts.contains(help->pos())) {
             const PieceCounts c = CountPieces(board);
             QToolTip::showText(help->globalPos(),
@@ -328,14 +362,16 @@ void BoardWidget::animateMove(int from, int to, int color) {
     animColor = color;
     animX = start.x();
     animY = start.y();
-    const int step = kAnimationStep * layout().zoom;
+    const int cell = layout().cell;
     // The axes advance independently: diagonal until one arrives, then
-    // straight on along the other.
-    while (animX != end.x() || animY != end.y()) {
+    // straight on along the other. Frame k is k steps of a quarter cell from
+    // the start, in whole pixels: 8 pixels a step at a cell of 32.
+    for (int frame = 1; animX != end.x() || animY != end.y(); ++frame) {
         repaint();
         std::this_thread::sleep_for(kFramePause);
-        animX = stepToward(animX, end.x(), step);
-        animY = stepToward(animY, end.y(), step);
+        const int travelled = frame * kAnimationStep * cell / kCellSize;
+        animX = travelToward(start.x(), end.x(), travelled);
+        animY = travelToward(start.y(), end.y(), travelled);
     }
     animating = 0;
 

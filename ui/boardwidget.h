@@ -63,10 +63,13 @@ public:
     // What the status strip says for the current state.
     QString statusText() const;
 
-    // Room for the whole grid at zoom 1 below the status strip, with a
+    // Room for the whole grid at a cell of 32 below the status strip, with a
     // margin of one cell around it; never less than the grid.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+
+    // Shows or hides the names of the points (a1 ... c8) beside them.
+    void showPointNames(bool on);
 
     // Marks a suggested move for the user (the empty move clears it); the
     // mark goes at the next tap, undo, redo or new game.
@@ -106,7 +109,7 @@ protected:
 
     // Images and buffer. The buffer has the widget's device pixel ratio; the
     // 2x sheets hold the same pictures drawn at twice the resolution (their
-    // device pixel ratio is 2) for dense screens and zoomed boards, and
+    // device pixel ratio is 2) for dense screens and larger boards, and
     // `art` draws finer ones when they are needed.
     QPixmap* buffer = nullptr; // composed picture of the whole widget; owned
     QPixmap boardPixmap;       // the 12 tiles of the board
@@ -119,6 +122,7 @@ protected:
     int playerColor = 1; // the user's side: +1 White, -1 Black
     int level = 2;       // index into level2nodes
     int animations = 1;  // nonzero: moves slide across the board
+    bool pointNames = false;
 
     // The piece in flight, drawn on top while animating is set
     int animating = 0;
@@ -150,7 +154,7 @@ private:
 
     std::function<void(bool)> listener;
 
-    // Where the grid stands at the current size, and at which zoom.
+    // Where the grid stands at the current size, and its cell.
     BoardLayout layout() const { return LayoutFor(width(), height()); }
     // The top-left corner of a point's cell, in widget coordinates.
     QPoint cellCorner(int point) const;
@@ -175,9 +179,11 @@ private:
     void showBuffer(const BoardLayout& layout, bool olivePainted);
     // The marks the board shows in the current state.
     BoardMarks marks() const;
-    // Where the piece counts stand in the status strip; empty when the status
-    // text leaves no room for them.
-    QRect countsRect(const QString& status) const;
+    // The status strip's font at the board's size.
+    QFont stripFont(const BoardLayout& layout) const;
+    // Where the piece counts stand in the status strip, and the labels that
+    // fit with them; empty when the status text leaves no room for them.
+    QRect countsRect(const QString& status, CountLabels& labels) const;
 
     // Input that reached the window while the widget worked without
     // returning to the event loop (the computer's turn, a flight) was made
