@@ -147,8 +147,8 @@ const QColor kWhitePiece(232, 232, 208), kBlackPiece(66, 32, 30);
 
 struct CountGlyphs {
     int disc;  // a disc's diameter
-    int gap;   // between the two discs of a pair, and after a label
-    int apart; // between the two pairs
+    int gap;   // between the two discs of a pair
+    int apart; // between the two pairs; half of it after a label
 };
 
 CountGlyphs glyphsFor(const QFontMetrics& fm) {
@@ -164,7 +164,7 @@ void forEachPair(const PieceCounts& c, const CountLabels& labels, Item item) {
 }
 
 int pairWidth(const QFontMetrics& fm, const CountGlyphs& g, const QString& label) {
-    return (label.isEmpty() ? 0 : fm.horizontalAdvance(label) + g.gap) + 2 * g.disc + g.gap;
+    return (label.isEmpty() ? 0 : fm.horizontalAdvance(label) + g.apart / 2) + 2 * g.disc + g.gap;
 }
 
 } // namespace
@@ -192,7 +192,7 @@ void drawCounts(QPainter& p, const QRect& strip, const PieceCounts& counts,
             const int width = fm.horizontalAdvance(label);
             p.setPen(text);
             p.drawText(QRectF(x, strip.top(), width, strip.height()), Qt::AlignVCenter, label);
-            x += width + g.gap;
+            x += width + g.apart / 2;
         }
         for (int side = 0; side < 2; ++side) {
             const QRectF disc(x, top, g.disc, g.disc);

@@ -115,7 +115,24 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     confMenu->insertItem(tr("Player Color"), colorMenu, -1, -1);
     confMenu->insertItem(tr("Level"), levelMenu, -1, -1);
     confMenu->insertItem(tr("Animations"), animationsMenu, -1, -1);
-    confMenu->insertItem(tr("Move list"), moveListMenu, -1, -1);
+
+    // How the window shows the game: full screen, the move list, the names
+    // of the points. F11 is the usual key where the desktop has none.
+    viewMenu = new PopupMenu(nullptr, "view_menu");
+    viewMenu->setCheckable(true);
+    viewMenu->insertItem(tr("Full screen"), kFullScreenId);
+    viewMenu->setItemShortcuts(kFullScreenId,
+                               StandardKeys(QKeySequence::FullScreen, {Qt::Key_F11}));
+    viewMenu->insertItem(tr("Move list"), moveListMenu, -1, -1);
+    viewMenu->insertItem(tr("Point names"), kPointNamesId);
+    connect(viewMenu, &PopupMenu::activated, this, [this](int id) {
+        if (id == kFullScreenId) toggleFullScreen();
+        if (id != kPointNamesId) return;
+        pointNames = 1 - pointNames;
+        viewMenu->setItemChecked(kPointNamesId, pointNames);
+        boardWidget->showPointNames(pointNames);
+        writeConfig();
+    });
 
     PopupMenu* helpMenu = new PopupMenu(nullptr, "help_menu");
     const int rulesId = helpMenu->insertItem(tr("Rules"));
@@ -129,6 +146,7 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     MenuBar* menuBar = new MenuBar(this, nullptr);
     menuBar->insertItem(tr("Game"), gameMenu);
     menuBar->insertItem(tr("Configuration"), confMenu);
+    menuBar->insertItem(tr("View"), viewMenu);
     menuBar->insertItem(tr("Help"), helpMenu);
 
     // The moves played, beside the board when there is room.
@@ -146,6 +164,7 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     levelMenu->setItemChecked(level, true);
     animationsMenu->setItemChecked(animations, true);
     moveListMenu->setItemChecked(showMoveList, true);
+    viewMenu->setItemChecked(kPointNamesId, pointNames);
     placeMoveList();
 }
 
@@ -167,6 +186,9 @@ void Quarn::readConfig() {
         Normalised(kAnimations, config.readNumEntry(kAnimations.key, kAnimations.fallback));
     boardWidget->updateAnimations(animations);
     showMoveList = Normalised(kMoveList, config.readNumEntry(kMoveList.key, kMoveList.fallback));
+    pointNames =
+        Normalised(kPointNames, config.readNumEntry(kPointNames.key, kPointNames.fallback));
+    boardWidget->showPointNames(pointNames);
 }
 
 void Quarn::writeConfig() {
@@ -177,6 +199,7 @@ void Quarn::writeConfig() {
     config.writeEntry(kLevel.key, level);
     config.writeEntry(kAnimations.key, animations);
     config.writeEntry(kMoveList.key, showMoveList);
+    config.writeEntry(kPointNames.key, pointNames);
 }
 
 void Quarn::updatePlayerColor(int id) {
@@ -192,4 +215,23 @@ void Quarn::updateLevel(int id) {
 void Quarn::updateAnimations(int id) {
     Check(animationsMenu, animations, id);
     writeConfig();
+}
+
+void Quarn::toggleFullScreen() {
+    // Back to the window as it was: maximised, as it starts, or not.
+    if (!isFullScreen()) {
+        wasMaximized = isMaximized();
+        showFullScreen();
+    } else if (wasMaximized) {
+        showMaximized();
+    } else {
+        showNormal();
+    }
+}
+
+void Quarn::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // Also when the desktop itself takes the window out of full screen.
+    if (event->type() == QEvent::WindowStateChange)
+        viewMenu->setItemChecked(kFullScreenId, isFullScreen());
 }

@@ -7,6 +7,7 @@
 #include "engine/game.h"
 #include "engine/record.h"
 #include "platform/safefile.h"
+#include "ui/boardgeometry.h"
 #include "ui/boardwidget.h"
 #include "ui/movelist.h"
 
@@ -18,7 +19,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <QStyle>
 
+#include <algorithm>
 #include <string_view>
 
 namespace {
@@ -169,19 +172,33 @@ void Quarn::chooseFileToSave() {
 }
 
 void Quarn::placeMoveList() {
-    // The board keeps at least its zoom-1 grid with a margin: the list goes
-    // beside it when the window is wide enough for both, else below it when
-    // it is high enough, else it waits until there is room.
-    const QSize boardRoom = boardWidget->sizeHint();
+    // The list takes a fifth of the window's width, between its own
+    // preferred width and twice that. It stands beside the board when the
+    // board keeps the cell it would have without the list, else below it
+    // when the board keeps its cell there, else it waits until there is room.
     const int high = height() - (menuBar() ? menuBar()->height() : 0);
+    const int cellAlone = LayoutFor(width(), high).cell;
+    const QSize preferred = moveList->sizeHint();
+    const int wide = std::clamp(width() / 5, preferred.width(), 2 * preferred.width());
+    const int separator = style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
     Qt::DockWidgetArea area = Qt::NoDockWidgetArea;
-    if (showMoveList && width() >= boardRoom.width() + moveList->sizeHint().width())
+    if (showMoveList && LayoutFor(width() - wide - separator, high).cell == cellAlone)
         area = Qt::RightDockWidgetArea;
-    else if (showMoveList && high >= boardRoom.height() + moveList->sizeHint().height())
+    else if (showMoveList &&
+             LayoutFor(width(), high - preferred.height() - separator).cell == cellAlone)
         area = Qt::BottomDockWidgetArea;
     if (area == Qt::NoDockWidgetArea) {
         moveListDock->hide();
         return;
+    }
+    if (area == Qt::RightDockWidgetArea) {
+        moveListDock->setMinimumHeight(0);
+        moveListDock->setMaximumHeight(QWIDGETSIZE_MAX);
+        moveListDock->setFixedWidth(wide);
+    } else {
+        moveListDock->setMinimumWidth(0);
+        moveListDock->setMaximumWidth(QWIDGETSIZE_MAX);
+        moveListDock->setFixedHeight(preferred.height());
     }
     if (dockWidgetArea(moveListDock) != area) addDockWidget(area, moveListDock);
     moveListDock->show();
