@@ -1,9 +1,12 @@
 #include "ui/boardart.h"
 
 #include "art/board_sheet.h"
+#include "art/colours.h"
 #include "art/pieces.h"
+#include "ui/boardgeometry.h"
 
 #include <QImage>
+#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
@@ -24,9 +27,7 @@ QPixmap withRatio(const QImage& image, qreal ratio) {
 
 BoardArt::BoardArt(const QPixmap& tiles1x, const QPixmap& pieces1x, const QPixmap& tiles2x,
                    const QPixmap& pieces2x)
-    : tiles1x_(tiles1x), pieces1x_(pieces1x), tiles2x_(tiles2x), pieces2x_(pieces2x) {
-    drawn_.reserve(kKept); // the sheets handed out stay where they are
-}
+    : tiles1x_(tiles1x), pieces1x_(pieces1x), tiles2x_(tiles2x), pieces2x_(pieces2x) {}
 
 BoardArt::Sheets BoardArt::at(qreal cellPixels) {
     // The tolerance keeps a size such as 45 x 1.25 x 0.8 from rounding up
@@ -45,4 +46,27 @@ BoardArt::Sheets BoardArt::at(qreal cellPixels) {
                                         withRatio(drawPieces(cell), ratio)});
     }
     return {drawn_.back().second.tiles, drawn_.back().second.pieces};
+}
+
+const QPixmap& BoardArt::board(int cell, qreal ratio) {
+    if (cell == boardCell_ && ratio == boardRatio_) return board_;
+    const Sheets sheets = at(cell * ratio);
+    const qreal scale = sheets.tiles.devicePixelRatio(); // sheet pixels per 1x pixel
+    const qreal size = cell * ratio;                     // a cell in device pixels
+    const int side = static_cast<int>(std::ceil(kGridCells * size - 1e-6));
+    board_ = QPixmap(side, side);
+    // The tiles' khaki under the last, partly covered device pixels.
+    board_.fill(colours::khaki);
+    QPainter painter(&board_);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, size != scale * kCellSize);
+    for (int row = 0; row < kGridCells; ++row)
+        for (int column = 0; column < kGridCells; ++column) {
+            const int tile = BoardMapData[row][column] - 1;
+            painter.drawPixmap(QRectF(column * size, row * size, size, size), sheets.tiles,
+                               QRectF(tile % 4 * kCellSize * scale, tile / 4 * kCellSize * scale,
+                                      kCellSize * scale, kCellSize * scale));
+        }
+    boardCell_ = cell;
+    boardRatio_ = ratio;
+    return board_;
 }

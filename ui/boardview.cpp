@@ -53,10 +53,6 @@ int pieceSourceX(int color) {
 // Where the status text begins, and the margins of the counts, at a cell of 32.
 constexpr int kTextX = 7, kCountsMargin = 5;
 
-bool whole(qreal ratio) {
-    return ratio == std::round(ratio);
-}
-
 // Buffer size in device pixels for a widget of `size` at `ratio`, rounded up
 // so that at a fractional ratio the buffer still covers the widget's last
 // partial device pixel.
@@ -147,54 +143,50 @@ void BoardWidget::paintEvent(QPaintEvent*) {
 
     const int w = width();
     const BoardLayout l = layout();
-    // The buffer's extent in logical pixels: the widget's size, or a fraction
-    // of a pixel more at a fractional ratio. The two fills cover all of it,
-    // so that no device pixel keeps an earlier picture.
-    const QSizeF extent = buffer->deviceIndependentSize();
-
-    const qreal cellPixels = l.cell * buffer->devicePixelRatio();
-    const BoardArt::Sheets sheets = art.at(cellPixels);
+    const qreal ratio = buffer->devicePixelRatio();
+    const BoardArt::Sheets sheets = art.at(l.cell * ratio);
+    const QPixmap& empty = art.board(l.cell, ratio);
+    // A cell of the sheets in device pixels: the cell times the ratio, or
+    // the next whole number at a fractional ratio.
+    const int n = qRound(sheets.pieces.devicePixelRatio() * kCellSize);
+    const auto device = [ratio](int logical) { return qRound(logical * ratio); };
 
     QPainter painter(buffer);
-    // Where a sheet has exactly the resolution needed its cells are copied
-    // pixel for pixel; a finer one is shrunk smoothly.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform,
-                          cellPixels != sheets.tiles.devicePixelRatio() * kCellSize);
-    // At a whole ratio the olive around the grid is filled straight onto
-    // the widget (showBuffer), so here only under a piece in flight; at a
-    // fractional ratio the buffer is shown whole and filled whole.
-    const bool olivePainted = whole(buffer->devicePixelRatio());
-    if (!olivePainted)
-        painter.fillRect(QRectF(0, l.strip, extent.width(), extent.height() - l.strip), kSurround);
-    else if (animating)
-        painter.fillRect(QRect(animX, animY, l.cell, l.cell), kSurround);
-
-    for (int row = 0; row < kGridCells; ++row) {
-        for (int column = 0; column < kGridCells; ++column) {
-            const int tile = BoardMapData[row][column];
-            if (tile == 0) continue;
-            drawCell(painter, l.cellX(column), l.cellY(row), l.cell, sheets.tiles,
-                     (tile - 1) % 4 * kCellSize, (tile - 1) / 4 * kCellSize);
-        }
-    }
-
+    // The board, its pieces and the piece in flight are copied in device
+    // pixels from pictures of exactly their resolution, so that no paint
+    // resamples them; at a fractional ratio their corners are rounded to
+    // the nearest device pixel. The olive around the grid is filled
+    // straight onto the widget (showBuffer), so here only under a piece in
+    // flight.
+    painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+    if (animating) painter.fillRect(QRect(device(animX), device(animY), n, n), kSurround);
+    painter.drawPixmap(device(l.offX), device(l.strip + l.offY), empty);
     for (int point = 0; point < 24; ++point) {
         const int value = board.board[point];
         if (value == 0) continue;
         const QPoint corner = cellCorner(point);
-        drawCell(painter, corner.x(), corner.y(), l.cell, sheets.pieces, pieceSourceX(value), 0);
+        drawCell(painter, device(corner.x()), device(corner.y()), n, sheets.pieces,
+                 pieceSourceX(value), 0);
     }
+    painter.resetTransform();
 
     if (pointNames) drawPointNames(painter, l);
     drawMarks(painter, l, marks());
 
-    if (animating)
-        drawCell(painter, animX, animY, l.cell, sheets.pieces, pieceSourceX(animColor), 0);
+    if (animating) {
+        painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+        drawCell(painter, device(animX), device(animY), n, sheets.pieces, pieceSourceX(animColor),
+                 0);
+        painter.resetTransform();
+    }
 
     // The strip is drawn after the pieces, so a piece flying in from above
-    // passes under it.
+    // passes under it. Its fill covers whole device pixels, also the last
+    // row at a fractional ratio, which showBuffer copies.
     const QString text = statusText();
-    painter.fillRect(QRectF(0, 0, extent.width(), l.strip), palette().color(backgroundRole()));
+    painter.fillRect(QRectF(0, 0, buffer->deviceIndependentSize().width(),
+                            std::ceil(l.strip * ratio - 1e-6) / ratio),
+                     palette().color(backgroundRole()));
     painter.setPen(QColor(0, 0, 0));
     painter.setFont(stripFont(l));
     const int textX = kTextX * l.strip / kStatusHeight;
@@ -204,36 +196,30 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     if (!counts.isEmpty()) drawCounts(painter, counts, CountPieces(board), labels);
     painter.end();
 
-    showBuffer(l, olivePainted);
+    showBuffer(l, empty.size(), n);
 }
 
-void BoardWidget::showBuffer(const BoardLayout& l, bool olivePainted) {
-    // Buffer and widget have the same ratio, so this copies device pixels
-    // one to one.
+void BoardWidget::showBuffer(const BoardLayout& l, const QSize& board, int n) {
+    // On a large screen most of the widget is the plain olive around the
+    // grid: filling it in place costs half of copying it. The strip, the
+    // grid and a piece in flight are copied from the buffer. Both work in
+    // device pixels, with the rectangles the paint drew, so that a fill and
+    // a copy never leave a seam between them at a fractional ratio, and Qt
+    // copies the buffer without its scaling path.
     QPainter widget(this);
     const qreal ratio = buffer->devicePixelRatio();
-    if (!olivePainted) {
-        // At a fractional ratio Qt would draw a buffer of that ratio through
-        // its scaling path; drawn in device pixels it is a plain copy.
-        buffer->setDevicePixelRatio(1);
-        widget.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
-        widget.drawPixmap(0, 0, *buffer);
-        buffer->setDevicePixelRatio(ratio);
-        return;
-    }
-    // On a large screen most of the widget is the plain olive around the
-    // grid: filling it in place costs half of copying it, and a paint of a
-    // 4K screen stays within a few milliseconds. The strip, the grid and a
-    // piece in flight are copied from the buffer. (At a fractional ratio
-    // logical edges fall between device pixels, where a fill and a copy
-    // could leave a seam; there the buffer is copied whole.)
+    const auto device = [ratio](int logical) { return qRound(logical * ratio); };
+    const QRect all(QPoint(0, 0), buffer->size());
     QRegion copied =
-        QRegion(0, 0, width(), l.strip) + QRect(l.offX, l.strip + l.offY, l.grid(), l.grid());
-    if (animating) copied += QRect(animX, animY, l.cell, l.cell);
-    copied &= rect();
-    for (const QRect& r : QRegion(rect()) - copied) widget.fillRect(r, kSurround);
-    for (const QRect& r : copied)
-        widget.drawPixmap(r, *buffer, QRectF(r.topLeft() * ratio, r.size() * ratio));
+        QRegion(0, 0, all.width(), static_cast<int>(std::ceil(l.strip * ratio - 1e-6))) +
+        QRect(QPoint(device(l.offX), device(l.strip + l.offY)), board);
+    if (animating) copied += QRect(device(animX), device(animY), n, n);
+    copied &= all;
+    buffer->setDevicePixelRatio(1);
+    widget.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+    for (const QRect& r : QRegion(all) - copied) widget.fillRect(r, kSurround);
+    for (const QRect& r : copied) widget.drawPixmap(r.topLeft(), *buffer, r);
+    buffer->setDevicePixelRatio(ratio);
 }
 
 QFont BoardWidget::stripFont(const BoardLayout& l) const {

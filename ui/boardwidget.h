@@ -174,9 +174,10 @@ private:
     // resolution.
     static void drawCell(QPainter& painter, int x, int y, int size, const QPixmap& sheet, int sx,
                          int sy);
-    // Copies the composed picture to the widget; where `olivePainted`, the
-    // olive around the grid is filled on the widget instead of copied.
-    void showBuffer(const BoardLayout& layout, bool olivePainted);
+    // Copies the composed picture to the widget, but for the olive around
+    // the grid, which it fills: `board` is the size of the grid's picture
+    // and n that of a piece, in device pixels.
+    void showBuffer(const BoardLayout& layout, const QSize& board, int n);
     // The marks the board shows in the current state.
     BoardMarks marks() const;
     // The status strip's font at the board's size.
