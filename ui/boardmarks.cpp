@@ -104,19 +104,20 @@ void drawMarks(QPainter& p, const BoardLayout& l, const BoardMarks& marks) {
 }
 
 void drawPointNames(QPainter& p, const BoardLayout& l) {
-    // In a cell of 32 the disc leaves the corners free: a name of 7-pixel
+    // In a cell of 32 the disc leaves the corners free: a name of 6-pixel
     // text fits the top-left one, above the horizontal line and left of the
-    // vertical one, and grows with the cell.
+    // vertical one, and grows with the cell (never below 7 pixels, which
+    // may touch the disc's rim in the smallest cell).
     const qreal s = l.scale();
     QFont font = p.font();
-    font.setPixelSize(std::max(7, static_cast<int>(7.5 * s)));
+    font.setPixelSize(std::max(7, static_cast<int>(6 * s)));
     font.setBold(true);
     p.save();
     p.setFont(font);
     p.setPen(kNameInk);
     for (int point = 0; point < 24; ++point) {
-        const QRectF corner(l.cellX(move2coord[point][1]) + 1 * s,
-                            l.cellY(move2coord[point][0]) + 0.5 * s, 12 * s, 8 * s);
+        const QRectF corner(l.cellX(move2coord[point][1]) + 0.5 * s, l.cellY(move2coord[point][0]),
+                            12 * s, 8 * s);
         const QString name = QString(QChar('a' + (point >> 3))) + QChar('1' + (point & 7));
         p.drawText(corner, Qt::AlignLeft | Qt::AlignTop, name);
     }
