@@ -86,6 +86,15 @@ template <typename Draw> void forEachPoint(PointBits points, Draw draw) {
 
 } // namespace
 
+PointBits MarkedPoints(const BoardMarks& marks) {
+    PointBits points = marks.targets | marks.takeable;
+    for (const Move& m : {marks.computer, marks.hint})
+        for (const int point : {int(m.start), int(m.end), int(m.take)})
+            if (point >= 0) points |= 1u << point;
+    if (marks.selected >= 0) points |= 1u << marks.selected;
+    return points;
+}
+
 void drawMarks(QPainter& p, const BoardLayout& l, const BoardMarks& marks) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);

@@ -26,7 +26,11 @@ struct BoardMarks {
     Move hint{-1, -1, -1};     // a move suggested to the user
 };
 
-// Draws the marks over the board and its pieces.
+// The points that carry a mark.
+PointBits MarkedPoints(const BoardMarks& marks);
+
+// Draws the marks over the board and its pieces. Each stays within the cell
+// of its point.
 void drawMarks(QPainter& painter, const BoardLayout& layout, const BoardMarks& marks);
 
 // Pieces each side still has to place and has lost; index 0 White, 1 Black.

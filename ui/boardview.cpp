@@ -151,16 +151,35 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     const int n = qRound(sheets.pieces.devicePixelRatio() * kCellSize);
     const auto device = [ratio](int logical) { return qRound(logical * ratio); };
 
+    // Where the board stands, in device pixels, and the parts of it that
+    // differ from the empty board: the cells with a piece, a mark or a name,
+    // each a device pixel larger on every side, and the piece in flight.
+    // Only these are composed in the buffer; the rest of the board is
+    // copied to the widget straight from its picture, and the olive around
+    // it filled there (showBuffer).
+    const BoardMarks shownMarks = marks();
+    const QRect onBoard(QPoint(device(l.offX), device(l.strip + l.offY)), empty.size());
+    PointBits busyPoints = pointNames ? (1u << 24) - 1 : MarkedPoints(shownMarks);
+    for (int point = 0; point < 24; ++point)
+        if (board.board[point] != 0) busyPoints |= 1u << point;
+    QRegion busy;
+    for (int point = 0; point < 24; ++point) {
+        if (!(busyPoints >> point & 1)) continue;
+        const QPoint corner = cellCorner(point);
+        busy += QRect(device(corner.x()) - 1, device(corner.y()) - 1, n + 2, n + 2);
+    }
+    const QRect flight = animating ? QRect(device(animX), device(animY), n, n) : QRect();
+    busy = (busy + flight) & onBoard;
+
     QPainter painter(buffer);
     // The board, its pieces and the piece in flight are copied in device
     // pixels from pictures of exactly their resolution, so that no paint
     // resamples them; at a fractional ratio their corners are rounded to
-    // the nearest device pixel. The olive around the grid is filled
-    // straight onto the widget (showBuffer), so here only under a piece in
-    // flight.
+    // the nearest device pixel.
     painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
-    if (animating) painter.fillRect(QRect(device(animX), device(animY), n, n), kSurround);
-    painter.drawPixmap(device(l.offX), device(l.strip + l.offY), empty);
+    if (animating) painter.fillRect(flight, kSurround);
+    for (const QRect& r : busy)
+        painter.drawPixmap(r.topLeft(), empty, r.translated(-onBoard.topLeft()));
     for (int point = 0; point < 24; ++point) {
         const int value = board.board[point];
         if (value == 0) continue;
@@ -171,7 +190,7 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     painter.resetTransform();
 
     if (pointNames) drawPointNames(painter, l);
-    drawMarks(painter, l, marks());
+    drawMarks(painter, l, shownMarks);
 
     if (animating) {
         painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
@@ -196,28 +215,29 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     if (!counts.isEmpty()) drawCounts(painter, counts, CountPieces(board), labels);
     painter.end();
 
-    showBuffer(l, empty.size(), n);
+    showBuffer(l.strip, busy + flight, onBoard, empty);
 }
 
-void BoardWidget::showBuffer(const BoardLayout& l, const QSize& board, int n) {
+void BoardWidget::showBuffer(int strip, const QRegion& composed, const QRect& onBoard,
+                             const QPixmap& empty) {
     // On a large screen most of the widget is the plain olive around the
-    // grid: filling it in place costs half of copying it. The strip, the
-    // grid and a piece in flight are copied from the buffer. Both work in
-    // device pixels, with the rectangles the paint drew, so that a fill and
-    // a copy never leave a seam between them at a fractional ratio, and Qt
-    // copies the buffer without its scaling path.
+    // grid and the empty board: filling the one and copying the other from
+    // its picture in place costs half of composing them in the buffer and
+    // copying that. The strip and the busy parts of the board are copied
+    // from the buffer. All of it works in device pixels, with the
+    // rectangles the paint drew, so that no two parts leave a seam between
+    // them at a fractional ratio, and Qt copies without its scaling path.
     QPainter widget(this);
     const qreal ratio = buffer->devicePixelRatio();
-    const auto device = [ratio](int logical) { return qRound(logical * ratio); };
     const QRect all(QPoint(0, 0), buffer->size());
-    QRegion copied =
-        QRegion(0, 0, all.width(), static_cast<int>(std::ceil(l.strip * ratio - 1e-6))) +
-        QRect(QPoint(device(l.offX), device(l.strip + l.offY)), board);
-    if (animating) copied += QRect(device(animX), device(animY), n, n);
-    copied &= all;
+    const QRegion copied =
+        (composed + QRect(0, 0, all.width(), static_cast<int>(std::ceil(strip * ratio - 1e-6)))) &
+        all;
     buffer->setDevicePixelRatio(1);
     widget.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
-    for (const QRect& r : QRegion(all) - copied) widget.fillRect(r, kSurround);
+    for (const QRect& r : QRegion(all) - onBoard - copied) widget.fillRect(r, kSurround);
+    for (const QRect& r : (QRegion(onBoard) & all) - copied)
+        widget.drawPixmap(r.topLeft(), empty, r.translated(-onBoard.topLeft()));
     for (const QRect& r : copied) widget.drawPixmap(r.topLeft(), *buffer, r);
     buffer->setDevicePixelRatio(ratio);
 }

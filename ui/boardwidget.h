@@ -174,10 +174,10 @@ private:
     // resolution.
     static void drawCell(QPainter& painter, int x, int y, int size, const QPixmap& sheet, int sx,
                          int sy);
-    // Copies the composed picture to the widget, but for the olive around
-    // the grid, which it fills: `board` is the size of the grid's picture
-    // and n that of a piece, in device pixels.
-    void showBuffer(const BoardLayout& layout, const QSize& board, int n);
+    // Shows the picture on the widget: the strip and `composed` from the
+    // buffer, the rest of the board at `onBoard` from the picture of the
+    // empty board, and the olive around it filled; in device pixels.
+    void showBuffer(int strip, const QRegion& composed, const QRect& onBoard, const QPixmap& empty);
     // The marks the board shows in the current state.
     BoardMarks marks() const;
     // The status strip's font at the board's size.
