@@ -181,11 +181,16 @@ void Quarn::placeMoveList() {
     const QSize preferred = moveList->sizeHint();
     const int wide = std::clamp(width() / 5, preferred.width(), 2 * preferred.width());
     const int separator = style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+    // The board keeps its cell in w x h when it has that cell there with
+    // room for its margins, also at the smallest cell.
+    const auto keeps = [cellAlone](int w, int h) {
+        const BoardLayout l = LayoutFor(w, h);
+        return l.cell == cellAlone && (kGridCells + 2) * l.cell <= std::min(w, h - l.strip);
+    };
     Qt::DockWidgetArea area = Qt::NoDockWidgetArea;
-    if (showMoveList && LayoutFor(width() - wide - separator, high).cell == cellAlone)
+    if (showMoveList && keeps(width() - wide - separator, high))
         area = Qt::RightDockWidgetArea;
-    else if (showMoveList &&
-             LayoutFor(width(), high - preferred.height() - separator).cell == cellAlone)
+    else if (showMoveList && keeps(width(), high - preferred.height() - separator))
         area = Qt::BottomDockWidgetArea;
     if (area == Qt::NoDockWidgetArea) {
         moveListDock->hide();

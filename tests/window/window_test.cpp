@@ -4,6 +4,7 @@
 #include "platform/permissions.h"
 
 #include <QDir>
+#include <QDockWidget>
 #include <QMouseEvent>
 #include <QSignalSpy>
 
@@ -125,6 +126,25 @@ private slots:
         }
         Quarn again;
         QVERIFY(Popup(again.menuBar()->actions(), "View")->isItemChecked(1));
+    }
+
+    // The move list stands beside the board only where the board keeps the
+    // cell it would have without the list.
+    void theMoveListNeverTakesTheBoardsRoom() {
+        ConfigFolder folder;
+        Quarn w;
+        w.show();
+        const auto* dock = w.findChild<QDockWidget*>("move_list");
+        for (const QSize size : {QSize(1280, 800), QSize(800, 600), QSize(500, 300)}) {
+            w.resize(size);
+            QTRY_COMPARE(w.size(), size);
+            QCoreApplication::processEvents();
+            const int high = w.height() - w.menuBar()->height();
+            const BoardWidget* board = BoardOf(w);
+            QCOMPARE(LayoutFor(board->width(), board->height()).cell,
+                     LayoutFor(w.width(), high).cell);
+            QCOMPARE(dock->isVisible(), size.height() > 300);
+        }
     }
 
     void withoutSettingsFile() {
