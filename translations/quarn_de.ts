@@ -127,6 +127,14 @@ Schwarz: %3 zu setzen, %4 verloren</translation>
         <source>Computer moves %1 to %2 and takes %3</source>
         <translation>Der Computer zieht von %1 nach %2 und nimmt %3</translation>
     </message>
+    <message>
+        <source>To place</source>
+        <translation>Zu setzen</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
 </context>
 <context>
     <name>Quarn</name>
@@ -298,6 +306,18 @@ Schwarz: %3 zu setzen, %4 verloren</translation>
         <source>The settings cannot be saved; Quarn tries again at every change.</source>
         <translation>Die Einstellungen können nicht gespeichert werden; Quarn versucht es bei jeder Änderung erneut.</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>Point names</source>
+        <translation>Namen der Punkte</translation>
+    </message>
 </context>
 <context>
     <name>MoveList</name>
@@ -371,6 +391,14 @@ Schwarz: %3 zu setzen, %4 verloren</translation>
     <message>
         <source>Engine signature: %1 nodes (quarn-engine bench)</source>
         <translation>Signatur der Engine: %1 Knoten (quarn-engine bench)</translation>
+    </message>
+    <message>
+        <source>Notation.</source>
+        <translation>Notation.</translation>
+    </message>
+    <message>
+        <source>A point is named by its square, a (outer), b (middle) or c (inner), and a number from 1 to 8, clockwise from the square&apos;s top-left corner: a1 is the outer top-left corner, c8 the middle of the inner square&apos;s left side. A placement is written as its point (a1), a move as its start and end (a1a2), and a capture follows a dash (a3-c5). View / Point names shows the names on the board.</source>
+        <translation>Ein Punkt heißt nach seinem Quadrat, a (außen), b (Mitte) oder c (innen), und einer Zahl von 1 bis 8, im Uhrzeigersinn ab der linken oberen Ecke des Quadrats: a1 ist die äußere linke obere Ecke, c8 die Mitte der linken Seite des inneren Quadrats. Ein Setzen wird als sein Punkt geschrieben (a1), ein Zug als Start und Ziel (a1a2), und ein Schlagen folgt nach einem Strich (a3-c5). Ansicht / Namen der Punkte zeigt die Namen auf dem Brett.</translation>
     </message>
 </context>
 </TS>

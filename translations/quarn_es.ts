@@ -127,6 +127,14 @@ Negras: %3 por colocar, %4 perdidas</translation>
         <source>Computer moves %1 to %2 and takes %3</source>
         <translation>El ordenador mueve de %1 a %2 y toma %3</translation>
     </message>
+    <message>
+        <source>To place</source>
+        <translation>Por colocar</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdidas</translation>
+    </message>
 </context>
 <context>
     <name>Quarn</name>
@@ -298,6 +306,18 @@ Negras: %3 por colocar, %4 perdidas</translation>
         <source>The settings cannot be saved; Quarn tries again at every change.</source>
         <translation>La configuración no se puede guardar; Quarn lo vuelve a intentar en cada cambio.</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>Point names</source>
+        <translation>Nombres de los puntos</translation>
+    </message>
 </context>
 <context>
     <name>MoveList</name>
@@ -371,6 +391,14 @@ Negras: %3 por colocar, %4 perdidas</translation>
     <message>
         <source>Engine signature: %1 nodes (quarn-engine bench)</source>
         <translation>Firma del motor: %1 nodos (quarn-engine bench)</translation>
+    </message>
+    <message>
+        <source>Notation.</source>
+        <translation>Notación.</translation>
+    </message>
+    <message>
+        <source>A point is named by its square, a (outer), b (middle) or c (inner), and a number from 1 to 8, clockwise from the square&apos;s top-left corner: a1 is the outer top-left corner, c8 the middle of the inner square&apos;s left side. A placement is written as its point (a1), a move as its start and end (a1a2), and a capture follows a dash (a3-c5). View / Point names shows the names on the board.</source>
+        <translation>Un punto se nombra por su cuadrado, a (exterior), b (medio) o c (interior), y un número del 1 al 8, en el sentido de las agujas del reloj desde la esquina superior izquierda del cuadrado: a1 es la esquina superior izquierda exterior, c8 el centro del lado izquierdo del cuadrado interior. Una colocación se escribe con su punto (a1), un movimiento con su origen y su destino (a1a2), y una captura sigue a un guion (a3-c5). Ver / Nombres de los puntos muestra los nombres en el tablero.</translation>
     </message>
 </context>
 </TS>

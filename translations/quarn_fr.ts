@@ -127,6 +127,14 @@ Noirs : %3 à poser, %4 perdus</translation>
         <source>Computer moves %1 to %2 and takes %3</source>
         <translation>L'ordinateur déplace de %1 à %2 et prend %3</translation>
     </message>
+    <message>
+        <source>To place</source>
+        <translation>À poser</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdues</translation>
+    </message>
 </context>
 <context>
     <name>Quarn</name>
@@ -298,6 +306,18 @@ Noirs : %3 à poser, %4 perdus</translation>
         <source>The settings cannot be saved; Quarn tries again at every change.</source>
         <translation>Les réglages ne peuvent pas être enregistrés ; Quarn réessaie à chaque changement.</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>Point names</source>
+        <translation>Noms des points</translation>
+    </message>
 </context>
 <context>
     <name>MoveList</name>
@@ -371,6 +391,14 @@ Noirs : %3 à poser, %4 perdus</translation>
     <message>
         <source>Engine signature: %1 nodes (quarn-engine bench)</source>
         <translation>Signature du moteur : %1 nœuds (quarn-engine bench)</translation>
+    </message>
+    <message>
+        <source>Notation.</source>
+        <translation>Notation.</translation>
+    </message>
+    <message>
+        <source>A point is named by its square, a (outer), b (middle) or c (inner), and a number from 1 to 8, clockwise from the square&apos;s top-left corner: a1 is the outer top-left corner, c8 the middle of the inner square&apos;s left side. A placement is written as its point (a1), a move as its start and end (a1a2), and a capture follows a dash (a3-c5). View / Point names shows the names on the board.</source>
+        <translation>Un point porte le nom de son carré, a (extérieur), b (milieu) ou c (intérieur), et un nombre de 1 à 8, dans le sens des aiguilles d&apos;une montre depuis le coin supérieur gauche du carré : a1 est le coin supérieur gauche extérieur, c8 le milieu du côté gauche du carré intérieur. Une pose s&apos;écrit par son point (a1), un déplacement par son départ et son arrivée (a1a2), et une prise suit un tiret (a3-c5). Affichage / Noms des points montre les noms sur le plateau.</translation>
     </message>
 </context>
 </TS>

@@ -127,6 +127,14 @@ Zwart: %3 te plaatsen, %4 verloren</translation>
         <source>Computer moves %1 to %2 and takes %3</source>
         <translation>De computer zet van %1 naar %2 en neemt %3</translation>
     </message>
+    <message>
+        <source>To place</source>
+        <translation>Te plaatsen</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
 </context>
 <context>
     <name>Quarn</name>
@@ -298,6 +306,18 @@ Zwart: %3 te plaatsen, %4 verloren</translation>
         <source>The settings cannot be saved; Quarn tries again at every change.</source>
         <translation>De instellingen kunnen niet worden opgeslagen; Quarn probeert het bij elke wijziging opnieuw.</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Beeld</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Volledig scherm</translation>
+    </message>
+    <message>
+        <source>Point names</source>
+        <translation>Namen van de punten</translation>
+    </message>
 </context>
 <context>
     <name>MoveList</name>
@@ -371,6 +391,14 @@ Zwart: %3 te plaatsen, %4 verloren</translation>
     <message>
         <source>Engine signature: %1 nodes (quarn-engine bench)</source>
         <translation>Handtekening van de engine: %1 knopen (quarn-engine bench)</translation>
+    </message>
+    <message>
+        <source>Notation.</source>
+        <translation>Notatie.</translation>
+    </message>
+    <message>
+        <source>A point is named by its square, a (outer), b (middle) or c (inner), and a number from 1 to 8, clockwise from the square&apos;s top-left corner: a1 is the outer top-left corner, c8 the middle of the inner square&apos;s left side. A placement is written as its point (a1), a move as its start and end (a1a2), and a capture follows a dash (a3-c5). View / Point names shows the names on the board.</source>
+        <translation>Een punt heet naar zijn vierkant, a (buiten), b (midden) of c (binnen), en een getal van 1 tot 8, met de klok mee vanaf de linkerbovenhoek van het vierkant: a1 is de buitenste linkerbovenhoek, c8 het midden van de linkerzijde van het binnenste vierkant. Een plaatsing wordt geschreven als haar punt (a1), een zet als begin en eind (a1a2), en een slag volgt na een streepje (a3-c5). Beeld / Namen van de punten toont de namen op het bord.</translation>
     </message>
 </context>
 </TS>

@@ -1,7 +1,7 @@
 // Where the board sits on screen: a status strip on top, below it a 7 x 7
-// grid of 32-pixel cells, and the tables that tie the 24 points to cells of
-// that grid for drawing (BoardMapData, move2coord) and for hit-testing taps
-// (validplace, coord2move). No toolkit types, so the tables check each
+// grid of cells of at least 32 pixels, and the tables that tie the 24 points
+// to cells of that grid for drawing (BoardMapData, move2coord) and for
+// hit-testing taps (validplace, coord2move). No toolkit types, so the tables check each
 // other, and the engine's adjacency, at compile time.
 #pragma once
 
@@ -9,42 +9,80 @@
 
 #include <algorithm>
 
-inline constexpr int kStatusHeight = 22; // the status strip at the top
-inline constexpr int kCellSize = 32;     // a tile, and a piece image
+inline constexpr int kStatusHeight = 22; // the status strip at the top, at a cell of 32
+inline constexpr int kCellSize = 32;     // the smallest cell: a tile of the 1x sheet
 inline constexpr int kGridCells = 7;     // cells per row and per column
 inline constexpr int kGridSize = kGridCells * kCellSize;
 static_assert(kGridSize == 224);
 
-// Where the grid stands in a widget of w x h pixels. The board is drawn at a
-// whole-number zoom, the largest at which the grid and a margin of one cell
-// on every side (9 cells) fit the width and the height below the status
-// strip, and never less than 1; every length of the board is the zoom-1
-// length times the zoom. The grid is centred in the widget and in the area
-// below the strip, the divisions truncating toward zero, so that a widget
-// smaller than the grid has negative offsets and clips it.
+inline constexpr int kStatusHeightMax = 2 * kStatusHeight;
+
+// The status strip's height for a board of `cell`: 22 at a cell of 32,
+// growing with the cell (rounded down) to at most twice that.
+constexpr int StripHeightFor(int cell) {
+    return std::min(kStatusHeightMax, kStatusHeight * cell / kCellSize);
+}
+
+// Where the grid stands in a widget of w x h pixels. The cell is the largest
+// whole number of pixels, and never less than 32, at which the grid and a
+// margin of one cell on every side (9 cells) fit the width and the height
+// below the status strip, whose height grows with the cell; the lengths of
+// the board drawn at a cell of 32 scale by cell / 32. The grid is centred in
+// the widget and in the area below the strip, the divisions truncating
+// toward zero, so that a widget smaller than the grid has negative offsets
+// and clips it.
 struct BoardLayout {
-    int zoom;
-    int cell; // a cell's width and height: kCellSize * zoom
-    int offX; // the grid's left edge
-    int offY; // the grid's top edge, counted from the bottom of the strip
+    int cell;  // a cell's width and height
+    int strip; // the status strip's height: StripHeightFor(cell)
+    int offX;  // the grid's left edge
+    int offY;  // the grid's top edge, counted from the bottom of the strip
 
     constexpr int grid() const { return kGridCells * cell; }
+    // A length of the board at a cell of 32, at this cell.
+    constexpr double scale() const { return cell / static_cast<double>(kCellSize); }
     // Widget coordinates of the top-left corner of the cell (row, column).
     constexpr int cellX(int column) const { return offX + column * cell; }
-    constexpr int cellY(int row) const { return kStatusHeight + offY + row * cell; }
+    constexpr int cellY(int row) const { return strip + offY + row * cell; }
 };
 
 constexpr BoardLayout LayoutFor(int w, int h) {
-    const int fits = std::min(w, h - kStatusHeight) / ((kGridCells + 2) * kCellSize);
-    const int zoom = std::max(1, fits);
-    const int cell = kCellSize * zoom;
-    return {zoom, cell, (w - kGridCells * cell) / 2, (h - kStatusHeight - kGridCells * cell) / 2};
+    constexpr int span = kGridCells + 2; // the grid and its margins, in cells
+    // The strip grows with the cell, so the room below it shrinks as the
+    // cell grows: from the largest cell the width allows, step down until
+    // the height fits too. The strip grows by at most one pixel a cell and
+    // stops at 44, so this takes a few steps at most.
+    int cell = std::max(w, 0) / span;
+    while (cell > kCellSize && span * cell + StripHeightFor(cell) > h) --cell;
+    cell = std::max(cell, kCellSize);
+    const int strip = StripHeightFor(cell);
+    return {cell, strip, (w - kGridCells * cell) / 2, (h - strip - kGridCells * cell) / 2};
 }
 
 static_assert(LayoutFor(240, 266).offX == 8 && LayoutFor(240, 266).offY == 10);
 static_assert(LayoutFor(201, 266).offX == -11 && LayoutFor(220, 200).offY == -23);
-static_assert(LayoutFor(575, 1000).zoom == 1 && LayoutFor(576, 598).zoom == 2 &&
-              LayoutFor(576, 597).zoom == 1);
+// The cell grows from 32 to 33 where 9 cells of 33 and the strip fit: 297
+// wide, 297 + 22 high; one pixel less of either keeps 32.
+static_assert(LayoutFor(297, 319).cell == 33 && LayoutFor(296, 1000).cell == 32 &&
+              LayoutFor(1000, 318).cell == 32);
+// At 44 pixels the strip stops growing, from a cell of 64 on.
+static_assert(StripHeightFor(32) == 22 && StripHeightFor(63) == 43 && StripHeightFor(64) == 44 &&
+              StripHeightFor(500) == 44);
+static_assert(LayoutFor(576, 620).cell == 64 && LayoutFor(576, 619).cell == 63 &&
+              LayoutFor(576, 619).strip == 43);
+// A larger widget never has a smaller cell.
+consteval bool CellGrowsWithTheWidget() {
+    for (int h = 200; h < 720; h += 13) {
+        int last = 0;
+        for (int w = 200; w < 720; w += 3) {
+            const BoardLayout l = LayoutFor(w, h), taller = LayoutFor(w, h + 1);
+            if (l.cell < last || taller.cell < l.cell) return false;
+            if (l.cell > kCellSize && (9 * l.cell > w || 9 * l.cell + l.strip > h)) return false;
+            last = l.cell;
+        }
+    }
+    return true;
+}
+static_assert(CellGrowsWithTheWidget());
 
 // BoardMapData[row][column]: id 1..12 of the tile of the board sheet drawn in
 // that cell; tile t lies at sheet x ((t-1) % 4) * 32, y ((t-1) / 4) * 32.

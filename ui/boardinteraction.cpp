@@ -30,8 +30,8 @@
 bool BoardWidget::hitTest(const QPoint& pos, int& point) const {
     const BoardLayout l = layout();
     const int gx = pos.x() - l.offX;
-    const int gy = pos.y() - l.offY - kStatusHeight;
-    if (gy < 0 || gx < 0 || gy >= height() - kStatusHeight || gx >= width() || gx >= l.grid() ||
+    const int gy = pos.y() - l.offY - l.strip;
+    if (gy < 0 || gx < 0 || gy >= height() - l.strip || gx >= width() || gx >= l.grid() ||
         gy >= l.grid())
         return false;
     const int column = gx / l.cell;

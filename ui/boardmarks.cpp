@@ -18,8 +18,10 @@ const QColor kCursor(255, 255, 255);
 // A dark edge under every mark keeps it apart from the khaki and the
 // cream pieces alike.
 const QColor kEdge(0, 0, 0, 110);
+// The points' names: the lines' olive, darker, on the khaki.
+const QColor kNameInk(64, 58, 14);
 
-// Sizes in zoom-1 pixels: a piece's disc has a radius of 11.
+// Sizes at a cell of 32: a piece's disc has a radius of 11.
 constexpr qreal kRingRadius = 13.5, kRingWidth = 2.5;
 constexpr qreal kSpotRadius = 5, kVacatedRadius = 7.5, kCrossHalf = 5.5;
 
@@ -32,19 +34,19 @@ QPointF centreOf(const BoardLayout& l, int point) {
 void ring(QPainter& p, const BoardLayout& l, int point, qreal radius, qreal width,
           const QColor& colour) {
     const QPointF c = centreOf(l, point);
-    const qreal r = radius * l.zoom;
+    const qreal r = radius * l.scale();
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kEdge, (width + 1.5) * l.zoom));
+    p.setPen(QPen(kEdge, (width + 1.5) * l.scale()));
     p.drawEllipse(c, r, r);
-    p.setPen(QPen(colour, width * l.zoom));
+    p.setPen(QPen(colour, width * l.scale()));
     p.drawEllipse(c, r, r);
 }
 
 // A filled spot on an empty point.
 void spot(QPainter& p, const BoardLayout& l, int point, const QColor& colour) {
     const QPointF c = centreOf(l, point);
-    const qreal r = kSpotRadius * l.zoom;
-    p.setPen(QPen(kEdge, 1.0 * l.zoom));
+    const qreal r = kSpotRadius * l.scale();
+    p.setPen(QPen(kEdge, 1.0 * l.scale()));
     p.setBrush(colour);
     p.drawEllipse(c, r, r);
 }
@@ -52,16 +54,16 @@ void spot(QPainter& p, const BoardLayout& l, int point, const QColor& colour) {
 // A cross where a piece was taken.
 void cross(QPainter& p, const BoardLayout& l, int point, const QColor& colour) {
     const QPointF c = centreOf(l, point);
-    const qreal h = kCrossHalf * l.zoom;
+    const qreal h = kCrossHalf * l.scale();
     QPainterPath path;
     path.moveTo(c + QPointF(-h, -h));
     path.lineTo(c + QPointF(h, h));
     path.moveTo(c + QPointF(h, -h));
     path.lineTo(c + QPointF(-h, h));
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kEdge, 4 * l.zoom, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(kEdge, 4 * l.scale(), Qt::SolidLine, Qt::RoundCap));
     p.drawPath(path);
-    p.setPen(QPen(colour, 2.5 * l.zoom, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(colour, 2.5 * l.scale(), Qt::SolidLine, Qt::RoundCap));
     p.drawPath(path);
 }
 
@@ -81,14 +83,14 @@ void move(QPainter& p, const BoardLayout& l, const Move& m, const QColor& colour
 
 // A dashed square along the edge of a point's cell.
 void focusSquare(QPainter& p, const BoardLayout& l, int point) {
-    const qreal inset = 1.5 * l.zoom;
+    const qreal inset = 1.5 * l.scale();
     const QRectF square =
         QRectF(l.cellX(move2coord[point][1]), l.cellY(move2coord[point][0]), l.cell, l.cell)
             .adjusted(inset, inset, -inset, -inset);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kEdge, 3.0 * l.zoom));
+    p.setPen(QPen(kEdge, 3.0 * l.scale()));
     p.drawRect(square);
-    QPen dashes(kCursor, 1.5 * l.zoom, Qt::CustomDashLine);
+    QPen dashes(kCursor, 1.5 * l.scale(), Qt::CustomDashLine);
     dashes.setDashPattern({2.5, 1.5});
     p.setPen(dashes);
     p.drawRect(square);
@@ -100,6 +102,16 @@ template <typename Draw> void forEachPoint(PointBits points, Draw draw) {
 }
 
 } // namespace
+
+PointBits MarkedPoints(const BoardMarks& marks) {
+    PointBits points = marks.targets | marks.takeable;
+    for (const Move& m : {marks.computer, marks.hint})
+        for (const int point : {int(m.start), int(m.end), int(m.take)})
+            if (point >= 0) points |= 1u << point;
+    for (const int point : {marks.selected, marks.cursor})
+        if (point >= 0) points |= 1u << point;
+    return points;
+}
 
 void drawMarks(QPainter& p, const BoardLayout& l, const BoardMarks& marks) {
     p.save();
@@ -119,6 +131,27 @@ void drawMarks(QPainter& p, const BoardLayout& l, const BoardMarks& marks) {
     p.restore();
 }
 
+void drawPointNames(QPainter& p, const BoardLayout& l) {
+    // In a cell of 32 the disc leaves the corners free: a name of 6-pixel
+    // text fits the top-left one, above the horizontal line and left of the
+    // vertical one, and grows with the cell (never below 7 pixels, which
+    // may touch the disc's rim in the smallest cell).
+    const qreal s = l.scale();
+    QFont font = p.font();
+    font.setPixelSize(std::max(7, static_cast<int>(6 * s)));
+    font.setBold(true);
+    p.save();
+    p.setFont(font);
+    p.setPen(kNameInk);
+    for (int point = 0; point < 24; ++point) {
+        const QRectF corner(l.cellX(move2coord[point][1]) + 0.5 * s, l.cellY(move2coord[point][0]),
+                            12 * s, 8 * s);
+        const QString name = QString(QChar('a' + (point >> 3))) + QChar('1' + (point & 7));
+        p.drawText(corner, Qt::AlignLeft | Qt::AlignTop, name);
+    }
+    p.restore();
+}
+
 PieceCounts CountPieces(const Board& b) {
     // White places at the even plies, Black at the odd ones.
     const int placed[2] = {std::min(9, (b.plies + 1) / 2), std::min(9, b.plies / 2)};
@@ -134,16 +167,17 @@ PieceCounts CountPieces(const Board& b) {
 
 namespace {
 
-// Each count is a small disc of the side's colour with the number in it:
-// plain for the pieces still to be placed (while placing), ringed in red
-// and faded for the pieces lost. Numbers inside the discs keep the counts
-// narrow enough to share a 240-pixel strip with the longest status text.
+// Each count is a small disc of the side's colour with the number in it,
+// White's then Black's: plain for the pieces still to be placed (while
+// placing), ringed in red and faded for the pieces lost. Each pair follows
+// its label when there is one; numbers inside the discs keep the counts
+// narrow enough to share a narrow strip with a long status text.
 const QColor kWhitePiece(232, 232, 208), kBlackPiece(66, 32, 30);
 
 struct CountGlyphs {
-    int disc; // a disc's diameter
-    int gap;  // between a side's two discs
-    int side; // between the two sides
+    int disc;  // a disc's diameter
+    int gap;   // between the two discs of a pair
+    int apart; // between the two pairs; half of it after a label
 };
 
 CountGlyphs glyphsFor(const QFontMetrics& fm) {
@@ -151,46 +185,61 @@ CountGlyphs glyphsFor(const QFontMetrics& fm) {
     return {disc, std::max(2, disc / 6), std::max(4, disc / 2)};
 }
 
-template <typename Item> void forEachItem(const PieceCounts& c, Item item) {
-    for (int side = 0; side < 2; ++side) {
-        if (c.placing) item(side, false, c.toPlace[side]);
-        item(side, true, c.lost[side]);
-    }
+// Calls item(lost, label, numbers) for each pair shown, from left to right.
+template <typename Item>
+void forEachPair(const PieceCounts& c, const CountLabels& labels, Item item) {
+    if (c.placing) item(false, labels.toPlace, c.toPlace);
+    item(true, labels.lost, c.lost);
+}
+
+int pairWidth(const QFontMetrics& fm, const CountGlyphs& g, const QString& label) {
+    return (label.isEmpty() ? 0 : fm.horizontalAdvance(label) + g.apart / 2) + 2 * g.disc + g.gap;
 }
 
 } // namespace
 
-int countsWidth(const QFontMetrics& fm, const PieceCounts& counts) {
+int countsWidth(const QFontMetrics& fm, const PieceCounts& counts, const CountLabels& labels) {
     const CountGlyphs g = glyphsFor(fm);
-    const int perSide = counts.placing ? 2 * g.disc + g.gap : g.disc;
-    return 2 * perSide + g.side;
+    int width = -g.apart;
+    forEachPair(counts, labels, [&](bool, const QString& label, const int*) {
+        width += g.apart + pairWidth(fm, g, label);
+    });
+    return width;
 }
 
-void drawCounts(QPainter& p, const QRect& strip, const PieceCounts& counts) {
+void drawCounts(QPainter& p, const QRect& strip, const PieceCounts& counts,
+                const CountLabels& labels) {
     const QFontMetrics fm = p.fontMetrics();
     const CountGlyphs g = glyphsFor(fm);
-    qreal x = strip.right() + 1 - countsWidth(fm, counts);
+    qreal x = strip.right() + 1 - countsWidth(fm, counts, labels);
     const qreal top = strip.center().y() + 0.5 - g.disc / 2.0;
-    int lastSide = 0;
+    const QPen text = p.pen();
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    forEachItem(counts, [&](int side, bool lost, int n) {
-        if (side != lastSide) x += g.side - g.gap;
-        lastSide = side;
-        const QRectF disc(x, top, g.disc, g.disc);
-        p.setOpacity(lost ? 0.55 : 1);
-        p.setPen(QPen(QColor(40, 40, 40), 1));
-        p.setBrush(side == 0 ? kWhitePiece : kBlackPiece);
-        p.drawEllipse(disc.adjusted(0.5, 0.5, -0.5, -0.5));
-        p.setOpacity(1);
-        if (lost) {
-            p.setPen(QPen(kCapture, 1.5));
-            p.setBrush(Qt::NoBrush);
-            p.drawEllipse(disc.adjusted(0.75, 0.75, -0.75, -0.75));
+    forEachPair(counts, labels, [&](bool lost, const QString& label, const int* numbers) {
+        if (!label.isEmpty()) {
+            const int width = fm.horizontalAdvance(label);
+            p.setPen(text);
+            p.drawText(QRectF(x, strip.top(), width, strip.height()), Qt::AlignVCenter, label);
+            x += width + g.apart / 2;
         }
-        p.setPen(side == 0 ? QColor(0, 0, 0) : QColor(255, 255, 255));
-        p.drawText(disc, Qt::AlignCenter, QString::number(n));
-        x += g.disc + g.gap;
+        for (int side = 0; side < 2; ++side) {
+            const QRectF disc(x, top, g.disc, g.disc);
+            p.setOpacity(lost ? 0.55 : 1);
+            p.setPen(QPen(QColor(40, 40, 40), 1));
+            p.setBrush(side == 0 ? kWhitePiece : kBlackPiece);
+            p.drawEllipse(disc.adjusted(0.5, 0.5, -0.5, -0.5));
+            p.setOpacity(1);
+            if (lost) {
+                p.setPen(QPen(kCapture, 1.5 * g.disc / 12));
+                p.setBrush(Qt::NoBrush);
+                p.drawEllipse(disc.adjusted(0.75, 0.75, -0.75, -0.75));
+            }
+            p.setPen(side == 0 ? QColor(0, 0, 0) : QColor(255, 255, 255));
+            p.drawText(disc, Qt::AlignCenter, QString::number(numbers[side]));
+            x += g.disc + g.gap;
+        }
+        x += g.apart - g.gap;
     });
     p.restore();
 }

@@ -1,11 +1,12 @@
 // The drawing half of BoardWidget: its images and off-screen buffer, the
 // picture of board, pieces, marks and status line, and the sliding of a piece.
 //
-// All geometry is in logical pixels. The board is drawn at a whole-number
-// zoom that grows with the widget (BoardLayout); the status strip keeps its
-// height and font. On a dense screen the buffer has the widget's device pixel
-// ratio, so the status text is drawn at full resolution, and the cells come
-// from pictures drawn at zoom x ratio or finer (BoardArt), never enlarged.
+// All geometry is in logical pixels. The board's cell is a whole number of
+// pixels that grows with the widget (BoardLayout), and the status strip with
+// its font and counts grows gently with it. On a dense screen the buffer has
+// the widget's device pixel ratio, so the status text is drawn at full
+// resolution, and the cells come from pictures drawn at cell x ratio (or the
+// next whole number of device pixels) by BoardArt, never enlarged.
 
 #include "ui/boardwidget.h"
 
@@ -28,20 +29,20 @@
 
 namespace {
 
-// Pixels a flying piece advances per frame on each axis at zoom 1 (a zoomed
-// board multiplies it, so that a move takes as many frames at every zoom),
-// and the pause between frames.
+// Pixels a flying piece advances per frame on each axis at a cell of 32 (a
+// larger cell advances the same share of a cell, so that a move takes as
+// many frames at every size), and the pause between frames.
 constexpr int kAnimationStep = 8;
 constexpr std::chrono::microseconds kFramePause{40000};
 
 // The dark olive around the grid.
 const QColor kSurround(102, 92, 21);
 
-// Moves one coordinate of a flying piece a step toward its target, without
-// passing it.
-int stepToward(int from, int target, int step) {
-    if (target < from) return std::max(from - step, target);
-    if (target > from) return std::min(from + step, target);
+// One coordinate of a flying piece that has come `travelled` pixels from
+// `from` toward `target`, without passing it.
+int travelToward(int from, int target, int travelled) {
+    if (target < from) return std::max(from - travelled, target);
+    if (target > from) return std::min(from + travelled, target);
     return from;
 }
 
@@ -51,9 +52,8 @@ int pieceSourceX(int color) {
     return color > 0 ? kCellSize : 0;
 }
 
-bool whole(qreal ratio) {
-    return ratio == std::round(ratio);
-}
+// Where the status text begins, and the margins of the counts, at a cell of 32.
+constexpr int kTextX = 7, kCountsMargin = 5;
 
 // Buffer size in device pixels for a widget of `size` at `ratio`, rounded up
 // so that at a fractional ratio the buffer still covers the widget's last
@@ -102,16 +102,21 @@ QPoint BoardWidget::cellCorner(int point) const {
 QPoint BoardWidget::offBoard(int color) const {
     const BoardLayout l = layout();
     return {(width() - l.cell) / 2,
-            color == session_->userColor() ? height() + 10 * l.zoom : -l.cell};
+            color == session_->userColor() ? height() + 10 * l.cell / kCellSize : -l.cell};
 }
 
 void BoardWidget::drawCell(QPainter& painter, int x, int y, int size, const QPixmap& sheet, int sx,
                            int sy) {
     // The source rectangle counts the sheet's own pixels: 64 x 64 on a 2x
-    // sheet, still one 32 x 32 cell at zoom 1.
+    // sheet, still one cell of 32 x 32 logical pixels of the sheet.
     const qreal scale = sheet.devicePixelRatio();
     painter.drawPixmap(QRectF(x, y, size, size), sheet,
                        QRectF(sx * scale, sy * scale, kCellSize * scale, kCellSize * scale));
+}
+
+void BoardWidget::showPointNames(bool on) {
+    pointNames = on;
+    update();
 }
 
 QString BoardWidget::statusText() const {
@@ -144,102 +149,135 @@ void BoardWidget::paintEvent(QPaintEvent*) {
 
     const int w = width();
     const BoardLayout l = layout();
-    // The buffer's extent in logical pixels: the widget's size, or a fraction
-    // of a pixel more at a fractional ratio. The two fills cover all of it,
-    // so that no device pixel keeps an earlier picture.
-    const QSizeF extent = buffer->deviceIndependentSize();
+    const qreal ratio = buffer->devicePixelRatio();
+    const BoardArt::Sheets sheets = art.at(l.cell * ratio);
+    const QPixmap& empty = art.board(l.cell, ratio);
+    // A cell of the sheets in device pixels: the cell times the ratio, or
+    // the next whole number at a fractional ratio.
+    const int n = qRound(sheets.pieces.devicePixelRatio() * kCellSize);
+    const auto device = [ratio](int logical) { return qRound(logical * ratio); };
 
-    const qreal density = l.zoom * buffer->devicePixelRatio();
-    const BoardArt::Sheets sheets = art.at(density);
+    // Where the board stands, in device pixels, and the parts of it that
+    // differ from the empty board: the cells with a piece, a mark or a name,
+    // each a device pixel larger on every side, and the piece in flight.
+    // Only these are composed in the buffer; the rest of the board is
+    // copied to the widget straight from its picture, and the olive around
+    // it filled there (showBuffer).
+    const BoardMarks shownMarks = marks();
+    const QRect onBoard(QPoint(device(l.offX), device(l.strip + l.offY)), empty.size());
+    PointBits busyPoints = pointNames ? (1u << 24) - 1 : MarkedPoints(shownMarks);
+    for (int point = 0; point < 24; ++point)
+        if (session_->position().board[point] != 0) busyPoints |= 1u << point;
+    QRegion busy;
+    for (int point = 0; point < 24; ++point) {
+        if (!(busyPoints >> point & 1)) continue;
+        const QPoint corner = cellCorner(point);
+        busy += QRect(device(corner.x()) - 1, device(corner.y()) - 1, n + 2, n + 2);
+    }
+    const QRect flight = animating ? QRect(device(animX), device(animY), n, n) : QRect();
+    busy = (busy + flight) & onBoard;
 
     QPainter painter(buffer);
-    // Where a sheet has exactly the resolution needed its cells are copied
-    // pixel for pixel; a finer one is shrunk smoothly.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform,
-                          density != sheets.tiles.devicePixelRatio());
-    // At a whole ratio the olive around the grid is filled straight onto
-    // the widget (showBuffer), so here only under a piece in flight; at a
-    // fractional ratio the buffer is shown whole and filled whole.
-    const bool olivePainted = whole(buffer->devicePixelRatio());
-    if (!olivePainted)
-        painter.fillRect(QRectF(0, kStatusHeight, extent.width(), extent.height() - kStatusHeight),
-                         kSurround);
-    else if (animating)
-        painter.fillRect(QRect(animX, animY, l.cell, l.cell), kSurround);
-
-    for (int row = 0; row < kGridCells; ++row) {
-        for (int column = 0; column < kGridCells; ++column) {
-            const int tile = BoardMapData[row][column];
-            if (tile == 0) continue;
-            drawCell(painter, l.cellX(column), l.cellY(row), l.cell, sheets.tiles,
-                     (tile - 1) % 4 * kCellSize, (tile - 1) / 4 * kCellSize);
-        }
-    }
-
+    // The board, its pieces and the piece in flight are copied in device
+    // pixels from pictures of exactly their resolution, so that no paint
+    // resamples them; at a fractional ratio their corners are rounded to
+    // the nearest device pixel.
+    painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+    if (animating) painter.fillRect(flight, kSurround);
+    for (const QRect& r : busy)
+        painter.drawPixmap(r.topLeft(), empty, r.translated(-onBoard.topLeft()));
     for (int point = 0; point < 24; ++point) {
         const int value = session_->position().board[point];
         if (value == 0) continue;
         const QPoint corner = cellCorner(point);
-        drawCell(painter, corner.x(), corner.y(), l.cell, sheets.pieces, pieceSourceX(value), 0);
+        drawCell(painter, device(corner.x()), device(corner.y()), n, sheets.pieces,
+                 pieceSourceX(value), 0);
     }
+    painter.resetTransform();
 
-    drawMarks(painter, l, marks());
+    if (pointNames) drawPointNames(painter, l);
+    drawMarks(painter, l, shownMarks);
 
-    if (animating)
-        drawCell(painter, animX, animY, l.cell, sheets.pieces, pieceSourceX(animColor), 0);
+    if (animating) {
+        painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+        drawCell(painter, device(animX), device(animY), n, sheets.pieces, pieceSourceX(animColor),
+                 0);
+        painter.resetTransform();
+    }
 
     // The strip is drawn after the pieces, so a piece flying in from above
-    // passes under it.
+    // passes under it. Its fill covers whole device pixels, also the last
+    // row at a fractional ratio, which showBuffer copies.
     const QString text = statusText();
-    painter.fillRect(QRectF(0, 0, extent.width(), kStatusHeight),
+    painter.fillRect(QRectF(0, 0, buffer->deviceIndependentSize().width(),
+                            std::ceil(l.strip * ratio - 1e-6) / ratio),
                      palette().color(backgroundRole()));
     painter.setPen(QColor(0, 0, 0));
-    painter.setFont(font());
-    painter.drawText(QRect(7, 0, w - 7, kStatusHeight), Qt::AlignLeft | Qt::AlignVCenter, text);
-    const QRect counts = countsRect(text);
-    if (!counts.isEmpty()) drawCounts(painter, counts, CountPieces(session_->position()));
+    painter.setFont(stripFont(l));
+    const int textX = kTextX * l.strip / kStatusHeight;
+    painter.drawText(QRect(textX, 0, w - textX, l.strip), Qt::AlignLeft | Qt::AlignVCenter, text);
+    CountLabels labels;
+    const QRect counts = countsRect(text, labels);
+    if (!counts.isEmpty()) drawCounts(painter, counts, CountPieces(session_->position()), labels);
     painter.end();
 
-    showBuffer(l, olivePainted);
+    showBuffer(l.strip, busy + flight, onBoard, empty);
 }
 
-void BoardWidget::showBuffer(const BoardLayout& l, bool olivePainted) {
-    // Buffer and widget have the same ratio, so this copies device pixels
-    // one to one.
+void BoardWidget::showBuffer(int strip, const QRegion& composed, const QRect& onBoard,
+                             const QPixmap& empty) {
+    // On a large screen most of the widget is the plain olive around the
+    // grid and the empty board: filling the one and copying the other from
+    // its picture in place costs half of composing them in the buffer and
+    // copying that. The strip and the busy parts of the board are copied
+    // from the buffer. All of it works in device pixels, with the
+    // rectangles the paint drew, so that no two parts leave a seam between
+    // them at a fractional ratio, and Qt copies without its scaling path.
     QPainter widget(this);
     const qreal ratio = buffer->devicePixelRatio();
-    if (!olivePainted) {
-        // At a fractional ratio Qt would draw a buffer of that ratio through
-        // its scaling path; drawn in device pixels it is a plain copy.
-        buffer->setDevicePixelRatio(1);
-        widget.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
-        widget.drawPixmap(0, 0, *buffer);
-        buffer->setDevicePixelRatio(ratio);
-        return;
-    }
-    // On a large screen most of the widget is the plain olive around the
-    // grid: filling it in place costs half of copying it, and a paint of a
-    // 4K screen stays within a few milliseconds. The strip, the grid and a
-    // piece in flight are copied from the buffer. (At a fractional ratio
-    // logical edges fall between device pixels, where a fill and a copy
-    // could leave a seam; there the buffer is copied whole.)
-    QRegion copied = QRegion(0, 0, width(), kStatusHeight) +
-                     QRect(l.offX, kStatusHeight + l.offY, l.grid(), l.grid());
-    if (animating) copied += QRect(animX, animY, l.cell, l.cell);
-    copied &= rect();
-    for (const QRect& r : QRegion(rect()) - copied) widget.fillRect(r, kSurround);
-    for (const QRect& r : copied)
-        widget.drawPixmap(r, *buffer, QRectF(r.topLeft() * ratio, r.size() * ratio));
+    const QRect all(QPoint(0, 0), buffer->size());
+    const QRegion copied =
+        (composed + QRect(0, 0, all.width(), static_cast<int>(std::ceil(strip * ratio - 1e-6)))) &
+        all;
+    buffer->setDevicePixelRatio(1);
+    widget.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+    for (const QRect& r : QRegion(all) - onBoard - copied) widget.fillRect(r, kSurround);
+    for (const QRect& r : (QRegion(onBoard) & all) - copied)
+        widget.drawPixmap(r.topLeft(), empty, r.translated(-onBoard.topLeft()));
+    for (const QRect& r : copied) widget.drawPixmap(r.topLeft(), *buffer, r);
+    buffer->setDevicePixelRatio(ratio);
 }
 
-QRect BoardWidget::countsRect(const QString& status) const {
-    // The counts stand at the right end of the strip, when the whole status
-    // text leaves room for them.
-    constexpr int kTextX = 7, kMargin = 5, kApart = 6;
-    const int wanted = countsWidth(fontMetrics(), CountPieces(session_->position()));
-    const int free = width() - kTextX - fontMetrics().horizontalAdvance(status) - kApart - kMargin;
+QFont BoardWidget::stripFont(const BoardLayout& l) const {
+    // The widget's own font at a cell of 32, growing with the strip.
+    QFont f = font();
+    if (l.strip == kStatusHeight) return f;
+    const qreal grown = l.strip / static_cast<qreal>(kStatusHeight);
+    if (f.pixelSize() > 0)
+        f.setPixelSize(qRound(f.pixelSize() * grown));
+    else
+        f.setPointSizeF(f.pointSizeF() * grown);
+    return f;
+}
+
+QRect BoardWidget::countsRect(const QString& status, CountLabels& labels) const {
+    // The counts stand at the right end of the strip, with their labels when
+    // the whole status text leaves room for them, else without, else not at
+    // all.
+    const BoardLayout l = layout();
+    const QFontMetrics metrics(stripFont(l));
+    const int margin = kCountsMargin * l.strip / kStatusHeight;
+    const int free =
+        width() - kTextX * l.strip / kStatusHeight - metrics.horizontalAdvance(status) - 2 * margin;
+    const PieceCounts counts = CountPieces(session_->position());
+    labels = {tr("To place"), tr("Lost")};
+    int wanted = countsWidth(metrics, counts, labels);
+    if (wanted > free) {
+        labels = {};
+        wanted = countsWidth(metrics, counts, labels);
+    }
     if (wanted > free) return {};
-    return {width() - kMargin - wanted, 0, wanted, kStatusHeight};
+    return {width() - margin - wanted, 0, wanted, l.strip};
 }
 
 BoardMarks BoardWidget::marks() const {
@@ -272,7 +310,8 @@ bool BoardWidget::event(QEvent* event) {
     // The piece counts explain themselves in a tooltip.
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
-        const QRect counts = countsRect(statusText());
+        CountLabels labels;
+        const QRect counts = countsRect(statusText(), labels);
         if (!counts.isEmpty() && counts.contains(help->pos())) {
             const PieceCounts c = CountPieces(session_->position());
             QToolTip::showText(help->globalPos(),
@@ -343,16 +382,19 @@ void BoardWidget::animateMove(int from, int to, int color) {
     animColor = color;
     animX = start.x();
     animY = start.y();
-    const int step = kAnimationStep * layout().zoom;
+    const int cell = layout().cell;
     const BusyPointer busy(Qt::BusyCursor);
     // The axes advance independently: diagonal until one arrives, then
-    // straight on along the other. A click or key during a pause lands the
-    // piece at once: the caller's next picture shows it arrived.
-    while (animX != end.x() || animY != end.y()) {
+    // straight on along the other. Frame k is k steps of a quarter cell from
+    // the start, in whole pixels: 8 pixels a step at a cell of 32. A click or
+    // key during a pause lands the piece at once: the caller's next picture
+    // shows it arrived.
+    for (int frame = 1; animX != end.x() || animY != end.y(); ++frame) {
         repaint();
         if (pauseFrame(kFramePause)) break;
-        animX = stepToward(animX, end.x(), step);
-        animY = stepToward(animY, end.y(), step);
+        const int travelled = frame * kAnimationStep * cell / kCellSize;
+        animX = travelToward(start.x(), end.x(), travelled);
+        animY = travelToward(start.y(), end.y(), travelled);
     }
     animating = 0;
 

@@ -71,10 +71,13 @@ public:
     // What the status strip says for the current state.
     QString statusText() const;
 
-    // Room for the whole grid at zoom 1 below the status strip, with a
+    // Room for the whole grid at a cell of 32 below the status strip, with a
     // margin of one cell around it; never less than the grid.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+
+    // Shows or hides the names of the points (a1 ... c8) beside them.
+    void showPointNames(bool on);
 
     // Marks a suggested move for the user (the empty move clears it); the
     // mark goes at the next tap, undo, redo or new game.
@@ -114,7 +117,7 @@ protected:
 
     // Images and buffer. The buffer has the widget's device pixel ratio; the
     // 2x sheets hold the same pictures drawn at twice the resolution (their
-    // device pixel ratio is 2) for dense screens and zoomed boards, and
+    // device pixel ratio is 2) for dense screens and larger boards, and
     // `art` draws finer ones when they are needed.
     QPixmap* buffer = nullptr; // composed picture of the whole widget; owned
     QPixmap boardPixmap;       // the 12 tiles of the board
@@ -126,6 +129,7 @@ protected:
     // The game played; the user's colour and the level are its.
     GameSession* session_;
     int animations = 1; // nonzero: moves slide across the board
+    bool pointNames = false;
 
     // The piece in flight, drawn on top while animating is set
     int animating = 0;
@@ -153,7 +157,7 @@ private:
     // Forgets the computer's last move and the hint.
     void clearMarks();
 
-    // Where the grid stands at the current size, and at which zoom.
+    // Where the grid stands at the current size, and its cell.
     BoardLayout layout() const { return LayoutFor(width(), height()); }
     // The top-left corner of a point's cell, in widget coordinates.
     QPoint cellCorner(int point) const;
@@ -173,14 +177,17 @@ private:
     // resolution.
     static void drawCell(QPainter& painter, int x, int y, int size, const QPixmap& sheet, int sx,
                          int sy);
-    // Copies the composed picture to the widget; where `olivePainted`, the
-    // olive around the grid is filled on the widget instead of copied.
-    void showBuffer(const BoardLayout& layout, bool olivePainted);
+    // Shows the picture on the widget: the strip and `composed` from the
+    // buffer, the rest of the board at `onBoard` from the picture of the
+    // empty board, and the olive around it filled; in device pixels.
+    void showBuffer(int strip, const QRegion& composed, const QRect& onBoard, const QPixmap& empty);
     // The marks the board shows in the current state.
     BoardMarks marks() const;
-    // Where the piece counts stand in the status strip; empty when the status
-    // text leaves no room for them.
-    QRect countsRect(const QString& status) const;
+    // The status strip's font at the board's size.
+    QFont stripFont(const BoardLayout& layout) const;
+    // Where the piece counts stand in the status strip, and the labels that
+    // fit with them; empty when the status text leaves no room for them.
+    QRect countsRect(const QString& status, CountLabels& labels) const;
 
     // Input that reached the window while the widget worked without
     // returning to the event loop (the computer's turn, a flight) was made

@@ -51,7 +51,14 @@ QString HelpBoxes::rulesText() {
            paragraph(tr("End of the game."),
                      tr("From the moving phase on, a side loses when it is to move with only 2 "
                         "pieces or with no legal move. There is no draw: a game goes on until one "
-                        "side loses. Starting a new game abandons it."));
+                        "side loses. Starting a new game abandons it.")) +
+           paragraph(tr("Notation."),
+                     tr("A point is named by its square, a (outer), b (middle) or c (inner), and "
+                        "a number from 1 to 8, clockwise from the square's top-left corner: a1 is "
+                        "the outer top-left corner, c8 the middle of the inner square's left side. "
+                        "A placement is written as its point (a1), a move as its start and end "
+                        "(a1a2), and a capture follows a dash (a3-c5). View / Point names shows "
+                        "the names on the board."));
 }
 
 QString HelpBoxes::aboutText(const QString& version, qint64 benchSignature) {

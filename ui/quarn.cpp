@@ -123,7 +123,24 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     confMenu->insertItem(tr("Player Color"), colorMenu, -1, -1);
     confMenu->insertItem(tr("Level"), levelMenu, -1, -1);
     confMenu->insertItem(tr("Animations"), animationsMenu, -1, -1);
-    confMenu->insertItem(tr("Move list"), moveListMenu, -1, -1);
+
+    // How the window shows the game: full screen, the move list, the names
+    // of the points. F11 is the usual key where the desktop has none.
+    viewMenu = new PopupMenu(nullptr, "view_menu");
+    viewMenu->setCheckable(true);
+    viewMenu->insertItem(tr("Full screen"), kFullScreenId);
+    viewMenu->setItemShortcuts(kFullScreenId,
+                               StandardKeys(QKeySequence::FullScreen, {Qt::Key_F11}));
+    viewMenu->insertItem(tr("Move list"), moveListMenu, -1, -1);
+    viewMenu->insertItem(tr("Point names"), kPointNamesId);
+    connect(viewMenu, &PopupMenu::activated, this, [this](int id) {
+        if (id == kFullScreenId) toggleFullScreen();
+        if (id != kPointNamesId) return;
+        pointNames = 1 - pointNames;
+        viewMenu->setItemChecked(kPointNamesId, pointNames);
+        boardWidget->showPointNames(pointNames);
+        writeConfig();
+    });
 
     PopupMenu* helpMenu = new PopupMenu(nullptr, "help_menu");
     const int rulesId = helpMenu->insertItem(tr("Rules"));
@@ -137,6 +154,7 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     MenuBar* menuBar = new MenuBar(this, nullptr);
     menuBar->insertItem(tr("Game"), gameMenu);
     menuBar->insertItem(tr("Configuration"), confMenu);
+    menuBar->insertItem(tr("View"), viewMenu);
     menuBar->insertItem(tr("Help"), helpMenu);
 
     // The moves played, beside the board when there is room.
@@ -152,6 +170,7 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     readConfig();
     showSettings();
     moveListMenu->setItemChecked(showMoveList, true);
+    viewMenu->setItemChecked(kPointNamesId, pointNames);
     placeMoveList();
 }
 
@@ -171,6 +190,8 @@ void Quarn::readConfig() {
     session->setLevel(read(kLevel));
     boardWidget->updateAnimations(read(kAnimations));
     showMoveList = read(kMoveList);
+    pointNames = read(kPointNames);
+    boardWidget->showPointNames(pointNames);
     // One game, with both settings in place.
     boardWidget->start();
 }
@@ -183,6 +204,7 @@ void Quarn::writeConfig() {
     config.writeEntry(kLevel.key, session->level());
     config.writeEntry(kAnimations.key, boardWidget->animationsOn() ? 1 : 0);
     config.writeEntry(kMoveList.key, showMoveList);
+    config.writeEntry(kPointNames.key, pointNames);
     const bool saved = config.save();
     if (saved == !settingsUnsaved) return;
     settingsUnsaved = !saved;
@@ -228,4 +250,23 @@ void Quarn::updateAnimations(int id) {
     boardWidget->updateAnimations(id);
     showSettings();
     writeConfig();
+}
+
+void Quarn::toggleFullScreen() {
+    // Back to the window as it was: maximised, as it starts, or not.
+    if (!isFullScreen()) {
+        wasMaximized = isMaximized();
+        showFullScreen();
+    } else if (wasMaximized) {
+        showMaximized();
+    } else {
+        showNormal();
+    }
+}
+
+void Quarn::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // Also when the desktop itself takes the window out of full screen.
+    if (event->type() == QEvent::WindowStateChange)
+        viewMenu->setItemChecked(kFullScreenId, isFullScreen());
 }

@@ -1,5 +1,5 @@
 // The main window: the board as its central content, the moves played
-// beside it, the Game, Configuration and Help menus, and the settings, read
+// beside it, the Game, Configuration, View and Help menus, and the settings, read
 // once at construction and saved after every change and when the window goes
 // away. The game in progress is kept across runs, and games can be saved to
 // and opened from game records. A game with moves is abandoned only once the
@@ -63,6 +63,7 @@ protected slots:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // Whether the game on the board may go: it has ended, has no moves, or
@@ -85,6 +86,8 @@ private:
     // The move list beside the board when there is room for both, below it
     // when there is height, else out of the way.
     void placeMoveList();
+    // Full screen, or back to the window as it was before.
+    void toggleFullScreen();
 
     PopupMenu* colorMenu;
     PopupMenu* levelMenu;
@@ -96,6 +99,13 @@ private:
     int showMoveList = 1;
     MoveList* moveList;
     QDockWidget* moveListDock;
+
+    // The View menu: its two checkable items, and whether the window was
+    // maximised before it went full screen.
+    static constexpr int kFullScreenId = 0, kPointNamesId = 1;
+    PopupMenu* viewMenu;
+    int pointNames = 0;
+    bool wasMaximized = true;
 
     GameStore store;      // the game in progress, across runs
     bool keeping = false; // whether the store is written (after resumeGame)

@@ -7,6 +7,7 @@
 
 #include "engine/record.h"
 #include "platform/safefile.h"
+#include "ui/boardgeometry.h"
 #include "ui/boardwidget.h"
 #include "ui/gamesession.h"
 #include "ui/movelist.h"
@@ -21,7 +22,9 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QStyle>
 
+#include <algorithm>
 #include <string_view>
 
 namespace {
@@ -216,19 +219,38 @@ void Quarn::chooseFileToSave() {
 }
 
 void Quarn::placeMoveList() {
-    // The board keeps at least its zoom-1 grid with a margin: the list goes
-    // beside it when the window is wide enough for both, else below it when
-    // it is high enough, else it waits until there is room.
-    const QSize boardRoom = boardWidget->sizeHint();
+    // The list takes a fifth of the window's width, between its own
+    // preferred width and twice that. It stands beside the board when the
+    // board keeps the cell it would have without the list, else below it
+    // when the board keeps its cell there, else it waits until there is room.
     const int high = height() - (menuBar() ? menuBar()->height() : 0);
+    const int cellAlone = LayoutFor(width(), high).cell;
+    const QSize preferred = moveList->sizeHint();
+    const int wide = std::clamp(width() / 5, preferred.width(), 2 * preferred.width());
+    const int separator = style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+    // The board keeps its cell in w x h when it has that cell there with
+    // room for its margins, also at the smallest cell.
+    const auto keeps = [cellAlone](int w, int h) {
+        const BoardLayout l = LayoutFor(w, h);
+        return l.cell == cellAlone && (kGridCells + 2) * l.cell <= std::min(w, h - l.strip);
+    };
     Qt::DockWidgetArea area = Qt::NoDockWidgetArea;
-    if (showMoveList && width() >= boardRoom.width() + moveList->sizeHint().width())
+    if (showMoveList && keeps(width() - wide - separator, high))
         area = Qt::RightDockWidgetArea;
-    else if (showMoveList && high >= boardRoom.height() + moveList->sizeHint().height())
+    else if (showMoveList && keeps(width(), high - preferred.height() - separator))
         area = Qt::BottomDockWidgetArea;
     if (area == Qt::NoDockWidgetArea) {
         moveListDock->hide();
         return;
+    }
+    if (area == Qt::RightDockWidgetArea) {
+        moveListDock->setMinimumHeight(0);
+        moveListDock->setMaximumHeight(QWIDGETSIZE_MAX);
+        moveListDock->setFixedWidth(wide);
+    } else {
+        moveListDock->setMinimumWidth(0);
+        moveListDock->setMaximumWidth(QWIDGETSIZE_MAX);
+        moveListDock->setFixedHeight(preferred.height());
     }
     if (dockWidgetArea(moveListDock) != area) addDockWidget(area, moveListDock);
     moveListDock->show();

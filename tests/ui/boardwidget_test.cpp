@@ -144,20 +144,22 @@ private slots:
                                          "updateAnimations(int)", "start()", "undo()", "redo()"}));
     }
 
-    void aLargeWidgetZoomsTheBoardAndItsHitTest() {
-        // 9 cells of 96 pixels fit 864 x 886 exactly: zoom 3, the grid's
-        // corner at (96, 22 + 96).
-        Probe w(864, 886);
-        w.tap(95, 200);       // left of the grid
-        w.tap(96 + 672, 200); // right of it
-        w.tap(100, 22 + 96 + 672);
+    void aLargerWidgetGrowsTheCellAndItsHitTest() {
+        // 9 cells of 45 and the strip of 30 fit 405 x 435 exactly: the grid's
+        // corner at (45, 30 + 45).
+        Probe w(405, 435);
+        w.tap(44, 200);            // left of the grid
+        w.tap(45 + 315, 200);      // right of it
+        w.tap(100, 30 + 45 + 315); // below it
+        w.tap(225, 119);           // the cell right of a2 holds no point
         QCOMPARE(history_pos, 1);
-        w.tap(96 + 3 * 96 + 95, 22 + 96 + 95); // the last pixel of a2's cell
+        w.tap(45 + 3 * 45 + 44, 30 + 45 + 44); // the last pixel of a2's cell
         QCOMPARE(board.board[pt("a2")], 1);
-        // One pixel less of width or height is zoom 2: a2's cell moves.
-        Probe narrower(863, 886);
-        QCOMPARE(narrower.grab().width(), 863);
-        narrower.tap((863 - 448) / 2 + 3 * 64 + 1, 22 + (886 - 22 - 448) / 2 + 1);
+        // One pixel less of height is a cell of 44: a2's cell moves.
+        Probe lower(405, 434);
+        const BoardLayout l = LayoutFor(405, 434);
+        QCOMPARE(l.cell, 44);
+        lower.tap(l.offX + 3 * 44, l.strip + l.offY + 43);
         QCOMPARE(board.board[pt("a2")], 1);
         QCOMPARE(board.plies, 2);
     }
@@ -597,6 +599,17 @@ private slots:
         w.animateMove(pt("a1"), pt("a4"), 1);
         QVERIFY(w.frames.empty());
         QCOMPARE(board.board[pt("a4")], -1);
+
+        // On a board of 45-pixel cells the piece advances a quarter cell a
+        // frame, in whole pixels: the same flight in as many frames.
+        Probe large(405, 435);
+        large.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&large));
+        large.updateAnimations(1);
+        large.animateMove(pt("a1"), pt("a2"), 1);
+        QCOMPARE(large.frames.size(), std::size_t(12));
+        QCOMPARE(large.frames[1].at, QPoint(45 + 11, 75));
+        QCOMPARE(large.frames.back().at, QPoint(45 + 123, 75)); // 11 x 11.25, one short of 135
     }
 };
 

@@ -1,5 +1,5 @@
-// The board on dense screens. The program runs on four virtual screens side
-// by side with device pixel ratios 1, 2, 1.25 and 3, so that one widget can
+// The board on dense screens. The program runs on five virtual screens side
+// by side with device pixel ratios 1, 2, 1.25, 3 and 1.5, so that one widget can
 // be drawn at each ratio and moved from one screen to another.
 //
 // At ratio 2 the board shows the pictures drawn at twice the resolution,
@@ -127,7 +127,7 @@ class HiDpiTest : public QObject {
 private slots:
     void initTestCase() {
         InitMillTab();
-        QCOMPARE(QGuiApplication::screens().size(), 4);
+        QCOMPARE(QGuiApplication::screens().size(), 5);
     }
 
     // At ratio 1 the board is exactly the 1x picture; at 2 every device
@@ -221,6 +221,30 @@ private slots:
         }
     }
 
+    // What a repaint of a board filling a screen of 3840 x 2160 device
+    // pixels costs, once its pictures are drawn: run with -tickcounter or
+    // -callgrind for other measures, and this function's name alone to see
+    // the figures.
+    void aRepaintOfAFullScreenBoard_data() {
+        QTest::addColumn<qreal>("ratio");
+        for (const qreal ratio : {1.0, 2.0, 1.25, 1.5})
+            QTest::newRow(qPrintable(QString::number(ratio))) << ratio;
+    }
+    void aRepaintOfAFullScreenBoard() {
+        QFETCH(qreal, ratio);
+        Probe w(ratio);
+        w.resize(qRound(3840 / ratio), qRound(2160 / ratio));
+        setPieces();
+        // Drawn into a picture of the screen's size rather than the
+        // offscreen platform's window, which is clipped to its small screen.
+        QPixmap screen(3840, 2160);
+        screen.setDevicePixelRatio(ratio);
+        w.render(&screen);
+        QBENCHMARK {
+            w.render(&screen);
+        }
+    }
+
     // Positions of taps are fractional on a scaled screen; the tap belongs
     // to the logical pixel it falls in.
     void fractionalTapsCountInThePixelTheyFallIn() {
@@ -246,7 +270,8 @@ int main(int argc, char** argv) {
             {"name": "one", "x": 0, "y": 0, "width": 1024, "height": 768, "dpr": 1},
             {"name": "two", "x": 1024, "y": 0, "width": 1024, "height": 768, "dpr": 2},
             {"name": "fractional", "x": 2048, "y": 0, "width": 1024, "height": 768, "dpr": 1.25},
-            {"name": "three", "x": 3072, "y": 0, "width": 1024, "height": 768, "dpr": 3}]})");
+            {"name": "three", "x": 3072, "y": 0, "width": 1024, "height": 768, "dpr": 3},
+            {"name": "half", "x": 4096, "y": 0, "width": 1024, "height": 768, "dpr": 1.5}]})");
     }
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
     QApplication app(argc, argv);

@@ -19,29 +19,33 @@ private slots:
         QTest::addColumn<QString>("status");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("cancel"); // Qt's own text
-        QTest::newRow("German") << "de_DE" << true << QStringList{"Spiel", "Einstellungen", "Hilfe"}
+        QTest::newRow("German") << "de_DE" << true
+                                << QStringList{"Spiel", "Einstellungen", "Ansicht", "Hilfe"}
                                 << "Setze deinen 1. Stein"
                                 << "Mühle"
                                 << "Abbrechen";
         QTest::newRow("Austrian German")
-            << "de_AT" << true << QStringList{"Spiel", "Einstellungen", "Hilfe"}
+            << "de_AT" << true << QStringList{"Spiel", "Einstellungen", "Ansicht", "Hilfe"}
             << "Setze deinen 1. Stein"
             << "Mühle"
             << "Abbrechen";
-        QTest::newRow("French") << "fr_FR" << true << QStringList{"Partie", "Configuration", "Aide"}
+        QTest::newRow("French") << "fr_FR" << true
+                                << QStringList{"Partie", "Configuration", "Affichage", "Aide"}
                                 << "Placez votre pion n° 1"
                                 << "Jeu du moulin"
                                 << "Annuler";
         QTest::newRow("Spanish") << "es_ES" << true
-                                 << QStringList{"Partida", "Configuración", "Ayuda"}
+                                 << QStringList{"Partida", "Configuración", "Ver", "Ayuda"}
                                  << "Coloca tu ficha n.º 1"
                                  << "Juego del molino"
                                  << "Cancelar";
-        QTest::newRow("Dutch") << "nl_NL" << true << QStringList{"Spel", "Instellingen", "Hulp"}
+        QTest::newRow("Dutch") << "nl_NL" << true
+                               << QStringList{"Spel", "Instellingen", "Beeld", "Hulp"}
                                << "Plaats je 1e stuk"
                                << "Molenspel"
                                << "Annuleren";
-        QTest::newRow("English") << "en_GB" << false << QStringList{"Game", "Configuration", "Help"}
+        QTest::newRow("English") << "en_GB" << false
+                                 << QStringList{"Game", "Configuration", "View", "Help"}
                                  << "Set your 1. piece"
                                  << "Nine Men's Morris"
                                  << "Cancel";

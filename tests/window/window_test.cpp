@@ -1,6 +1,8 @@
 // The main window: its menus, and the settings kept across runs.
 #include "window_fixture.h"
 
+#include <QDir>
+#include <QDockWidget>
 #include <QMouseEvent>
 
 namespace {
@@ -39,7 +41,7 @@ private slots:
         QCOMPARE(w.windowTitle(), QString("Nine Men's Morris"));
         QStringList bar;
         for (QAction* a : w.menuBar()->actions()) bar << a->text();
-        QCOMPARE(bar, QStringList({"&Game", "&Configuration", "&Help"}));
+        QCOMPARE(bar, QStringList({"&Game", "&Configuration", "&View", "&Help"}));
 
         // Every item has a mnemonic of its own, and the usual keys; New,
         // Undo, Redo and Close keep their ids.
@@ -67,7 +69,7 @@ private slots:
         QCOMPARE(conf->objectName(), QString("conf_menu"));
         QStringList items;
         for (QAction* a : conf->actions()) items << Plain(a);
-        QCOMPARE(items, QStringList({"Player Color", "Level", "Animations", "Move list"}));
+        QCOMPARE(items, QStringList({"Player Color", "Level", "Animations"}));
 
         const struct {
             const char* submenu;
@@ -77,7 +79,6 @@ private slots:
             {"Player Color", "player_color", {"White", "Black"}},
             {"Level", "level_menu", {"Very easy", "Easy", "Medium", "Hard", "Very hard"}},
             {"Animations", "animations_menu", {"No", "Yes"}},
-            {"Move list", "move_list_menu", {"No", "Yes"}},
         };
         for (const auto& p : popups) {
             PopupMenu* menu = SettingMenu(w, p.submenu);
@@ -85,6 +86,59 @@ private slots:
             QCOMPARE(menu->objectName(), QString(p.name));
             QVERIFY(menu->isCheckable());
             for (int id = 0; id < p.texts.size(); ++id) QCOMPARE(menu->text(id), p.texts[id]);
+        }
+    }
+
+    // Full screen and back, the move list and the points' names, which are
+    // hidden until chosen and then kept.
+    void theViewMenu() {
+        ConfigFolder folder;
+        {
+            Quarn w;
+            w.show();
+            PopupMenu* view = Popup(w.menuBar()->actions(), "View");
+            QCOMPARE(view->objectName(), QString("view_menu"));
+            QStringList items;
+            for (QAction* a : view->actions()) items << Plain(a);
+            QCOMPARE(items, QStringList({"Full screen", "Move list", "Point names"}));
+            QVERIFY(view->actions()[0]->shortcuts().contains(QKeySequence(Qt::Key_F11)));
+            PopupMenu* moveList = Popup(view->actions(), "Move list");
+            QCOMPARE(moveList->objectName(), QString("move_list_menu"));
+            QCOMPARE(Checked(moveList), QStringList({"Yes"}));
+
+            Choose(view, "Full screen");
+            QTRY_VERIFY(w.isFullScreen());
+            QVERIFY(view->isItemChecked(0));
+            Choose(view, "Full screen");
+            QTRY_VERIFY(!w.isFullScreen());
+            QVERIFY(!view->isItemChecked(0));
+
+            QVERIFY(!view->isItemChecked(1));
+            QVERIFY(!folder.read().contains("PointNames=1"));
+            Choose(view, "Point names");
+            QVERIFY(view->isItemChecked(1));
+            QVERIFY(folder.read().contains("PointNames=1"));
+        }
+        Quarn again;
+        QVERIFY(Popup(again.menuBar()->actions(), "View")->isItemChecked(1));
+    }
+
+    // The move list stands beside the board only where the board keeps the
+    // cell it would have without the list.
+    void theMoveListNeverTakesTheBoardsRoom() {
+        ConfigFolder folder;
+        Quarn w;
+        w.show();
+        const auto* dock = w.findChild<QDockWidget*>("move_list");
+        for (const QSize size : {QSize(1280, 800), QSize(800, 600), QSize(500, 300)}) {
+            w.resize(size);
+            QTRY_COMPARE(w.size(), size);
+            QCoreApplication::processEvents();
+            const int high = w.height() - w.menuBar()->height();
+            const BoardWidget* board = BoardOf(w);
+            QCOMPARE(LayoutFor(board->width(), board->height()).cell,
+                     LayoutFor(w.width(), high).cell);
+            QCOMPARE(dock->isVisible(), size.height() > 300);
         }
     }
 

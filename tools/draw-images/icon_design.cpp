@@ -1,6 +1,6 @@
 #include "icon_design.h"
 
-#include "colours.h"
+#include "art/colours.h"
 
 #include <algorithm>
 #include <stdexcept>

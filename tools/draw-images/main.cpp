@@ -2,10 +2,10 @@
 // into FOLDER (the board tiles and pieces, at 1x and 2x) and FOLDER/icons (the
 // SVG icon and its PNG sizes). Run by hand after changing a drawing; the
 // output is the same bytes on every run.
-#include "board_sheet.h"
+#include "art/board_sheet.h"
+#include "art/pieces.h"
 #include "icon_design.h"
 #include "icon_render.h"
-#include "pieces.h"
 
 #include <QDir>
 #include <QImage>
@@ -50,10 +50,10 @@ int main(int argc, char** argv) {
     }
 
     try {
-        bool ok = savePng(drawBoardSheet(1), folder.filePath(QStringLiteral("board.png")));
-        ok &= savePng(drawBoardSheet(2), folder.filePath(QStringLiteral("board@2x.png")));
-        ok &= savePng(drawPieces(1), folder.filePath(QStringLiteral("pieces.png")));
-        ok &= savePng(drawPieces(2), folder.filePath(QStringLiteral("pieces@2x.png")));
+        bool ok = savePng(drawBoardSheet(32), folder.filePath(QStringLiteral("board.png")));
+        ok &= savePng(drawBoardSheet(64), folder.filePath(QStringLiteral("board@2x.png")));
+        ok &= savePng(drawPieces(32), folder.filePath(QStringLiteral("pieces.png")));
+        ok &= savePng(drawPieces(64), folder.filePath(QStringLiteral("pieces@2x.png")));
         ok &= saveFile(icon::svg(), folder.filePath(QStringLiteral("icons/quarn.svg")));
         for (int size : icon::pngSizes)
             ok &= savePng(icon::paint(size),

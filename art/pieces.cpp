@@ -76,7 +76,7 @@ int quantiseAlpha(double coverage) {
 }
 
 // Fraction of the device pixel (px, py) of a cell covered by the disc.
-double coverage(int px, int py, int scale) {
+double coverage(int px, int py, double scale) {
     // Pixels well inside or outside the edge need no samples.
     const double d = std::hypot((px + 0.5) / scale - centre, (py + 0.5) / scale - centre);
     if (d < radius - 1.0 / scale) return 1;
@@ -94,8 +94,8 @@ double coverage(int px, int py, int scale) {
 
 // Draws one stone into the cell at (x0, 0). Its opaque pixels are shifted
 // together until their mean is the stone's average colour.
-void drawStone(QImage& image, int x0, int scale, const Stone& s) {
-    const int size = 32 * scale;
+void drawStone(QImage& image, int x0, int size, const Stone& s) {
+    const double scale = size / 32.0;
     std::vector<Rgb> colour(size * size);
     std::vector<int> alpha(size * size);
     for (int py = 0; py < size; ++py)
@@ -136,10 +136,10 @@ void drawStone(QImage& image, int x0, int scale, const Stone& s) {
 
 } // namespace
 
-QImage drawPieces(int scale) {
-    QImage image(160 * scale, 64 * scale, QImage::Format_ARGB32);
+QImage drawPieces(int cell) {
+    QImage image(5 * cell, 2 * cell, QImage::Format_ARGB32);
     image.fill(0);
-    drawStone(image, 0, scale, blackStone);
-    drawStone(image, 32 * scale, scale, whiteStone);
+    drawStone(image, 0, cell, blackStone);
+    drawStone(image, cell, cell, whiteStone);
     return image;
 }

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <vector>
 
 namespace {
 
@@ -50,20 +52,39 @@ QRgb lineColour(double along, double across, std::uint32_t seed) {
                 clampChannel(c.blue() + shade + mottle));
 }
 
-// The picture under a point: khaki, or a line where the device pixel (px, py)
-// of a tile lies in one of its strokes.
-QRgb groundColour(const Tile& tile, int px, int py, int scale) {
-    const double u = (px + 0.5) / scale, v = (py + 0.5) / scale;
-    const int first = lineFirst * scale, end = lineEnd * scale;
-    const bool inRow = py >= first && py < end, inColumn = px >= first && px < end;
-    const bool horizontal =
-        inRow && (((tile.lines & Left) && px < end) || ((tile.lines & Right) && px >= first));
-    const bool vertical =
-        inColumn && (((tile.lines & Up) && py < end) || ((tile.lines & Down) && py >= first));
-    if (horizontal) return lineColour(u, v - centre, horizontalSeed);
-    if (vertical) return lineColour(v, u - centre, verticalSeed);
-    return colours::khaki.rgb();
-}
+// The two strokes of a sheet, horizontal and vertical, each as a band of
+// `width` pixels across the tile's whole length; every tile with a line
+// shows a part of one of them, so each pixel of a stroke is drawn once.
+struct Strokes {
+    int size, first, end; // the tile's side; the band's rows (or columns), half-open
+    std::vector<QRgb> horizontal, vertical; // [across - first][along]
+
+    Strokes(int size, double scale)
+        : size(size), first(static_cast<int>(std::lround(lineFirst * scale))),
+          end(static_cast<int>(std::lround(lineEnd * scale))),
+          horizontal(static_cast<std::size_t>((end - first) * size)), vertical(horizontal.size()) {
+        for (int across = first; across < end; ++across)
+            for (int along = 0; along < size; ++along) {
+                const double u = (along + 0.5) / scale, v = (across + 0.5) / scale;
+                const std::size_t i = static_cast<std::size_t>((across - first) * size + along);
+                horizontal[i] = lineColour(u, v - centre, horizontalSeed);
+                vertical[i] = lineColour(u, v - centre, verticalSeed);
+            }
+    }
+
+    // The picture under a point: khaki, or a line where the pixel (px, py)
+    // of a tile lies in one of its strokes.
+    QRgb ground(const Tile& tile, int px, int py) const {
+        const bool inRow = py >= first && py < end, inColumn = px >= first && px < end;
+        const bool onHorizontal =
+            inRow && (((tile.lines & Left) && px < end) || ((tile.lines & Right) && px >= first));
+        const bool onVertical =
+            inColumn && (((tile.lines & Up) && py < end) || ((tile.lines & Down) && py >= first));
+        if (onHorizontal) return horizontal[static_cast<std::size_t>((py - first) * size + px)];
+        if (onVertical) return vertical[static_cast<std::size_t>((px - first) * size + py)];
+        return colours::khaki.rgb();
+    }
+};
 
 // A point's colour at distance d (1x pixels) from the tile centre, inside the
 // rim: the bright core fading through a short glow into the dark rim.
@@ -80,7 +101,7 @@ QColor pointColour(double d) {
 // Draws the point over the ground of one device pixel, averaging 4 x 4
 // samples so that the rim's edge is smooth. Channels are rounded to multiples
 // of 3 (255 and 240 are) to keep the sheet within one palette.
-QRgb pointPixel(int px, int py, int scale, QRgb ground) {
+QRgb pointPixel(int px, int py, double scale, QRgb ground) {
     // A pixel wholly outside the rim keeps its ground.
     const double dx = (px + 0.5) / scale - centre, dy = (py + 0.5) / scale - centre;
     if (std::hypot(dx, dy) > rimRadius + 1.0 / scale) return ground;
@@ -105,22 +126,29 @@ QRgb pointPixel(int px, int py, int scale, QRgb ground) {
 
 } // namespace
 
-QImage drawBoardTiles(int scale) {
-    const int size = tileSize * scale;
-    QImage sheet(4 * size, 3 * size, QImage::Format_RGB32);
+QImage drawBoardTiles(int cell) {
+    const double scale = cell / static_cast<double>(tileSize);
+    const Strokes strokes(cell, scale);
+    // Only the pixels near the centre can touch a point's rim.
+    const int reach = static_cast<int>(std::ceil((rimRadius + 2) * scale));
+    const int near = cell / 2 - reach, far = cell / 2 + reach;
+    QImage sheet(4 * cell, 3 * cell, QImage::Format_RGB32);
     for (int id = 1; id <= 12; ++id) {
         const Tile& tile = tiles[id - 1];
-        const int x0 = (id - 1) % 4 * size, y0 = (id - 1) / 4 * size;
-        for (int py = 0; py < size; ++py)
-            for (int px = 0; px < size; ++px) {
-                QRgb c = groundColour(tile, px, py, scale);
-                if (tile.point) c = pointPixel(px, py, scale, c);
-                sheet.setPixel(x0 + px, y0 + py, c);
+        const int x0 = (id - 1) % 4 * cell, y0 = (id - 1) / 4 * cell;
+        for (int py = 0; py < cell; ++py) {
+            auto* line = reinterpret_cast<QRgb*>(sheet.scanLine(y0 + py)) + x0;
+            for (int px = 0; px < cell; ++px) {
+                QRgb c = strokes.ground(tile, px, py);
+                if (tile.point && px >= near && px < far && py >= near && py < far)
+                    c = pointPixel(px, py, scale, c);
+                line[px] = c;
             }
+        }
     }
     return sheet;
 }
 
-QImage drawBoardSheet(int scale) {
-    return toIndexed(drawBoardTiles(scale));
+QImage drawBoardSheet(int cell) {
+    return toIndexed(drawBoardTiles(cell));
 }
