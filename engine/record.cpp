@@ -1,5 +1,6 @@
 #include "record.h"
 
+#include "notation.h"
 #include "text.h"
 
 #include <algorithm>
@@ -26,10 +27,6 @@ bool SameWordIgnoringCase(std::string_view a, std::string_view b) {
                const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
                return lower(x) == lower(y);
            });
-}
-
-bool IsPoint(std::string_view text, std::size_t at) {
-    return text[at] >= 'a' && text[at] <= 'c' && text[at + 1] >= '1' && text[at + 1] <= '8';
 }
 
 // Words that a move list may hold besides moves: move numbers ("12.") and "...".
@@ -84,16 +81,16 @@ struct Reader {
 
     bool Word(int line, std::string_view word) {
         if (IsFiller(word)) return true;
-        if (!IsMoveText(word)) return Fail(line, RecordProblem::UnknownWord, word);
-        if (SideToMoveHasLost(board)) return Fail(line, RecordProblem::AfterEnd, word);
-        Move moves[kMaxMoves];
-        const int n = board.GenMoves(moves, kMaxMoves);
-        const std::string text(word);
-        const Move m(reinterpret_cast<const signed char*>(text.c_str()));
-        if (std::find(moves, moves + n, m) == moves + n)
-            return Fail(line, RecordProblem::IllegalMove, word);
-        board.DoMove(m);
-        record.moves.push_back(m);
+        MoveTextFault fault;
+        const std::optional<Move> m = LegalMoveNamed(board, word, &fault);
+        if (!m)
+            return Fail(line,
+                        fault == MoveTextFault::NotAMove   ? RecordProblem::UnknownWord
+                        : fault == MoveTextFault::GameOver ? RecordProblem::AfterEnd
+                                                           : RecordProblem::IllegalMove,
+                        word);
+        board.DoMove(*m);
+        record.moves.push_back(*m);
         return true;
     }
 
@@ -195,21 +192,6 @@ bool SideToMoveHasLost(const Board& b) {
     return b.CurrentHasLost() || b.GenMoves(moves, kMaxMoves) == 0;
 }
 
-bool IsMoveText(std::string_view text) {
-    switch (text.size()) {
-    case 2:
-        return IsPoint(text, 0);
-    case 4:
-        return IsPoint(text, 0) && IsPoint(text, 2);
-    case 5:
-        return IsPoint(text, 0) && text[2] == '-' && IsPoint(text, 3);
-    case 7:
-        return IsPoint(text, 0) && IsPoint(text, 2) && text[4] == '-' && IsPoint(text, 5);
-    default:
-        return false;
-    }
-}
-
 Board CurrentPosition(const GameRecord& record) {
     Board b;
     b.Init();
@@ -217,13 +199,4 @@ Board CurrentPosition(const GameRecord& record) {
         record.moves.size() - std::clamp<std::size_t>(record.takenBack, 0, record.moves.size());
     for (std::size_t i = 0; i < played; ++i) b.DoMove(record.moves[i]);
     return b;
-}
-
-std::string MoveWord(const Move& m) {
-    // The text form does not depend on the position.
-    Board any;
-    any.Init();
-    signed char text[8];
-    any.MoveToString(m, text);
-    return reinterpret_cast<const char*>(text);
 }

@@ -57,9 +57,5 @@ bool ReadGameRecord(std::string_view text, GameRecord& out, RecordError& error);
 
 // Whether the side to move has lost: two pieces from ply 18 on, or no legal move.
 bool SideToMoveHasLost(const Board& b);
-// The text form of a move: a1, a1a2, a3-c5 or b8c8-a5.
-std::string MoveWord(const Move& m);
-// Whether text has the form of a move: P, PP, P-P or PP-P, P being a1..c8.
-bool IsMoveText(std::string_view text);
 // The position reached by the record's moves, less the taken-back ones.
 Board CurrentPosition(const GameRecord& record);

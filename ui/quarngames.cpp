@@ -5,6 +5,7 @@
 #include "ui/quarn.h"
 
 #include "engine/game.h"
+#include "engine/notation.h"
 #include "engine/record.h"
 #include "platform/safefile.h"
 #include "ui/boardwidget.h"

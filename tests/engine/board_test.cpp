@@ -1,5 +1,5 @@
 // The board's topology, positions, moves and their text form.
-#include "positions.h"
+#include "support/positions.h"
 
 #include <gtest/gtest.h>
 
@@ -105,14 +105,13 @@ TEST(Position, LossByMaterialCountsOnlyFromPly18) {
 }
 
 TEST(MoveText, WritesPlacementsSlidesAndCaptures) {
-    const Board b = Position("........................", 0);
-    EXPECT_EQ("a1", Text(b, Move(-1, 0, -1)));
-    EXPECT_EQ("a1a2", Text(b, Move(0, 1, -1)));
-    EXPECT_EQ("a3-c5", Text(b, Move(-1, 2, 20)));
-    EXPECT_EQ("b8c8-a5", Text(b, Move(15, 23, 4)));
-    EXPECT_EQ("a8", Text(b, Move(-1, 7, -1)));
-    EXPECT_EQ("b1", Text(b, Move(-1, 8, -1)));
-    EXPECT_EQ("c8", Text(b, Move(-1, 23, -1)));
+    EXPECT_EQ("a1", MoveWord(Move(-1, 0, -1)));
+    EXPECT_EQ("a1a2", MoveWord(Move(0, 1, -1)));
+    EXPECT_EQ("a3-c5", MoveWord(Move(-1, 2, 20)));
+    EXPECT_EQ("b8c8-a5", MoveWord(Move(15, 23, 4)));
+    EXPECT_EQ("a8", MoveWord(Move(-1, 7, -1)));
+    EXPECT_EQ("b1", MoveWord(Move(-1, 8, -1)));
+    EXPECT_EQ("c8", MoveWord(Move(-1, 23, -1)));
 }
 
 TEST(MoveText, ParsesEveryFormAndRoundTrips) {
@@ -122,12 +121,11 @@ TEST(MoveText, ParsesEveryFormAndRoundTrips) {
     EXPECT_EQ(Move(0, 1, 9), Parse("a1a2-b2"));
     EXPECT_EQ(Move(15, 23, 4), Parse("b8c8-a5 trailing text"));
 
-    const Board b = Position("........................", 0);
     for (int start = -1; start < 24; ++start)
         for (int end = 0; end < 24; ++end)
             for (int take = -1; take < 24; take += 5) {
                 const Move m(start, end, take);
-                EXPECT_EQ(m, Parse(Text(b, m))) << Text(b, m);
+                EXPECT_EQ(m, Parse(MoveWord(m))) << MoveWord(m);
             }
 }
 

@@ -1,10 +1,10 @@
 // quarn-engine's contract: its commands, and exit status 2 with a one-line
 // message (and nothing on stdout) for anything it cannot take.
 #include "engine/signature.h"
-#include "positions.h"
 #include "quarn-engine/commands.h"
 #include "quarn_version.h"
-#include "run_program.h"
+#include "support/positions.h"
+#include "support/run_program.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

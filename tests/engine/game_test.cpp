@@ -1,6 +1,6 @@
 // The game in progress: starting, recording, looking moves up, undo and redo.
 #include "engine/game.h"
-#include "positions.h"
+#include "support/positions.h"
 
 #include <gtest/gtest.h>
 

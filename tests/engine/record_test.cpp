@@ -1,7 +1,7 @@
 // Game records: what the writer writes reads back the same, and every way a
 // record can be wrong is refused with its line.
 #include "engine/record.h"
-#include "positions.h"
+#include "support/positions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "files.h"
-#include "permissions.h"
 #include "platform/config.h"
+#include "support/files.h"
+#include "support/permissions.h"
 
 #include <QDir>
 #include <QElapsedTimer>

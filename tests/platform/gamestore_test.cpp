@@ -1,6 +1,6 @@
-#include "files.h"
-#include "permissions.h"
 #include "platform/gamestore.h"
+#include "support/files.h"
+#include "support/permissions.h"
 
 #include <QtTest>
 

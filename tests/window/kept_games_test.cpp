@@ -2,7 +2,7 @@
 // restart with what Undo and Redo can reach, a saved record opens to the
 // same game, a bad record is refused by its line and changes nothing, and a
 // hint leaves the game as it was.
-#include "window_fixture.h"
+#include "support/window_fixture.h"
 
 #include "engine/record.h"
 

@@ -1,7 +1,7 @@
 // The main window: its menus, and the settings kept across runs.
-#include "window_fixture.h"
+#include "support/window_fixture.h"
 
-#include "platform/permissions.h"
+#include "support/permissions.h"
 
 #include <QDir>
 #include <QMouseEvent>

@@ -1,5 +1,8 @@
 #include "quarn-engine/command_line.h"
 
+#include "engine/notation.h"
+#include "engine/text.h"
+
 #include <algorithm>
 #include <array>
 #include <string_view>
@@ -80,10 +83,17 @@ std::uint64_t Number(const std::string& text, std::uint64_t low, std::uint64_t h
     return *value;
 }
 
+Board TypedPosition(const std::string& text) {
+    std::string problem;
+    const std::optional<Board> b = ReadPosition(text, problem);
+    if (!b) throw InputError(problem);
+    return *b;
+}
+
 void SetOption(Invocation& inv, std::string_view name, const std::string& value) {
     constexpr std::uint64_t kIntMax = 2147483647;
     if (name == "--position")
-        inv.position = ParsePosition(value);
+        inv.position = TypedPosition(value);
     else if (name == "--game")
         inv.game = value;
     else if (name == "--nodes")

@@ -1,7 +1,8 @@
 #include "quarn-engine/game_file.h"
 
 #include "engine/record.h"
-#include "quarn-engine/notation.h"
+#include "engine/text.h"
+#include "quarn-engine/input_error.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
