@@ -49,9 +49,3 @@ inline std::vector<std::string> MoveTexts(const Board& b) {
     for (int i = 0; i < n; ++i) texts.push_back(MoveWord(moves[i]));
     return texts;
 }
-
-// Runs InitMillTab once before any test of the binary.
-struct MillTabEnvironment {
-    MillTabEnvironment() { InitMillTab(); }
-};
-inline const MillTabEnvironment kMillTabReady;
