@@ -62,8 +62,9 @@ void Quarn::gameChanged(bool waiting) {
 
 void Quarn::keepGame() {
     if (!keeping) return;
-    const std::string text = WriteGameRecord(record(true));
-    const QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
+    const std::optional<std::string> text = WriteGameRecord(record(true));
+    if (!text) return; // longer than a record may be
+    const QByteArray bytes(text->data(), static_cast<qsizetype>(text->size()));
     // A store that cannot be written now is tried again after the next turn.
     if (bytes != kept && store.write(bytes)) kept = bytes;
 }
@@ -102,6 +103,10 @@ QString Quarn::problemText(const RecordError& e) {
         return tr("Line %1: the move %2 comes after the end of the game.").arg(e.line).arg(word);
     case RecordProblem::BadValue:
         return tr("Line %1: \"%2\" cannot be read.").arg(e.line).arg(word);
+    case RecordProblem::TooManyMoves:
+        return tr("Line %1: a game record holds at most %2 moves.")
+            .arg(e.line)
+            .arg(kMaxRecordPlies);
     }
     return {};
 }
@@ -140,8 +145,9 @@ bool Quarn::openGame(const QString& path) {
 }
 
 bool Quarn::saveGame(const QString& path) {
-    const std::string text = WriteGameRecord(record(false));
-    if (safefile::write(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())),
+    const std::optional<std::string> text = WriteGameRecord(record(false));
+    if (text &&
+        safefile::write(path, QByteArray(text->data(), static_cast<qsizetype>(text->size())),
                         static_cast<qint64>(kMaxRecordBytes)))
         return true;
     QMessageBox::warning(

@@ -1,3 +1,4 @@
+#include "engine/record.h"
 #include "platform/gamestore.h"
 #include "support/files.h"
 #include "support/permissions.h"
@@ -5,6 +6,9 @@
 #include <QtTest>
 
 using safefile::Content;
+
+// The longest game a record may hold can be kept.
+static_assert(GameStore::maxSize == kMaxRecordBytes);
 
 class GameStoreTest : public QObject {
     Q_OBJECT
