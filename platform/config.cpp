@@ -34,7 +34,7 @@ Config::Config(const QString& name, [[maybe_unused]] Domain domain)
     : path_(storePath(name)), stored_(safefile::read(path_, maxStoreSize).bytes) {}
 
 Config::~Config() {
-    save();
+    flush();
 }
 
 void Config::setGroup(const QString& group) {
@@ -62,19 +62,23 @@ void Config::writeEntry(const QString& key, int value) {
         written->value = entry.value;
     else
         written_.push_back(std::move(entry));
+    unsaved_ = true;
 }
 
-void Config::save() const {
-    if (written_.empty()) return;
+bool Config::flush() {
+    if (unsaved_ && save()) unsaved_ = false;
+    return !unsaved_;
+}
+
+bool Config::save() const {
     // The file is read again under its lock, so that what others saved
     // since the store was opened is kept.
-    safefile::replace(path_, maxStoreSize,
-                      [this](const QByteArray& current) -> std::optional<QByteArray> {
-                          IniText text(current);
-                          for (const Entry& entry : written_)
-                              text.setValue(entry.group, entry.key, entry.value);
-                          QByteArray updated = text.text();
-                          if (updated == current) return std::nullopt;
-                          return updated;
-                      });
+    return safefile::replace(path_, maxStoreSize,
+                             [this](const QByteArray& current) -> std::optional<QByteArray> {
+                                 IniText text(current);
+                                 for (const Entry& entry : written_)
+                                     if (!text.setValue(entry.group, entry.key, entry.value))
+                                         return std::nullopt;
+                                 return text.text();
+                             });
 }

@@ -53,7 +53,7 @@ bool replace(const QString& path, qint64 maxSize, const Update& update) {
     const Content current = read(path, maxSize);
     if (current.status == Content::Unusable) return false;
     const std::optional<QByteArray> updated = update(current.bytes);
-    if (!updated) return false;
+    if (!updated || updated->size() > maxSize) return false;
     if (current.status == Content::Read && *updated == current.bytes) return true;
     if (current.status == Content::Read && !isWritableFile(path)) return false;
 
