@@ -31,7 +31,8 @@ const char* const kUsage =
     "piece, B for a Black one, . for an empty point; SIDE is w or b; PLIES 0..100000.\n"
     "moves: a1 (placement), a1a2 (slide or jump), a3-c5 or b8c8-a5 (with a capture).\n"
     "--help prints this text, --version the program's version.\n"
-    "Exit status 0 on success, 2 on bad usage or input.\n";
+    "Exit status 0 on success, 1 when the output cannot be written, 2 on bad usage\n"
+    "or input.\n";
 
 namespace {
 
