@@ -5,7 +5,46 @@
 #include <cassert>
 #include <cctype>
 
-signed char milltab[24][2][2];
+namespace {
+
+// Records mill (a, b, c) in the next free slot of each of its points; num[p]
+// counts the mills already recorded for p.
+constexpr void AddMill(MillTab& tab, int (&num)[24], const signed char (&mill)[3]) {
+    const int a = mill[0], b = mill[1], c = mill[2];
+    tab[a][num[a]][0] = static_cast<signed char>(b);
+    tab[a][num[a]][1] = static_cast<signed char>(c);
+    tab[b][num[b]][0] = static_cast<signed char>(a);
+    tab[b][num[b]][1] = static_cast<signed char>(c);
+    tab[c][num[c]][0] = static_cast<signed char>(a);
+    tab[c][num[c]][1] = static_cast<signed char>(b);
+    ++num[a];
+    ++num[b];
+    ++num[c];
+}
+
+// A point on a third mill would write past its two slots, which no
+// constant evaluation allows: the build stops instead.
+constexpr MillTab MillTabOf() {
+    MillTab tab{};
+    int num[24] = {};
+    for (const auto& mill : milltab_short) AddMill(tab, num, mill);
+    return tab;
+}
+
+// The table as the rules define it, a row per point a1..c8: slot 0, slot 1.
+constexpr MillTab kRulesMillTab = {{
+    {{1, 2}, {7, 6}},     {{0, 2}, {17, 9}},   {{0, 1}, {3, 4}},     {{2, 4}, {11, 19}},
+    {{6, 5}, {2, 3}},     {{6, 4}, {13, 21}},  {{5, 4}, {0, 7}},     {{0, 6}, {15, 23}},
+    {{9, 10}, {15, 14}},  {{8, 10}, {17, 1}},  {{8, 9}, {11, 12}},   {{10, 12}, {3, 19}},
+    {{14, 13}, {10, 11}}, {{14, 12}, {5, 21}}, {{13, 12}, {8, 15}},  {{8, 14}, {7, 23}},
+    {{17, 18}, {23, 22}}, {{16, 18}, {9, 1}},  {{16, 17}, {19, 20}}, {{18, 20}, {3, 11}},
+    {{22, 21}, {18, 19}}, {{22, 20}, {5, 13}}, {{21, 20}, {16, 23}}, {{16, 22}, {7, 15}},
+}};
+static_assert(MillTabOf() == kRulesMillTab, "the mill list must give the rules' mill table");
+
+} // namespace
+
+constinit MillTab milltab = MillTabOf();
 
 void InitMillTab() {
     int num[24] = {};
@@ -14,15 +53,7 @@ void InitMillTab() {
         assert(num[a]<=1);
         assert(num[b]<=1);
         assert(num[c]<=1);
-        milltab[a][num[a]][0] = static_cast<signed char>(b);
-        milltab[a][num[a]][1] = static_cast<signed char>(c);
-        milltab[b][num[b]][0] = static_cast<signed char>(a);
-        milltab[b][num[b]][1] = static_cast<signed char>(c);
-        milltab[c][num[c]][0] = static_cast<signed char>(a);
-        milltab[c][num[c]][1] = static_cast<signed char>(b);
-        ++num[a];
-        ++num[b];
-        ++num[c];
+        AddMill(milltab, num, mill);
     }
 }
 

@@ -36,10 +36,19 @@ inline constexpr signed char milltab_short[16][3] = {
 };
 
 // milltab[p][s] holds the two other points of the (s+1)-th mill through p,
-// in mill order. All zero until InitMillTab() has run, constant afterwards.
-extern signed char milltab[24][2][2];
+// in mill order: 24 points by 2 slots by 2 points. Built from milltab_short
+// at compile time, so it holds its contents before anything runs.
+struct MillTab {
+    signed char points[24][2][2];
 
-// Builds milltab from milltab_short. Idempotent.
+    constexpr auto& operator[](int p) { return points[p]; }
+    constexpr const auto& operator[](int p) const { return points[p]; }
+    friend bool operator==(const MillTab&, const MillTab&) = default;
+};
+extern MillTab milltab;
+
+// Builds milltab from milltab_short again, checking that no point lies on a
+// third mill; the contents stay the same. Idempotent.
 void InitMillTab();
 
 // A placement (start -1), a slide or a jump, with or without a capture

@@ -19,17 +19,9 @@ namespace {
 // Growth step of the history, in positions.
 constexpr int kHistoryStep = 100;
 
-// Makes board the position both sides see, after the history moved.
-void restore(const Board& b) {
-    board = b;
-    algo.board = board;
-    current_move.Reset();
-    gen_valid_moves();
-}
-
-// Makes room for `positions` recorded positions, in whole growth steps,
-// keeping those recorded.
-void reserve(int positions) {
+// Gives the history room for `positions` entries, in whole growth steps,
+// keeping the recorded ones.
+void grow_history(int positions) {
     if (positions <= history_size) return;
     const int size = (positions + kHistoryStep - 1) / kHistoryStep * kHistoryStep;
     Board* grown = new Board[size];
@@ -37,6 +29,14 @@ void reserve(int positions) {
     delete[] history;
     history = grown;
     history_size = size;
+}
+
+// Makes board the position both sides see, after the history moved.
+void restore(const Board& b) {
+    board = b;
+    algo.board = board;
+    current_move.Reset();
+    gen_valid_moves();
 }
 
 } // namespace
@@ -58,7 +58,7 @@ void game_exit() {
 }
 
 void push(const Board& b) {
-    if (history_pos >= history_size) reserve(history_size + kHistoryStep);
+    if (history_pos >= history_size) grow_history(history_size + kHistoryStep);
     assert(history_pos < history_size);
     history[history_pos] = b;
     ++history_pos;
@@ -137,9 +137,9 @@ int game_moves_played() {
 
 void game_restore(const std::vector<Move>& moves, int played) {
     game_init();
-    // Grown once for the whole game, not step by step: a long record would
-    // otherwise be copied again at every step.
-    reserve(static_cast<int>(moves.size()) + 1);
+    // Room for the whole game at once: growing step by step would copy the
+    // history once per hundred moves, which grows with the square of the game.
+    grow_history(1 + static_cast<int>(moves.size()));
     for (const Move& m : moves) {
         board.DoMove(m);
         push(board);

@@ -1,5 +1,6 @@
 #include "record.h"
 
+#include "notation.h"
 #include "text.h"
 #include "tree.h"
 
@@ -10,6 +11,38 @@
 namespace {
 
 constexpr std::string_view kBlanks = " \t";
+
+// The lines the writer puts before the moves, at their longest.
+constexpr std::string_view kTitle = "# Quarn game record\n";
+constexpr std::string_view kDateKey = "# Date: ";
+constexpr std::string_view kColourLine = "# You: White\n"; // as long as "# You: Black\n"
+constexpr std::string_view kLevelKey = "# Level: ";
+constexpr std::string_view kTakenBackKey = "# Taken back: ";
+// The longest move text, b8c8-a5.
+constexpr std::size_t kMoveChars = 7;
+
+constexpr std::size_t Digits(std::size_t n) {
+    std::size_t digits = 1;
+    for (; n >= 10; n /= 10) ++digits;
+    return digits;
+}
+
+// The size of the largest record of `plies` moves that the writer makes:
+// every header line at its longest, every move a capture with a start.
+constexpr std::size_t LongestRecordBytes(std::size_t plies) {
+    std::size_t longestLevelName = 0;
+    for (std::string_view name : kLevelNames)
+        longestLevelName = std::max(longestLevelName, name.size());
+    std::size_t bytes = kTitle.size() + kDateKey.size() + kMaxDateBytes + 1 + kColourLine.size() +
+                        kLevelKey.size() + 1 + 2 + longestLevelName + 2 + kTakenBackKey.size() +
+                        Digits(plies) + 1;
+    // A line per pair of moves: "N. MOVE MOVE\n".
+    for (std::size_t pair = 1; 2 * pair - 1 <= plies; ++pair)
+        bytes += Digits(pair) + 2 + kMoveChars + (2 * pair <= plies ? 1 + kMoveChars : 0) + 1;
+    return bytes;
+}
+static_assert(LongestRecordBytes(kMaxRecordPlies) <= kMaxRecordBytes,
+              "the longest record the writer may write must be one the reader takes");
 
 std::string_view Trimmed(std::string_view s) {
     const std::size_t first = s.find_first_not_of(kBlanks);
@@ -22,10 +55,6 @@ bool SameWordIgnoringCase(std::string_view a, std::string_view b) {
                const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
                return lower(x) == lower(y);
            });
-}
-
-bool IsPoint(std::string_view text, std::size_t at) {
-    return text[at] >= 'a' && text[at] <= 'c' && text[at + 1] >= '1' && text[at + 1] <= '8';
 }
 
 // Words that a move list may hold besides moves: move numbers ("12.") and "...".
@@ -41,6 +70,7 @@ struct Reader {
     Board board;
     RecordError error;
     int takenBackLine = 0;
+    std::string takenBackText; // the line of the count, as written
 
     bool Fail(int line, RecordProblem problem, std::string_view word) {
         error = {line, problem, Printable(word)};
@@ -68,28 +98,32 @@ struct Reader {
                 return bad();
             record.level = value[0] - '0';
         } else if (SameWordIgnoringCase(key, "Taken back")) {
-            // Larger than any game; refused once the moves are counted.
-            constexpr std::uint64_t kTooMany = 100000000;
+            // More than any record holds; refused once the moves are counted,
+            // with the number as it was written.
+            constexpr std::uint64_t kTooMany = kMaxRecordPlies + 1;
             const std::optional<std::uint64_t> count = WholeNumber(value);
             if (!count) return bad();
             record.takenBack = static_cast<int>(std::min(*count, kTooMany));
             takenBackLine = line;
+            takenBackText = Trimmed(text);
         }
         return true;
     }
 
     bool Word(int line, std::string_view word) {
         if (IsFiller(word)) return true;
-        if (!IsMoveText(word)) return Fail(line, RecordProblem::UnknownWord, word);
-        if (SideToMoveHasLost(board)) return Fail(line, RecordProblem::AfterEnd, word);
-        Move moves[kMaxMoves];
-        const int n = board.GenMoves(moves, kMaxMoves);
-        const std::string text(word);
-        const Move m(reinterpret_cast<const signed char*>(text.c_str()));
-        if (std::find(moves, moves + n, m) == moves + n)
-            return Fail(line, RecordProblem::IllegalMove, word);
-        board.DoMove(m);
-        record.moves.push_back(m);
+        MoveTextFault fault;
+        const std::optional<Move> m = LegalMoveNamed(board, word, &fault);
+        if (m && record.moves.size() == static_cast<std::size_t>(kMaxRecordPlies))
+            return Fail(line, RecordProblem::TooManyMoves, word);
+        if (!m)
+            return Fail(line,
+                        fault == MoveTextFault::NotAMove   ? RecordProblem::UnknownWord
+                        : fault == MoveTextFault::GameOver ? RecordProblem::AfterEnd
+                                                           : RecordProblem::IllegalMove,
+                        word);
+        board.DoMove(*m);
+        record.moves.push_back(*m);
         return true;
     }
 
@@ -128,25 +162,35 @@ std::string Describe(const RecordError& e) {
         return where + word + " comes after the end of the game";
     case RecordProblem::BadValue:
         return where + word + " has a value that cannot be read";
+    case RecordProblem::TooManyMoves:
+        return where + word + " is a move beyond the " + std::to_string(kMaxRecordPlies) +
+               " that a record may hold";
     }
     return where + word;
 }
 
-std::string WriteGameRecord(const GameRecord& record) {
-    std::string text = "# Quarn game record\n";
+std::optional<std::string> WriteGameRecord(const GameRecord& record) {
+    if (record.moves.size() > static_cast<std::size_t>(kMaxRecordPlies)) return std::nullopt;
+    std::string text(kTitle);
     std::string played = record.played;
     // The date stays on its line and readable: whatever is not text becomes a blank.
     for (std::size_t at; (at = FirstNonText(played)) != std::string::npos;) played[at] = ' ';
-    if (const std::string_view date = Trimmed(played); !date.empty())
-        text += "# Date: " + std::string(date) + "\n";
+    std::string_view date = Trimmed(played);
+    if (date.size() > kMaxDateBytes) {
+        // Cut before a character, never inside one.
+        std::size_t cut = kMaxDateBytes;
+        while ((static_cast<unsigned char>(date[cut]) & 0xC0) == 0x80) --cut;
+        date = Trimmed(date.substr(0, cut));
+    }
+    if (!date.empty()) text += std::string(kDateKey) + std::string(date) + "\n";
     if (record.userColor == 1 || record.userColor == -1)
-        text += record.userColor == 1 ? "# You: White\n" : "# You: Black\n";
+        text += record.userColor == 1 ? kColourLine : "# You: Black\n";
     if (record.level >= 0 && record.level <= 4)
-        text += "# Level: " + std::to_string(record.level) + " (" +
+        text += std::string(kLevelKey) + std::to_string(record.level) + " (" +
                 std::string(kLevelNames[record.level]) + ")\n";
     const int moves = static_cast<int>(record.moves.size());
     const int takenBack = std::clamp(record.takenBack, 0, moves);
-    if (takenBack > 0) text += "# Taken back: " + std::to_string(takenBack) + "\n";
+    if (takenBack > 0) text += std::string(kTakenBackKey) + std::to_string(takenBack) + "\n";
     for (int i = 0; i < moves; ++i) {
         text += i % 2 == 0 ? std::to_string(i / 2 + 1) + ". " : " ";
         text += MoveWord(record.moves[i]);
@@ -178,8 +222,7 @@ bool ReadGameRecord(std::string_view text, GameRecord& out, RecordError& error) 
         ++line;
     }
     if (reader.record.takenBack > static_cast<int>(reader.record.moves.size())) {
-        error = {reader.takenBackLine, RecordProblem::BadValue,
-                 "Taken back: " + std::to_string(reader.record.takenBack)};
+        error = {reader.takenBackLine, RecordProblem::BadValue, Printable(reader.takenBackText)};
         return false;
     }
     out = std::move(reader.record);
@@ -191,21 +234,6 @@ bool SideToMoveHasLost(const Board& b) {
     return b.CurrentHasLost() || b.GenMoves(moves, kMaxMoves) == 0;
 }
 
-bool IsMoveText(std::string_view text) {
-    switch (text.size()) {
-    case 2:
-        return IsPoint(text, 0);
-    case 4:
-        return IsPoint(text, 0) && IsPoint(text, 2);
-    case 5:
-        return IsPoint(text, 0) && text[2] == '-' && IsPoint(text, 3);
-    case 7:
-        return IsPoint(text, 0) && IsPoint(text, 2) && text[4] == '-' && IsPoint(text, 5);
-    default:
-        return false;
-    }
-}
-
 Board CurrentPosition(const GameRecord& record) {
     Board b;
     b.Init();
@@ -213,13 +241,4 @@ Board CurrentPosition(const GameRecord& record) {
         record.moves.size() - std::clamp<std::size_t>(record.takenBack, 0, record.moves.size());
     for (std::size_t i = 0; i < played; ++i) b.DoMove(record.moves[i]);
     return b;
-}
-
-std::string MoveWord(const Move& m) {
-    // The text form does not depend on the position.
-    Board any;
-    any.Init();
-    signed char text[8];
-    any.MoveToString(m, text);
-    return reinterpret_cast<const char*>(text);
 }

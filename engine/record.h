@@ -18,12 +18,19 @@
 #include "engine/board.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 // Files larger than this are refused unread.
-inline constexpr std::size_t kMaxRecordBytes = 1 << 20;
+inline constexpr std::size_t kMaxRecordBytes = 2 << 20;
+// The most moves a record holds, taken-back ones included: the writer
+// refuses a longer game and the reader a longer record, so that whatever is
+// written stays under kMaxRecordBytes and reads back.
+inline constexpr int kMaxRecordPlies = 150000;
+// The most bytes of the date that are written; a longer one is cut.
+inline constexpr std::size_t kMaxDateBytes = 100;
 
 struct GameRecord {
     int userColor = 0;       // +1: the user played White, -1: Black, 0: not recorded
@@ -36,7 +43,15 @@ struct GameRecord {
 };
 
 // Why a record was refused.
-enum class RecordProblem { TooLong, NotText, UnknownWord, IllegalMove, AfterEnd, BadValue };
+enum class RecordProblem {
+    TooLong,
+    NotText,
+    UnknownWord,
+    IllegalMove,
+    AfterEnd,
+    BadValue,
+    TooManyMoves, // a move beyond kMaxRecordPlies
+};
 struct RecordError {
     int line = 0; // 1-based line of the fault; 0 when it concerns the whole file (TooLong)
     RecordProblem problem = RecordProblem::TooLong;
@@ -46,20 +61,18 @@ struct RecordError {
 // not a legal move here", ...
 std::string Describe(const RecordError& e);
 
-// The text of a record; always ends with a newline. Only recorded facts are
-// written; what is not text in `played` (line breaks, other control
-// characters, bytes outside UTF-8) becomes spaces, and `takenBack`
-// is kept within 0..moves.size().
-std::string WriteGameRecord(const GameRecord& record);
+// The text of a record, or nullopt for a game of more than kMaxRecordPlies
+// moves, which no reader would take. The text always ends with a newline.
+// Only recorded facts are written; what is not text in `played` (line
+// breaks, other control characters, bytes outside UTF-8) becomes spaces,
+// the date is cut to kMaxDateBytes, and `takenBack` is kept within
+// 0..moves.size().
+std::optional<std::string> WriteGameRecord(const GameRecord& record);
 // Reads text. On success fills `out` and returns true; on failure returns
 // false, fills `error` and leaves `out` untouched.
 bool ReadGameRecord(std::string_view text, GameRecord& out, RecordError& error);
 
 // Whether the side to move has lost: two pieces from ply 18 on, or no legal move.
 bool SideToMoveHasLost(const Board& b);
-// The text form of a move: a1, a1a2, a3-c5 or b8c8-a5.
-std::string MoveWord(const Move& m);
-// Whether text has the form of a move: P, PP, P-P or PP-P, P being a1..c8.
-bool IsMoveText(std::string_view text);
 // The position reached by the record's moves, less the taken-back ones.
 Board CurrentPosition(const GameRecord& record);

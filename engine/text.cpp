@@ -38,17 +38,36 @@ bool IsControl(std::string_view seq) {
            (lead == 0xC2 && static_cast<std::uint8_t>(seq[1]) < 0xA0);
 }
 
-struct Shown {
+// The code point of a valid UTF-8 sequence.
+std::uint32_t CodePoint(std::string_view seq) {
+    const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(seq[i]); };
+    if (seq.size() == 1) return byte(0);
+    std::uint32_t c = byte(0) & (0x7F >> seq.size());
+    for (std::size_t i = 1; i < seq.size(); ++i) c = (c << 6) | (byte(i) & 0x3F);
+    return c;
+}
+
+// Whether a code point hides itself or changes how the text around it
+// reads: separators that break the line, zero-width and direction marks,
+// embeddings, overrides and isolates, the byte order mark.
+bool IsHiddenFormat(std::uint32_t c) {
+    return c == 0x061C || (c >= 0x200B && c <= 0x200F) || c == 0x2028 || c == 0x2029 ||
+           (c >= 0x202A && c <= 0x202E) || (c >= 0x2060 && c <= 0x2064) ||
+           (c >= 0x2066 && c <= 0x2069) || c == 0xFEFF;
+}
+
+struct ShownText {
     std::string text;
     bool cut = false;
 };
 
-Shown Show(std::string_view text) {
-    constexpr char kHex[] = "0123456789abcdef";
-    Shown out;
+ShownText Show(std::string_view text, std::size_t maxChars) {
+    constexpr char kHex[] = "0123456789abcdef";     // bytes, as \xNN
+    constexpr char kCodeHex[] = "0123456789ABCDEF"; // code points, as \u{XXXX}
+    ShownText out;
     std::size_t chars = 0;
     while (!text.empty()) {
-        if (chars == kShownChars) {
+        if (chars == maxChars) {
             out.cut = true;
             break;
         }
@@ -59,6 +78,11 @@ Shown Show(std::string_view text) {
                 out.text += {'\\', 'x', kHex[b >> 4], kHex[b & 15]};
             }
             text.remove_prefix(n == 0 ? 1 : n);
+        } else if (const std::uint32_t c = CodePoint(text.substr(0, n)); IsHiddenFormat(c)) {
+            out.text += "\\u{";
+            for (int shift = 12; shift >= 0; shift -= 4) out.text += kCodeHex[(c >> shift) & 15];
+            out.text += '}';
+            text.remove_prefix(n);
         } else {
             out.text += text.substr(0, n);
             text.remove_prefix(n);
@@ -82,14 +106,22 @@ std::optional<std::uint64_t> WholeNumber(std::string_view text) {
     return value;
 }
 
+std::string Shown(std::string_view text) {
+    return Show(text, std::string_view::npos).text;
+}
+
 std::string Printable(std::string_view text) {
-    Shown s = Show(text);
+    ShownText s = Show(text, kShownChars);
     return s.cut ? s.text + "..." : s.text;
 }
 
 std::string Quoted(std::string_view text) {
-    const Shown s = Show(text);
+    const ShownText s = Show(text, kShownChars);
     return '"' + s.text + (s.cut ? "\"..." : "\"");
+}
+
+std::string QuotedPath(std::string_view path) {
+    return '"' + Shown(path) + '"';
 }
 
 std::size_t FirstNonText(std::string_view text) {

@@ -2,7 +2,9 @@
 // message, and the conversions from raw fuzz input to text.
 #pragma once
 
-#include "quarn-engine/notation.h"
+#include "engine/notation.h"
+#include "engine/record.h"
+#include "quarn-engine/input_error.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -42,10 +44,12 @@ inline std::vector<std::string> ArgumentsOf(const std::uint8_t* data, std::size_
 }
 
 // An error message must fit on one line of the terminal.
-inline void CheckMessage(const InputError& e) {
-    const std::string message = e.what();
+inline void CheckMessage(const std::string& message) {
     FUZZ_CHECK(!message.empty());
     for (char c : message) FUZZ_CHECK(static_cast<unsigned char>(c) >= 0x20 && c != 0x7f);
+}
+inline void CheckMessage(const InputError& e) {
+    CheckMessage(std::string(e.what()));
 }
 
 // The piece counts and the side to move agree with the board.

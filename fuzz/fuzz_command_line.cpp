@@ -19,7 +19,7 @@ constexpr std::int64_t kMaxPlayPlies = 2;
 
 // What the parser guarantees to the commands.
 void CheckParsed(const Invocation& inv) {
-    if (inv.help) return;
+    if (inv.help || inv.version) return;
     CheckConsistent(inv.position);
     FUZZ_CHECK(inv.position.n_white <= 9 && inv.position.n_black <= 9);
     FUZZ_CHECK(inv.depth >= 0);
@@ -58,6 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         Invocation inv = ParseCommandLine(args);
         CheckParsed(inv);
+        if (inv.version) return 0; // main prints the version and runs no command
         if (inv.command == Command::Bench && !inv.help) return 0; // a fixed million-node search
         inv.depth = std::min(inv.depth, kMaxPerftDepth);
         inv.nodes = std::min(inv.nodes, kMaxSearchNodes);

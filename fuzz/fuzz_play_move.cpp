@@ -1,4 +1,4 @@
-// Typed moves, as PlayMoveText takes them. The input is tried as one move on
+// Typed moves, as LegalMoveNamed reads them. The input is tried as one move on
 // a few fixed positions (every phase, a capture choice, a game that is over)
 // and, split on white space, as a game from the initial position. A move is
 // played exactly when it is the text of a legal move; a refused move leaves
@@ -23,32 +23,29 @@ constexpr const char* kPositions[] = {
 std::vector<Board> fixed;
 
 // The legal move whose text is `text`, or nullptr.
-const Move* Find(const Move* moves, int n, const Board& b, const std::string& text) {
+const Move* Find(const Move* moves, int n, const std::string& text) {
     for (int i = 0; i < n; ++i)
         if (MoveWord(moves[i]) == text) return &moves[i];
     return nullptr;
 }
 
-// Plays `text` on b and checks the outcome against b's move list. Returns
-// whether the move was played.
+// Looks `text` up in b and checks the outcome against b's move list; plays
+// the move found. Returns whether there was one.
 bool TryMove(Board& b, const std::string& text) {
     Move moves[kMaxMoves];
     const int n = b.GenMoves(moves, kMaxMoves);
     const bool over = b.CurrentHasLost() || n == 0;
-    const Move* legal = over ? nullptr : Find(moves, n, b, text);
-    const Board before = b;
-    try {
-        PlayMoveText(b, text);
-    } catch (const InputError& e) {
-        CheckMessage(e);
+    const Move* legal = over ? nullptr : Find(moves, n, text);
+    MoveTextFault fault = MoveTextFault::NotAMove;
+    const std::optional<Move> named = LegalMoveNamed(b, text, &fault);
+    if (!named) {
         FUZZ_CHECK(legal == nullptr);
-        FUZZ_CHECK(b == before);
+        FUZZ_CHECK((fault == MoveTextFault::NotAMove) == !IsMoveText(text));
+        FUZZ_CHECK(fault == MoveTextFault::NotAMove || (fault == MoveTextFault::GameOver) == over);
         return false;
     }
-    FUZZ_CHECK(legal != nullptr);
-    Board expected = before;
-    expected.DoMove(*legal);
-    FUZZ_CHECK(b == expected);
+    FUZZ_CHECK(legal != nullptr && *legal == *named);
+    b.DoMove(*named);
     CheckConsistent(b);
     return true;
 }
@@ -57,7 +54,8 @@ bool TryMove(Board& b, const std::string& text) {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     InitMillTab();
-    for (const char* text : kPositions) fixed.push_back(ParsePosition(text));
+    std::string problem;
+    for (const char* text : kPositions) fixed.push_back(ReadPosition(text, problem).value());
     return 0;
 }
 

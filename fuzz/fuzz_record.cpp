@@ -27,10 +27,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(record.takenBack >= 0 && record.takenBack <= static_cast<int>(record.moves.size()));
     CheckConsistent(CurrentPosition(record));
 
-    const std::string written = WriteGameRecord(record);
-    FUZZ_CHECK(!written.empty() && written.back() == '\n');
+    // A record the reader takes is one the writer writes.
+    const std::optional<std::string> written = WriteGameRecord(record);
+    FUZZ_CHECK(written && !written->empty() && written->back() == '\n');
     GameRecord again;
-    FUZZ_CHECK(ReadGameRecord(written, again, error));
+    FUZZ_CHECK(ReadGameRecord(*written, again, error));
+    if (record.played.size() > kMaxDateBytes) { // the writer cuts a long date
+        FUZZ_CHECK(again.played.size() <= kMaxDateBytes && record.played.starts_with(again.played));
+        again.played = record.played;
+    }
     FUZZ_CHECK(again == record);
     return 0;
 }

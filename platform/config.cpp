@@ -74,7 +74,8 @@ bool Config::save() {
                                   [this](const QByteArray& current) -> std::optional<QByteArray> {
                                       IniText text(current);
                                       for (const Entry& entry : written_)
-                                          text.setValue(entry.group, entry.key, entry.value);
+                                          if (!text.setValue(entry.group, entry.key, entry.value))
+                                              return std::nullopt;
                                       return text.text();
                                   });
     return !unsaved_;

@@ -20,12 +20,14 @@
 //
 // Saving changes only the lines of the keys written (see IniText) and
 // replaces the file in one step (a temporary file renamed over it), so the
-// file is never seen half written. The save is skipped, leaving the file as
-// it is, when the store cannot be taken whole or cannot be written: a file
-// that is not a regular file, is larger than 16 MiB, cannot be read, or is
-// read-only; a folder that cannot be created or written; the lock file
-// NAME.conf.lock (the one QSettings takes too) held by someone else for
-// more than half a second. save() tells whether the file holds the entries.
+// file is never seen half written. The save fails, leaving the file as it
+// is, when the store cannot be taken whole or cannot be written: a file
+// that is not a regular file, is larger than 16 MiB (or would grow past it,
+// so that it could not be read again), cannot be read, or is read-only; a
+// folder that cannot be created or written; a write cut short; the lock
+// file NAME.conf.lock (the one QSettings takes too) held by someone else for
+// more than half a second. save() tells the caller; a store destroyed with
+// entries not yet saved tries once more, silently.
 class Config {
 public:
     // Where the store lives; there is only the user's.
@@ -62,5 +64,5 @@ private:
     QByteArray group_;
     IniText stored_; // the file as read on opening; empty if absent or unusable
     std::vector<Entry> written_;
-    bool unsaved_ = false; // entries written since the last save
+    bool unsaved_ = false; // entries written since the last successful save
 };

@@ -17,8 +17,9 @@
 // that nothing the user played is ever lost.
 class GameStore {
 public:
-    // A record larger than this is no game of ours.
-    static constexpr qint64 maxSize = 1024 * 1024;
+    // A record larger than this is no game of ours: the size of the largest
+    // game record (kMaxRecordBytes in engine/record.h).
+    static constexpr qint64 maxSize = 2 * 1024 * 1024;
 
     // The store of the current user; the folder is looked up once, here.
     GameStore();

@@ -86,11 +86,11 @@ QByteArray IniText::lineEnd() const {
     return crlf ? QByteArray("\r") : QByteArray();
 }
 
-void IniText::setValue(const QByteArray& group, const QByteArray& key, const QByteArray& value) {
+bool IniText::setValue(const QByteArray& group, const QByteArray& key, const QByteArray& value) {
     if (!canWrite(group, key, value)) {
         qWarning("IniText: cannot write key \"%s\" of group \"%s\"", key.constData(),
                  group.constData());
-        return;
+        return false;
     }
     const QByteArray keyLine = key + '=' + value;
 
@@ -99,12 +99,12 @@ void IniText::setValue(const QByteArray& group, const QByteArray& key, const QBy
         if (name == key) found.append(i);
     });
     for (qsizetype i : found) lines_[i] = keyLine + (lines_.at(i).endsWith('\r') ? "\r" : "");
-    if (!found.isEmpty()) return;
+    if (!found.isEmpty()) return true;
 
     const QByteArray end = lineEnd();
     if (const std::optional<qsizetype> point = insertionPoint(group)) {
         lines_.insert(*point, keyLine + end);
-        return;
+        return true;
     }
     // A new group at the end, after a line break that the text may lack
     // and a blank line if anything stands before it.
@@ -115,4 +115,5 @@ void IniText::setValue(const QByteArray& group, const QByteArray& key, const QBy
     added.append('[' + group + ']' + end);
     added.append(keyLine + end);
     for (const QByteArray& line : added) lines_.insert(lines_.size() - 1, line);
+    return true;
 }

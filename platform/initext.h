@@ -30,8 +30,8 @@ public:
     // key of the group, or adds the group at the end of the text. Names
     // that cannot be written as one line of their kind (a line break, '='
     // in a key, brackets in a group, surrounding blanks) are refused with a
-    // warning.
-    void setValue(const QByteArray& group, const QByteArray& key, const QByteArray& value);
+    // warning. Returns whether the value was set.
+    bool setValue(const QByteArray& group, const QByteArray& key, const QByteArray& value);
 
     QByteArray text() const { return lines_.join('\n'); }
 

@@ -75,7 +75,7 @@ bool replace(const QString& path, qint64 maxSize, const Update& update, QString*
                             : QFileInfo(path).isFile() ? EFBIG
                                                        : EINVAL);
     const std::optional<QByteArray> updated = update(current.bytes);
-    if (!updated) return false;
+    if (!updated || updated->size() > maxSize) return false;
     if (current.status == Content::Read && *updated == current.bytes) return true;
     if (current.status == Content::Read && !isWritableFile(path, why)) return false;
 

@@ -11,7 +11,9 @@
 // only once it is complete, so the file is never seen half written. Nothing
 // is written when the file cannot be taken whole or cannot be written: a
 // file that is not regular, too large, unreadable or read-only; a folder
-// that cannot be created or written; a lock held too long; a full disk.
+// that cannot be created or written; a lock held too long; a write cut short
+// (a full disk, a file size limit). Nor is new content larger than the size
+// limit, which read() would refuse: what is written can always be read back.
 #pragma once
 
 #include <QByteArray>
@@ -41,10 +43,10 @@ using Update = std::function<std::optional<QByteArray>(const QByteArray& current
 // Reads the file under its lock, asks `update` for the new content and
 // writes it. Returns whether the file now holds what `update` asked for:
 // true when it was written or already held those bytes, false when `update`
-// declined or anything above prevented the write.
-// When `why` is given, a failure other than the update's own refusal puts
-// the system's account of it there ("Permission denied", "No space left on
-// device").
+// declined, asked for more than maxSize bytes, or anything above prevented
+// the write; the file then holds what it held before. When `why` is given, a
+// failure other than the update's own refusal puts the system's account of it
+// there ("Permission denied", "No space left on device").
 bool replace(const QString& path, qint64 maxSize, const Update& update, QString* why = nullptr);
 
 // replace() with content that does not depend on what the file held.

@@ -283,6 +283,14 @@ Schwarz: %3 zu setzen, %4 verloren</translation>
         <translation>Zeile %1: „%2“ kann nicht gelesen werden.</translation>
     </message>
     <message>
+        <source>Line %1: a game record holds at most %2 moves.</source>
+        <translation>Zeile %1: Eine Spielaufzeichnung enthält höchstens %2 Züge.</translation>
+    </message>
+    <message>
+        <source>A game record holds at most %1 moves.</source>
+        <translation>Eine Spielaufzeichnung enthält höchstens %1 Züge.</translation>
+    </message>
+    <message>
         <source>The game could not be saved to %1.</source>
         <translation>Das Spiel konnte nicht in %1 gespeichert werden.</translation>
     </message>

@@ -283,6 +283,14 @@ Negras: %3 por colocar, %4 perdidas</translation>
         <translation>Línea %1: no se puede leer «%2».</translation>
     </message>
     <message>
+        <source>Line %1: a game record holds at most %2 moves.</source>
+        <translation>Línea %1: una partida guardada contiene como máximo %2 jugadas.</translation>
+    </message>
+    <message>
+        <source>A game record holds at most %1 moves.</source>
+        <translation>Una partida guardada contiene como máximo %1 jugadas.</translation>
+    </message>
+    <message>
         <source>The game could not be saved to %1.</source>
         <translation>No se pudo guardar la partida en %1.</translation>
     </message>

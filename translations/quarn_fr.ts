@@ -283,6 +283,14 @@ Noirs : %3 à poser, %4 perdus</translation>
         <translation>Ligne %1 : « %2 » ne peut pas être lu.</translation>
     </message>
     <message>
+        <source>Line %1: a game record holds at most %2 moves.</source>
+        <translation>Ligne %1 : une partie enregistrée contient au plus %2 coups.</translation>
+    </message>
+    <message>
+        <source>A game record holds at most %1 moves.</source>
+        <translation>Une partie enregistrée contient au plus %1 coups.</translation>
+    </message>
+    <message>
         <source>The game could not be saved to %1.</source>
         <translation>La partie n&apos;a pas pu être enregistrée dans %1.</translation>
     </message>

@@ -283,6 +283,14 @@ Zwart: %3 te plaatsen, %4 verloren</translation>
         <translation>Regel %1: ‘%2’ kan niet worden gelezen.</translation>
     </message>
     <message>
+        <source>Line %1: a game record holds at most %2 moves.</source>
+        <translation>Regel %1: een opgeslagen spel bevat hoogstens %2 zetten.</translation>
+    </message>
+    <message>
+        <source>A game record holds at most %1 moves.</source>
+        <translation>Een opgeslagen spel bevat hoogstens %1 zetten.</translation>
+    </message>
+    <message>
         <source>The game could not be saved to %1.</source>
         <translation>Het spel kon niet in %1 worden opgeslagen.</translation>
     </message>

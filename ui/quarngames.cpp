@@ -5,7 +5,9 @@
 
 #include "ui/quarn.h"
 
+#include "engine/notation.h"
 #include "engine/record.h"
+#include "engine/text.h"
 #include "platform/safefile.h"
 #include "ui/boardgeometry.h"
 #include "ui/boardwidget.h"
@@ -35,22 +37,12 @@ std::string_view view(const QByteArray& bytes) {
 
 const char* const kSuffix = "quarn";
 
-// Text from a file (its name, a word of it) as the window may show it:
-// characters that would not be seen, or that would turn the line around
-// (U+202E, U+2028, a byte-order mark, control characters...), are shown as
-// their code, <U+202E>.
+// Text from a file (its name, a word of it, why it failed) as the window
+// may show it: characters that would not be seen, or that would turn the line
+// around (U+202E, U+2028, a byte-order mark, control characters...), are
+// written out as their code, as quarn-engine writes them.
 QString shown(const QString& text) {
-    QString out;
-    for (const char32_t c : text.toUcs4()) {
-        const QChar::Category category = QChar::category(c);
-        if (category == QChar::Other_Control || category == QChar::Other_Format ||
-            category == QChar::Separator_Line || category == QChar::Separator_Paragraph ||
-            category == QChar::Other_Surrogate || category == QChar::Other_NotAssigned)
-            out += QString("<U+%1>").arg(static_cast<uint>(c), 4, 16, QChar('0')).toUpper();
-        else
-            out += QString::fromUcs4(&c, 1);
-    }
-    return out;
+    return QString::fromStdString(Shown(text.toStdString()));
 }
 
 QString shownPath(const QString& path) {
@@ -71,12 +63,15 @@ void Quarn::gameChanged(bool settled) {
 
 void Quarn::keepGame() {
     if (!keeping) return;
-    const std::string text = WriteGameRecord(session->record(true));
-    const QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
-    if (bytes == kept) return;
+    // A game longer than a record may hold cannot be kept, and is told as
+    // any other write that fails.
+    const std::optional<std::string> text = WriteGameRecord(session->record(true));
+    const QByteArray bytes =
+        text ? QByteArray(text->data(), static_cast<qsizetype>(text->size())) : QByteArray();
+    if (text && bytes == kept) return;
     // A store that cannot be written now is tried again after the next turn;
     // the user hears of it once, until it can be written again.
-    const bool written = store.write(bytes);
+    const bool written = text && store.write(bytes);
     if (written) kept = bytes;
     if (written == !gameUnkept) return;
     gameUnkept = !written;
@@ -133,7 +128,7 @@ void Quarn::resumeGame() {
 }
 
 QString Quarn::problemText(const RecordError& e) {
-    const QString word = shown(QString::fromStdString(e.word));
+    const QString word = QString::fromStdString(e.word); // already shown by the reader
     switch (e.problem) {
     case RecordProblem::TooLong:
         return tr("The file is too large to be a game record.");
@@ -147,6 +142,10 @@ QString Quarn::problemText(const RecordError& e) {
         return tr("Line %1: the move %2 comes after the end of the game.").arg(e.line).arg(word);
     case RecordProblem::BadValue:
         return tr("Line %1: \"%2\" cannot be read.").arg(e.line).arg(word);
+    case RecordProblem::TooManyMoves:
+        return tr("Line %1: a game record holds at most %2 moves.")
+            .arg(e.line)
+            .arg(kMaxRecordPlies);
     }
     return {};
 }
@@ -181,10 +180,12 @@ bool Quarn::openGame(const QString& path) {
 }
 
 bool Quarn::saveGame(const QString& path) {
-    const std::string text = WriteGameRecord(session->record(false));
+    const std::optional<std::string> text = WriteGameRecord(session->record(false));
     QString why;
-    if (safefile::write(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())),
-                        static_cast<qint64>(kMaxRecordBytes), &why))
+    if (!text)
+        why = tr("A game record holds at most %1 moves.").arg(kMaxRecordPlies);
+    else if (safefile::write(path, QByteArray(text->data(), static_cast<qsizetype>(text->size())),
+                             static_cast<qint64>(kMaxRecordBytes), &why))
         return true;
     QString message = tr("The game could not be saved to %1.").arg(shownPath(path));
     if (!why.isEmpty()) message += "\n\n" + shown(why);

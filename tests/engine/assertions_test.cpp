@@ -1,6 +1,6 @@
 // The engine's invariants abort with the standard assertion message, in the
 // build that the test suite runs (assertions are never compiled out).
-#include "positions.h"
+#include "support/positions.h"
 
 #include <gtest/gtest.h>
 
@@ -53,7 +53,10 @@ TEST(AssertionsDeathTest, GenerationGuardsItsArray) {
 }
 
 TEST(AssertionsDeathTest, PointTestsAndTexts) {
-    const Board b = Pieces("a1 a2", "", 2); // nothing to capture
+    // No game reaches a position with nothing to capture: Black's one piece goes.
+    Board b = Pieces("a1 a2", "b1", 4);
+    b.board[PointNamed("b1")] = 0;
+    b.n_black = 0;
     Move m(-1, 2, -1);
     EXPECT_DEATH(b.GenTakes(&m), Aborts("int Board::GenTakes(Move*) const", "num>0"));
     EXPECT_DEATH(b.WouldCloseMill(-1, 0),

@@ -1,10 +1,10 @@
 // quarn-engine's contract: its commands, and exit status 2 with a one-line
 // message (and nothing on stdout) for anything it cannot take.
 #include "engine/signature.h"
-#include "positions.h"
 #include "quarn-engine/commands.h"
 #include "quarn_version.h"
-#include "run_program.h"
+#include "support/positions.h"
+#include "support/run_program.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -238,6 +238,28 @@ TEST(EngineProgram, RejectsBadUsage) {
     ExpectRejected({"bench", "--position", "........................ w 0"}, "--position");
     ExpectRejected({"bench", "a1"}, "bench");
     ExpectRejected({"eval", "--timing"}, "--timing");
+}
+
+TEST(EngineProgram, OutputThatCannotBeWrittenEndsInAnError) {
+    for (const char* redirect : {"moves > /dev/full", "eval >&-", "--version > /dev/full"}) {
+        const ProgramResult r =
+            RunProgram("/bin/sh", {"-c", std::string("exec \"$0\" ") + redirect, QUARN_ENGINE});
+        EXPECT_EQ(1, r.status) << redirect;
+        EXPECT_NE(std::string::npos, r.err.find("the output cannot be written")) << r.err;
+    }
+}
+
+TEST(EngineProgram, PathsAreShownWholeAndHiddenCharactersWrittenOut) {
+    const std::string folder = "/tmp/quarn-test-" + std::string(50, 'd');
+    ExpectRejected({"moves", "--game", folder + "/\xe2\x80\xaegame"},
+                   "\"" + folder + "/\\u{202E}game\": cannot be opened");
+    char path[] = "/tmp/quarn-test-record-XXXXXX";
+    const int fd = mkstemp(path);
+    const std::string record = "a1 b1\xe2\x80\xae\n";
+    ASSERT_EQ(static_cast<ssize_t>(record.size()), write(fd, record.data(), record.size()));
+    close(fd);
+    ExpectRejected({"moves", "--game", path}, "line 1: \"b1\\u{202E}\" is not a move");
+    std::remove(path);
 }
 
 TEST(EngineProgram, EndlessLinesAreRefusedNotCrashed) {

@@ -1,8 +1,8 @@
 // The static evaluation: its terms, their weights and the exact doubles.
 #include "engine/eval.h"
 #include "engine/leafscore.h"
-#include "positions.h"
-#include "random_games.h"
+#include "support/positions.h"
+#include "support/random_games.h"
 
 #include <gtest/gtest.h>
 
@@ -85,7 +85,7 @@ TEST(Eval, ChildrenScoredFromTheParentMatchAFullEvaluation) {
                     Board child = b;
                     child.DoMove(Move(c.start, c.end, take));
                     ASSERT_TRUE(SameBits(Eval(child), score(closed, take)))
-                        << Text(b, Move(c.start, c.end, take)) << " after ply " << b.plies;
+                        << MoveWord(Move(c.start, c.end, take)) << " after ply " << b.plies;
                     ++children;
                     takes &= takes - 1;
                 } while (takes != 0);
@@ -99,7 +99,7 @@ TEST(Eval, SharedEmptyNeighbourCancelsOut) {
     // a1 and a3 share the empty a2; a1 also sees a8, a3 sees a4.
     EXPECT_EQ(0.0, Eval(Pieces("a1", "a3", 2)));
     // A piece without an empty neighbour adds nothing to mobility.
-    EXPECT_TRUE(SameBits(PlainEval(Pieces("a1", "a2 a8", 3)), Eval(Pieces("a1", "a2 a8", 3))));
+    EXPECT_TRUE(SameBits(PlainEval(Pieces("a1", "a2 a8", 5)), Eval(Pieces("a1", "a2 a8", 5))));
 }
 
 } // namespace

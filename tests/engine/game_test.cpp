@@ -1,8 +1,12 @@
 // The game in progress: starting, recording, looking moves up, undo and redo.
 #include "engine/game.h"
-#include "positions.h"
+#include "engine/record.h"
+#include "support/positions.h"
+#include "support/random_games.h"
 
 #include <gtest/gtest.h>
+
+#include <chrono>
 
 namespace {
 
@@ -133,6 +137,25 @@ TEST(Game, MakeMoveKeepsBothPositionsEqual) {
     ExpectConsistent();
     game_exit();
     EXPECT_TRUE(algo.stop);
+}
+
+// A game of the longest length a record may hold is restored and read back
+// in time linear in its moves: the history takes its room in one step.
+TEST(Game, RestoringTheLongestRecordTakesLinearTime) {
+    game_init();
+    const int plies = kMaxRecordPlies;
+    const std::vector<Move> moves = LongRandomGame(3, plies);
+    const auto begin = std::chrono::steady_clock::now();
+    game_restore(moves, plies - 2);
+    const std::vector<Move> back = game_moves();
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - begin;
+    EXPECT_LT(took.count(), 0.5);
+    EXPECT_EQ(moves, back);
+    EXPECT_EQ(plies - 2, game_moves_played());
+    EXPECT_EQ(plies + 1, history_length);
+    EXPECT_EQ((plies + 1 + 99) / 100 * 100, history_size);
+    redo_step();
+    EXPECT_EQ(history[plies], board);
 }
 
 } // namespace

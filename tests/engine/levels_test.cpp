@@ -1,7 +1,7 @@
 // Levels 0 to 4 make exactly the moves they made before the Master level
 // came: the same move and the same node count on every recorded search.
 #include "engine/tree.h"
-#include "positions.h"
+#include "support/positions.h"
 
 #include <gtest/gtest.h>
 
@@ -37,7 +37,7 @@ TEST(Levels, ZeroToFourKeepEveryMove) {
         algo.board = Position(cells, plies);
         std::srand(seed);
         const Move m = algo.ComputerMove(level2nodes[level]);
-        ASSERT_EQ(move, Text(algo.board, m)) << line;
+        ASSERT_EQ(move, MoveWord(m)) << line;
         ASSERT_EQ(nodes, algo.nodes) << line;
         ++searches;
     }

@@ -1,10 +1,10 @@
 // The Master level and the game review, on the 3-against-3 table built
 // here: perfect play where the tables cover the root, exact scores inside
 // the search that mesh with its own, and the moves that threw a value away.
-#include "built_tables.h"
 #include "engine/analysis.h"
 #include "engine/tree.h"
-#include "positions.h"
+#include "support/built_tables.h"
+#include "support/positions.h"
 
 #include <gtest/gtest.h>
 
@@ -64,7 +64,7 @@ TEST_F(Master, PlaysEveryCoveredPositionPerfectly) {
             // The quickest win, a draw kept, the slowest loss: the move's
             // value is the position's own.
             EXPECT_EQ(tables_->probe(b), ValueAfter(b, algo.ComputerMove(kMasterNodes)))
-                << Text(b, Move(-1, 0, -1));
+                << MoveWord(Move(-1, 0, -1));
         }
 }
 

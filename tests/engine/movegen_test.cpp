@@ -1,5 +1,5 @@
 // Which moves a position offers, and in which order.
-#include "positions.h"
+#include "support/positions.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +29,7 @@ TEST(Placing, PiecesInMillsAreSafeUnlessAllAre) {
     const Texts allInMill = MoveTexts(Pieces("a1 a2", "b1 b2 b3", 6));
     EXPECT_EQ((Texts{"a3-b1", "a3-b2", "a3-b3", "a4"}),
               Texts(allInMill.begin(), allInMill.begin() + 4));
-    const Texts withFree = MoveTexts(Pieces("a1 a2", "b1 b2 b3 c5", 6));
+    const Texts withFree = MoveTexts(Pieces("a1 a2", "b1 b2 b3 c5", 8));
     EXPECT_EQ("a3-c5", withFree[0]);
     EXPECT_EQ("a4", withFree[1]);
 }
@@ -84,7 +84,7 @@ TEST(Moving, FreedomCountsEmptyNeighbours) {
 }
 
 TEST(Moving, IsInMillLooksAtBothMillsOfAPoint) {
-    const Board b = Pieces("a1 a2 a3 c2", "b1 b2", 6);
+    const Board b = Pieces("a1 a2 a3 c2", "b1 b2", 8);
     EXPECT_TRUE(b.IsInMill(0));
     EXPECT_TRUE(b.IsInMill(1));
     EXPECT_FALSE(b.IsInMill(17));

@@ -1,7 +1,8 @@
 // Game records: what the writer writes reads back the same, and every way a
 // record can be wrong is refused with its line.
 #include "engine/record.h"
-#include "positions.h"
+#include "support/positions.h"
+#include "support/random_games.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +43,7 @@ TEST(GameRecord, WrittenRecordsReadBackTheSame) {
     r.level = 4;
     r.played = "2026-12-08T22:41:07Z";
     r.takenBack = 2;
-    const std::string text = WriteGameRecord(r);
+    const std::string text = WriteGameRecord(r).value();
     EXPECT_EQ(0u, text.find("# Quarn game record\n# Date: 2026-12-08T22:41:07Z\n# You: Black\n"
                             "# Level: 4 (Very hard)\n# Taken back: 2\n1. b2 b4\n2. b6 b5\n"));
     EXPECT_EQ(r, Read(text));
@@ -51,10 +52,36 @@ TEST(GameRecord, WrittenRecordsReadBackTheSame) {
     r.userColor = 0;
     r.level = -1;
     r.played.clear();
-    EXPECT_EQ(0u, WriteGameRecord(r).find("# Quarn game record\n# Taken back: 2\n1. b2 b4\n"));
-    EXPECT_TRUE(WriteGameRecord(r).ends_with("\n15. a1a2 a5a4\n"));
-    EXPECT_EQ(r, Read(WriteGameRecord(r)));
-    EXPECT_EQ(GameRecord{}, Read(WriteGameRecord(GameRecord{})));
+    EXPECT_EQ(0u, WriteGameRecord(r)->find("# Quarn game record\n# Taken back: 2\n1. b2 b4\n"));
+    EXPECT_TRUE(WriteGameRecord(r)->ends_with("\n15. a1a2 a5a4\n"));
+    EXPECT_EQ(r, Read(*WriteGameRecord(r)));
+    EXPECT_EQ(GameRecord{}, Read(*WriteGameRecord(GameRecord{})));
+}
+
+// What the writer writes, the reader takes: the longest game allowed, with
+// every fact at its longest, is written under the byte limit and reads back;
+// one move more is refused by both.
+TEST(GameRecord, TheLongestGameAllowedIsWrittenAndReadsBack) {
+    GameRecord r;
+    r.moves = LongRandomGame(1, kMaxRecordPlies + 1);
+    const Move oneMore = r.moves.back();
+    r.moves.pop_back();
+    r.userColor = -1;
+    r.level = 4;
+    r.played = std::string(kMaxDateBytes - 3, '9') + "\xc3\xa9\xc3\xa9"; // cut inside no character
+    r.takenBack = kMaxRecordPlies;
+    const std::optional<std::string> text = WriteGameRecord(r);
+    ASSERT_TRUE(text);
+    EXPECT_LE(text->size(), kMaxRecordBytes);
+    GameRecord back = Read(*text);
+    EXPECT_EQ(r.moves, back.moves);
+    EXPECT_EQ(std::string(kMaxDateBytes - 3, '9') + "\xc3\xa9", back.played);
+
+    r.moves.push_back(oneMore);
+    EXPECT_FALSE(WriteGameRecord(r));
+    ExpectRefused(*text + MoveWord(oneMore),
+                  static_cast<int>(std::count(text->begin(), text->end(), '\n')) + 1,
+                  RecordProblem::TooManyMoves, MoveWord(oneMore));
 }
 
 TEST(GameRecord, ReadsWhatPeopleWrite) {
@@ -80,6 +107,8 @@ TEST(GameRecord, RefusesEachFaultOnItsLine) {
     ExpectRefused("# Level: 5", 1, RecordProblem::BadValue, "Level: 5");
     ExpectRefused("# Level: 12", 1, RecordProblem::BadValue, "Level: 12");
     ExpectRefused("# Taken back: 3\na1 b1", 1, RecordProblem::BadValue, "Taken back: 3");
+    ExpectRefused("# Taken back: 12345678901234567890123456\na1", 1, RecordProblem::BadValue,
+                  "Taken back: 12345678901234567890123456");
     ExpectRefused("a1\nb1\x01", 2, RecordProblem::NotText, "\\x01");
     ExpectRefused("a1\r b1", 1, RecordProblem::NotText, "\\x0d");
     ExpectRefused(std::string("a1\n\0", 4), 2, RecordProblem::NotText, "\\x00");

@@ -2,7 +2,7 @@
 // positions stay sound and that the legal-move list is exactly what the
 // rules allow, computed here the plain way from the mill list.
 #include "engine/tree.h"
-#include "positions.h"
+#include "support/positions.h"
 
 #include <gtest/gtest.h>
 

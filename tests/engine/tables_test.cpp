@@ -1,10 +1,10 @@
 // The endgame tables: built here for up to 7 pieces (3-3, 4-3 and 3-4),
 // checked against the rules as Board::GenMoves and Board::DoMove play them.
-#include "built_tables.h"
 #include "engine/endgame.h"
 #include "engine/endgame/moves.h"
 #include "engine/endgame/symmetry.h"
 #include "engine/endgame/tablefile.h"
+#include "support/built_tables.h"
 
 #include <gtest/gtest.h>
 

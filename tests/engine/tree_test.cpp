@@ -1,7 +1,7 @@
 // The computer's choice of move: scores, deepening, budget, ties and stop.
 #include "engine/tree.h"
-#include "positions.h"
-#include "random_games.h"
+#include "support/positions.h"
+#include "support/random_games.h"
 
 #include <gtest/gtest.h>
 
@@ -57,12 +57,12 @@ TEST(Search, WinInOneShowsInTheFirstIteration) {
     srand(1);
     white.algo.nodes = 0;
     const Move m = white.algo.ComputerMove(1000000);
-    EXPECT_EQ("a4a3", Text(kWhiteWinsAtOnce, m).substr(0, 4));
+    EXPECT_EQ("a4a3", MoveWord(m).substr(0, 4));
     EXPECT_EQ(firstIteration, white.algo.nodes); // no second iteration
 
     Search black(kBlackWinsAtOnce);
     EXPECT_EQ(-(1 + 9999.9), black.Score(kBlackWinsAtOnce, 2));
-    EXPECT_EQ("a4a3", Text(kBlackWinsAtOnce, black.algo.ComputerMove(1000000)).substr(0, 4));
+    EXPECT_EQ("a4a3", MoveWord(black.algo.ComputerMove(1000000)).substr(0, 4));
 }
 
 TEST(Search, HorizonDecidesWhenALossIsSeen) {
@@ -151,7 +151,7 @@ TEST(Search, TiesAreBrokenAtRandom) {
     std::set<std::string> chosen;
     for (unsigned seed = 1; seed <= 40; ++seed) {
         srand(seed);
-        chosen.insert(Text(b, s.algo.ComputerMove(level2nodes[0])));
+        chosen.insert(MoveWord(s.algo.ComputerMove(level2nodes[0])));
     }
     EXPECT_GT(chosen.size(), 1u);
 }

@@ -1,6 +1,6 @@
-#include "files.h"
-#include "permissions.h"
 #include "platform/config.h"
+#include "support/files.h"
+#include "support/permissions.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -37,12 +37,14 @@ Values readValues() {
             config.readNumEntry("Animations")};
 }
 
-void writeValues(Values values) {
+// Whether the store says it saved them.
+bool writeValues(Values values) {
     Config config("Quarn", Config::User);
     config.setGroup("Settings");
     config.writeEntry("PlayerColor", values[0]);
     config.writeEntry("Level", values[1]);
     config.writeEntry("Animations", values[2]);
+    return config.save();
 }
 
 } // namespace
@@ -158,7 +160,7 @@ private slots:
         Folder folder;
         if (!before.isNull()) put(folder.path(), before);
         QCOMPARE(readValues(), read);
-        writeValues({1, 3, 1});
+        QVERIFY(writeValues({1, 3, 1}));
         QCOMPARE(contents(folder.path()), after);
         QCOMPARE(readValues(), (Values{1, 3, 1}));
     }
@@ -232,7 +234,7 @@ private slots:
         QElapsedTimer timer;
         timer.start();
         QCOMPARE(readValues()[1], level);
-        writeValues({1, 3, 1});
+        QVERIFY(!writeValues({1, 3, 1}));
         QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed()) + " ms"));
         QCOMPARE(folder.entries(), entries);
         QCOMPARE(inode(store), node);
@@ -259,11 +261,32 @@ private slots:
         limit.rlim_cur = before.size() + 8;
         const auto previous = std::signal(SIGXFSZ, SIG_IGN);
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
-        writeValues({1, 3, 1});
+        const bool saved = writeValues({1, 3, 1});
         setrlimit(RLIMIT_FSIZE, &old);
         std::signal(SIGXFSZ, previous);
+        QVERIFY(!saved);
         QCOMPARE(contents(folder.path()), before);
         QCOMPARE(folder.entries(), QStringList{"Quarn.conf"});
+    }
+
+    // A store at the size limit that one change would grow past it is left
+    // as it is, and the failure is told: written, it could not be read again.
+    void aStoreIsNeverWrittenPastWhatCanBeRead() {
+        Folder folder;
+        QByteArray before = "[Settings]\nLevel=2\n";
+        before += QByteArray(16 * 1024 * 1024 - before.size() - 1, '#') + '\n';
+        put(folder.path(), before);
+        QCOMPARE(readValues()[1], 2);
+        QVERIFY(!writeValues({1, 3, 1}));
+        QCOMPARE(contents(folder.path()), before);
+        QCOMPARE(readValues()[1], 2);
+
+        Config config("Quarn");
+        config.setGroup("Settings");
+        config.writeEntry("Level", 2); // the line as it stands: nothing grows
+        QVERIFY(config.save());
+        QVERIFY(config.save());
+        QCOMPARE(contents(folder.path()), before);
     }
 };
 

@@ -1,10 +1,14 @@
-#include "files.h"
-#include "permissions.h"
+#include "engine/record.h"
 #include "platform/gamestore.h"
+#include "support/files.h"
+#include "support/permissions.h"
 
 #include <QtTest>
 
 using safefile::Content;
+
+// The longest game a record may hold can be kept.
+static_assert(GameStore::maxSize == kMaxRecordBytes);
 
 class GameStoreTest : public QObject {
     Q_OBJECT

@@ -3,7 +3,8 @@
 // is about animation.
 
 #include "engine/game.h"
-#include "ui/board_taps.h"
+#include "support/board_taps.h"
+#include "support/positions.h"
 #include "ui/boardwidget.h"
 #include "ui/gamesession.h"
 
@@ -62,15 +63,7 @@ protected:
 // Puts the game at a position given by the names of the occupied points,
 // with `plies` moves made, and the widget in the matching human state.
 void setPosition(Probe& w, std::string_view white, std::string_view black, int plies) {
-    Board b;
-    b.Init();
-    for (std::size_t i = 0; i + 1 < white.size(); i += 3) b.board[pt(white.substr(i))] = 1;
-    for (std::size_t i = 0; i + 1 < black.size(); i += 3) b.board[pt(black.substr(i))] = -1;
-    b.n_white = static_cast<signed char>((white.size() + 1) / 3);
-    b.n_black = static_cast<signed char>((black.size() + 1) / 3);
-    b.plies = plies;
-    b.next = plies % 2 == 0 ? 1 : -1;
-    board = algo.board = history[0] = b;
+    board = algo.board = history[0] = Pieces(white, black, plies);
     history_pos = history_length = 1;
     gen_valid_moves();
     w.state = plies > 17 ? S::HumanSelecting : S::HumanPlacing;

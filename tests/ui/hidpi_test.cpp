@@ -8,7 +8,8 @@
 
 #include "engine/game.h"
 #include "quarn_images.h"
-#include "ui/board_taps.h"
+#include "support/board_taps.h"
+#include "support/positions.h"
 #include "ui/boardwidget.h"
 
 #include <QApplication>
@@ -113,10 +114,7 @@ bool olive(const QColor& c) {
 
 // The position every picture test draws: White on a1 and c5, Black on b2.
 void setPieces() {
-    board.Init();
-    board.board[pt("a1")] = 1;
-    board.board[pt("c5")] = 1;
-    board.board[pt("b2")] = -1;
+    board = Pieces("a1 c5", "b2", 3);
 }
 
 } // namespace

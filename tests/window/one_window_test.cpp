@@ -2,7 +2,7 @@
 // to the first window and ends, a socket left by a window that crashed is
 // taken over, and a file size limit makes the window's writes fail instead of
 // ending it. The windows open on an X server of the test's own (Xvfb).
-#include "window_fixture.h"
+#include "support/window_fixture.h"
 
 #include "platform/gamestore.h"
 #include "ui/onewindow.h"

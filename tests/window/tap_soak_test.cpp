@@ -1,6 +1,6 @@
 // Thousands of random taps, menu choices and resizes on the real window,
 // checking after each one that the game state holds together.
-#include "window_fixture.h"
+#include "support/window_fixture.h"
 
 #include <QMessageBox>
 #include <QTimer>

@@ -1,5 +1,5 @@
 // The window in the user's language: the program's texts, and Qt's own.
-#include "window_fixture.h"
+#include "support/window_fixture.h"
 
 #include "platform/application.h"
 

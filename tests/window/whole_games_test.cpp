@@ -1,6 +1,6 @@
 // Whole games against the computer at every level, played by taps on the
 // real window to their end, with the time of each of the computer's replies.
-#include "window_fixture.h"
+#include "support/window_fixture.h"
 
 #include <QElapsedTimer>
 #include <QMessageBox>

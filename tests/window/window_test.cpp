@@ -1,5 +1,5 @@
 // The main window: its menus, and the settings kept across runs.
-#include "window_fixture.h"
+#include "support/window_fixture.h"
 
 #include <QDir>
 #include <QDockWidget>

@@ -1,8 +1,8 @@
 #include "quarn-engine/analyse.h"
 
 #include "engine/analysis.h"
+#include "engine/notation.h"
 #include "engine/record.h"
-#include "quarn-engine/notation.h"
 
 #include <algorithm>
 #include <cstdio>

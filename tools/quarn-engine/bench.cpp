@@ -1,6 +1,7 @@
 #include "quarn-engine/bench.h"
 
 #include "engine/eval.h"
+#include "engine/notation.h"
 #include "engine/tree.h"
 #include "quarn-engine/commands.h"
 
@@ -47,7 +48,8 @@ void RunBench() {
     long long total = 0;
     double seconds = 0;
     for (const char* text : kPositions) {
-        algo.board = ParsePosition(text);
+        std::string problem;
+        algo.board = *ReadPosition(text, problem);
         const auto begin = std::chrono::steady_clock::now();
         const Move m = algo.ComputerMove(kBudget);
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - begin;

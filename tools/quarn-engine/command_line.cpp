@@ -1,5 +1,7 @@
 #include "quarn-engine/command_line.h"
 
+#include "engine/notation.h"
+#include "engine/text.h"
 #include "engine/tree.h"
 
 #include <algorithm>
@@ -51,7 +53,8 @@ const char* const kUsage =
     "piece, B for a Black one, . for an empty point; SIDE is w or b; PLIES 0..100000.\n"
     "moves: a1 (placement), a1a2 (slide or jump), a3-c5 or b8c8-a5 (with a capture).\n"
     "--help prints this text, --version the program's version.\n"
-    "Exit status 0 on success, 2 on bad usage or input, 1 when tables cannot be built.\n";
+    "Exit status 0 on success, 1 when the output cannot be written or tables cannot\n"
+    "be built, 2 on bad usage or input.\n";
 
 namespace {
 
@@ -107,10 +110,17 @@ std::uint64_t Number(const std::string& text, std::uint64_t low, std::uint64_t h
     return *value;
 }
 
+Board TypedPosition(const std::string& text) {
+    std::string problem;
+    const std::optional<Board> b = ReadPosition(text, problem);
+    if (!b) throw InputError(problem);
+    return *b;
+}
+
 void SetOption(Invocation& inv, std::string_view name, const std::string& value) {
     constexpr std::uint64_t kIntMax = 2147483647;
     if (name == "--position")
-        inv.position = ParsePosition(value);
+        inv.position = TypedPosition(value);
     else if (name == "--game")
         inv.game = value;
     else if (name == "--nodes")

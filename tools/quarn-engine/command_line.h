@@ -3,7 +3,8 @@
 // Options come in any order, mixed with the moves, each at most once.
 #pragma once
 
-#include "quarn-engine/notation.h"
+#include "engine/board.h"
+#include "quarn-engine/input_error.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,9 @@
 #include "quarn-engine/commands.h"
 
 #include "engine/eval.h"
+#include "engine/notation.h"
+#include "engine/record.h"
+#include "engine/text.h"
 #include "engine/tree.h"
 #include "quarn-engine/analyse.h"
 #include "quarn-engine/bench.h"
@@ -11,6 +14,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+#include <string>
 
 namespace {
 
@@ -42,6 +47,25 @@ std::uint64_t CountLines(const Board& b, std::int64_t depth, std::int64_t line) 
         total += CountLines(child, depth - 1, line + 1);
     }
     return total;
+}
+
+// Plays a typed move on b, or throws InputError naming it.
+void PlayTyped(Board& b, const std::string& text) {
+    MoveTextFault fault;
+    const std::optional<Move> m = LegalMoveNamed(b, text, &fault);
+    if (m) {
+        b.DoMove(*m);
+        return;
+    }
+    switch (fault) {
+    case MoveTextFault::NotAMove:
+        throw InputError("move " + Quoted(text) + " is not of the form a1, a1a2, a1-b2 or a1a2-b2");
+    case MoveTextFault::GameOver:
+        throw InputError("move " + text + ": the game is over, the side to move has lost");
+    case MoveTextFault::NotLegal:
+        break;
+    }
+    throw InputError("move " + text + " is not legal in position " + PositionText(b));
 }
 
 void PrintMoves(const Board& b) {
@@ -140,7 +164,7 @@ int RunCommand(const Invocation& inv) {
     }
     if (inv.command == Command::Tables) return RunTables(inv);
     Board b = inv.game ? GamePosition(*inv.game) : inv.position;
-    for (const std::string& text : inv.moves) PlayMoveText(b, text);
+    for (const std::string& text : inv.moves) PlayTyped(b, text);
 
     switch (inv.command) {
     case Command::Moves:

@@ -1,7 +1,8 @@
 #include "quarn-engine/game_file.h"
 
 #include "engine/record.h"
-#include "quarn-engine/notation.h"
+#include "engine/text.h"
+#include "quarn-engine/input_error.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -17,7 +18,7 @@ namespace {
 // is too large). The file is opened without blocking and its type checked
 // on the open descriptor, so a FIFO or a device is refused, never waited on.
 std::string ReadRecordFile(const std::string& path) {
-    const std::string name = Quoted(path);
+    const std::string name = QuotedPath(path);
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) throw InputError(name + ": cannot be opened: " + std::strerror(errno));
     struct stat st;
@@ -46,7 +47,7 @@ GameRecord ReadRecord(const std::string& path) {
     GameRecord record;
     RecordError error;
     if (!ReadGameRecord(ReadRecordFile(path), record, error))
-        throw InputError(Quoted(path) + ": " + Describe(error));
+        throw InputError(QuotedPath(path) + ": " + Describe(error));
     return record;
 }
 

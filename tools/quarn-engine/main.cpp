@@ -5,7 +5,9 @@
 
 #include <pthread.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -27,6 +29,16 @@ void* Run(void* data) {
     return nullptr;
 }
 
+// Ends the program with `status`, unless what it printed could not all be
+// written (a full disk, a closed or broken output): then it says so and ends
+// with status 1, so that no script takes a cut result for a whole one.
+int Finish(int status) {
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return status;
+    const int error = errno;
+    std::fprintf(stderr, "quarn-engine: the output cannot be written: %s\n", std::strerror(error));
+    return 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -40,7 +52,7 @@ int main(int argc, char** argv) {
     }
     if (job.inv.version) {
         std::printf("quarn-engine %s\n", kQuarnVersion);
-        return 0;
+        return Finish(0);
     }
     // Perft and the search recurse with a move list per level, deeper than
     // the default stack allows: the command runs on a stack sized for its
@@ -55,5 +67,5 @@ int main(int argc, char** argv) {
     }
     pthread_join(thread, nullptr);
     pthread_attr_destroy(&attr);
-    return job.status;
+    return Finish(job.status);
 }

@@ -1,6 +1,8 @@
 #include "quarn-engine/tables_command.h"
 
 #include "engine/endgame.h"
+#include "engine/notation.h"
+#include "engine/record.h"
 
 #include <stdlib.h>
 

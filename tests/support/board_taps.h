@@ -3,6 +3,7 @@
 // shared by the widget's tests and the window's.
 #pragma once
 
+#include "engine/notation.h"
 #include "ui/boardgeometry.h"
 
 #include <QApplication>
@@ -13,7 +14,7 @@
 
 // The point named a1 .. c8.
 inline int pt(std::string_view name) {
-    return (name[0] - 'a') * 8 + (name[1] - '1');
+    return PointNamed(name);
 }
 
 // A tap (a mouse-button release) at widget coordinates.

@@ -4,7 +4,7 @@
 
 #include "engine/game.h"
 #include "platform/popupmenu.h"
-#include "ui/board_taps.h"
+#include "support/board_taps.h"
 #include "ui/boardwidget.h"
 #include "ui/quarn.h"
 
