@@ -1,17 +1,13 @@
 #include "record.h"
 
 #include "text.h"
+#include "tree.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <optional>
 
 namespace {
-
-// Level names, indexed by level.
-constexpr std::array<std::string_view, 5> kLevelNames = {"Very easy", "Easy", "Medium", "Hard",
-                                                         "Very hard"};
 
 constexpr std::string_view kBlanks = " \t";
 

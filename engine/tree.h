@@ -7,8 +7,21 @@
 
 #include <cstdint>
 
-// Node budget of each difficulty level, "Very easy" (0) to "Very hard" (4).
+// The difficulty levels, numbered as the items of the Level menu. Levels 0
+// to 4 differ only in their node budget; "Master" searches with the budget
+// of "Very hard" and knows the exact value of every position that the
+// endgame tables cover.
 inline constexpr int level2nodes[5] = {500, 15000, 100000, 300000, 1000000};
+inline constexpr int kMasterLevel = 5;
+inline constexpr int kMasterNodes = level2nodes[4];
+inline constexpr int kLevels = 6;
+inline constexpr const char* kLevelNames[kLevels] = {"Very easy", "Easy",      "Medium",
+                                                     "Hard",      "Very hard", "Master"};
+
+// The node budget of a level 0..5.
+constexpr int LevelNodes(int level) {
+    return level == kMasterLevel ? kMasterNodes : level2nodes[level];
+}
 
 class SearchAlgo {
 public:

@@ -23,6 +23,13 @@ const char* const kUsage =
     "                              computer against computer at levels 0..4, a line per\n"
     "                              move (MOVE NODES [MILLISECONDS]), then the result\n"
     "  bench                       searches the built-in positions; prints the node total\n"
+    "  probe                       the position's value from the endgame tables (win D,\n"
+    "                              loss D, draw or unknown), then each move: MOVE VALUE\n"
+    "  tables build [--max-pieces N] [DIR]\n"
+    "                              builds the endgame tables of up to N pieces (6..10,\n"
+    "                              default 8) into DIR (default the user's cache folder)\n"
+    "  tables bench [--max-pieces N]\n"
+    "                              builds them into a temporary folder and reports\n"
     "\n"
     "position: CELLS is 24 characters, one per point a1..a8 b1..b8 c1..c8, W for a White\n"
     "piece, B for a Black one, . for an empty point; SIDE is w or b; PLIES 0..100000.\n"
@@ -41,6 +48,7 @@ constexpr std::array kCommands = {
     CommandName{"moves", Command::Moves}, CommandName{"perft", Command::Perft},
     CommandName{"eval", Command::Eval},   CommandName{"search", Command::Search},
     CommandName{"play", Command::Play},   CommandName{"bench", Command::Bench},
+    CommandName{"probe", Command::Probe}, CommandName{"tables", Command::Tables},
 };
 
 constexpr unsigned Bit(Command c) {
@@ -57,7 +65,7 @@ struct OptionSpec {
 
 // The commands that start from a position other than the initial one.
 constexpr unsigned kFromAPosition = Bit(Command::Moves) | Bit(Command::Perft) | Bit(Command::Eval) |
-                                    Bit(Command::Search) | Bit(Command::Play);
+                                    Bit(Command::Search) | Bit(Command::Play) | Bit(Command::Probe);
 
 constexpr OptionSpec kOptions[] = {
     {"--position", true, kFromAPosition},
@@ -68,6 +76,7 @@ constexpr OptionSpec kOptions[] = {
     {"--black", true, Bit(Command::Play)},
     {"--max-plies", true, Bit(Command::Play)},
     {"--timing", false, Bit(Command::Play)},
+    {"--max-pieces", true, Bit(Command::Tables)},
 };
 
 // A number of plain decimal digits within [low, high].
@@ -98,6 +107,8 @@ void SetOption(Invocation& inv, std::string_view name, const std::string& value)
         inv.max_plies = static_cast<std::int64_t>(Number(value, 0, kIntMax, "--max-plies"));
     else if (name == "--timing")
         inv.timing = true;
+    else if (name == "--max-pieces")
+        inv.max_pieces = static_cast<int>(Number(value, 6, 10, "--max-pieces"));
 }
 
 } // namespace
@@ -151,6 +162,14 @@ Invocation ParseCommandLine(const std::vector<std::string>& args) {
     }
     if (inv.command == Command::Bench && first != positional.end())
         throw InputError("bench takes no moves");
+    if (inv.command == Command::Tables) {
+        if (first == positional.end() || (*first != "build" && *first != "bench"))
+            throw InputError("tables needs build or bench");
+        inv.tables_action = *first++;
+        if (inv.tables_action == "build" && first != positional.end()) inv.tables_folder = *first++;
+        if (first != positional.end())
+            throw InputError("tables " + inv.tables_action + ": unexpected " + Quoted(*first));
+    }
     inv.moves.assign(first, positional.end());
 
     const auto required = [&](std::string_view name) {

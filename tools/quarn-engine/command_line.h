@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-enum class Command { Moves, Perft, Eval, Search, Play, Bench };
+enum class Command { Moves, Perft, Eval, Search, Play, Bench, Probe, Tables };
 
 struct Invocation {
     bool help = false;    // --help anywhere: print the usage and nothing else
@@ -25,6 +25,9 @@ struct Invocation {
     int white = -1, black = -1;      // play --white L --black L
     std::int64_t max_plies = 400;    // play --max-plies P
     bool timing = false;             // play --timing
+    std::string tables_action;       // tables build|bench
+    int max_pieces = 8;              // tables --max-pieces N
+    std::string tables_folder;       // tables build DIR (empty: the user's cache)
 };
 
 // Throws InputError on bad usage.

@@ -4,6 +4,7 @@
 #include "engine/tree.h"
 #include "quarn-engine/bench.h"
 #include "quarn-engine/game_file.h"
+#include "quarn-engine/tables_command.h"
 
 #include <algorithm>
 #include <chrono>
@@ -107,6 +108,8 @@ std::size_t StackBytes(const Invocation& inv) {
         break;
     case Command::Moves:
     case Command::Eval:
+    case Command::Probe:
+    case Command::Tables:
         break;
     }
     return kBaseStackBytes + static_cast<std::size_t>(levels + 1) * kBytesPerLevel;
@@ -121,6 +124,7 @@ int RunCommand(const Invocation& inv) {
         std::fputs(kUsage, stdout);
         return 0;
     }
+    if (inv.command == Command::Tables) return RunTables(inv);
     Board b = inv.game ? GamePosition(*inv.game) : inv.position;
     for (const std::string& text : inv.moves) PlayMoveText(b, text);
 
@@ -145,6 +149,11 @@ int RunCommand(const Invocation& inv) {
         break;
     case Command::Bench:
         RunBench();
+        break;
+    case Command::Probe:
+        Probe(b);
+        break;
+    case Command::Tables:
         break;
     }
     return 0;

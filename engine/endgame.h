@@ -1,0 +1,95 @@
+// Exact endgame tables: the value of every position of the moving phase with
+// no piece in hand and few pieces on the board, read from files built by
+// retrograde analysis. No toolkit; the tables are read-only once opened, so
+// any number of threads may probe one EndgameTables at once.
+#pragma once
+
+#include "board.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+// The value of a position for its side to move.
+enum class Outcome : std::int8_t { Unknown, Loss, Draw, Win };
+
+// plies: the number of plies to the end of the game with best play (the
+// winner as fast as it can, the loser as slowly as it can): odd for a win,
+// even for a loss, 0 for a side to move that has already lost; 0 for a draw.
+struct EndgameValue {
+    Outcome outcome = Outcome::Unknown;
+    int plies = 0;
+
+    friend bool operator==(const EndgameValue&, const EndgameValue&) = default;
+};
+
+// The value for the side that made a move leading to a position of value v:
+// a position lost in d plies for the side to move is won in d + 1 for the
+// side that moved into it.
+EndgameValue ValueOfMove(EndgameValue v);
+
+namespace endgame {
+class Indexing;
+class TableFile;
+} // namespace endgame
+
+// A set of mapped table files, one per material (the mover's count, the
+// other side's count).
+class EndgameTables {
+public:
+    EndgameTables();
+    ~EndgameTables();
+    EndgameTables(const EndgameTables&) = delete;
+    EndgameTables& operator=(const EndgameTables&) = delete;
+
+    // Maps every valid table file found in the folders, dropping any opened
+    // before. A material whose file stands in several folders is taken from
+    // the first folder that holds a valid one; a missing folder is skipped.
+    void open(const std::vector<std::string>& folders);
+
+    // The value of b; Unknown where no table covers b. A side to move that
+    // has lost by material (two pieces from ply 18 on) is a loss in 0.
+    EndgameValue probe(const Board& b) const;
+    bool covers(const Board& b) const;
+    // The largest total n of pieces such that every material with n pieces or
+    // fewer (each side 3 or more) is covered; 0 when none is.
+    int maxPieces() const;
+    // One line per table file left unused, and why.
+    const std::vector<std::string>& problems() const;
+
+private:
+    std::unique_ptr<endgame::Indexing> indexing_;
+    // tables_[mover][other], null where no valid file was found.
+    std::unique_ptr<endgame::TableFile> tables_[10][10];
+    std::vector<std::string> problems_;
+};
+
+// The folders searched for tables, in order: the installed data folder, the
+// user's cache folder ($XDG_CACHE_HOME/quarn/tables or
+// ~/.cache/quarn/tables), and the folder `tables` next to the folder of the
+// running program, where a build tree keeps the tables it builds.
+std::vector<std::string> DefaultTableFolders();
+// The user's cache folder of DefaultTableFolders(), where tables built on
+// request go by default; empty when neither variable gives one.
+std::string UserTableFolder();
+
+// What building wrote for one material.
+struct TableReport {
+    std::string name; // "5-3": the side to move's count, then the other's
+    std::string path;
+    double seconds = 0; // its share of the time its pair of tables took
+    std::uint64_t bytes = 0;
+    // Over the positions after symmetry, for the side to move.
+    std::uint64_t positions = 0, wins = 0, draws = 0, losses = 0;
+    int longestWin = 0, longestLoss = 0; // in plies
+};
+using TableProgress = std::function<void(const TableReport&)>;
+
+// Builds every table with at most maxPieces (6 to 10) pieces into folder,
+// creating it if need be, smallest material first, each side's table
+// solved with its mirror. Tables already present and valid there are kept
+// and not built again. Returns false with a message in error on failure.
+bool BuildTables(int maxPieces, const std::string& folder, std::string& error,
+                 const TableProgress& progress = {});

@@ -1,0 +1,57 @@
+#include "engine/endgame/indexing.h"
+
+#include <cassert>
+
+namespace endgame {
+
+SetClasses MakeSetClasses(int pieces) {
+    assert(pieces >= 1 && pieces <= 12);
+    SetClasses sc;
+    sc.pieces = pieces;
+    const std::uint32_t sets = kBinomial[24][pieces];
+    sc.classOf.assign(sets, 0);
+    sc.toRepresentative.assign(sets, 0);
+    // Sets come in rank order, so a set meets its class first at the
+    // representative, the set of lowest rank.
+    PointSet set = (PointSet{1} << pieces) - 1;
+    for (std::uint32_t r = 0; r < sets; ++r) {
+        PointSet images[kSymmetries];
+        std::uint32_t lowest = r;
+        for (int s = 0; s < kSymmetries; ++s) {
+            images[s] = Apply(s, set);
+            lowest = std::min(lowest, SetRank(images[s]));
+        }
+        if (lowest == r) {
+            const auto c = static_cast<std::uint32_t>(sc.representative.size());
+            sc.representative.push_back(set);
+            std::array<std::uint8_t, 24> squeeze{}, spread{};
+            int n = 0;
+            for (int p = 0; p < 24; ++p) {
+                squeeze[p] = set & Bit(p) ? 255 : static_cast<std::uint8_t>(n);
+                if (!(set & Bit(p))) spread[n++] = static_cast<std::uint8_t>(p);
+            }
+            sc.squeeze.push_back(squeeze);
+            sc.spread.push_back(spread);
+            // Every image of the representative belongs to its class; each
+            // learns the symmetries that lead back (the inverse of s maps
+            // images[s] to the representative).
+            for (int s = 0; s < kSymmetries; ++s) {
+                const std::uint32_t image = SetRank(images[s]);
+                sc.classOf[image] = c;
+                for (int t = 0; t < kSymmetries; ++t)
+                    if (Apply(t, images[s]) == set) sc.toRepresentative[image] |= 1u << t;
+            }
+        }
+        // The next set of the same size in rank order (Gosper).
+        const PointSet low = set & (0u - set), ripple = set + low;
+        set = (((ripple ^ set) >> 2) / low) | ripple;
+    }
+    return sc;
+}
+
+void Indexing::prepare(int pieces) {
+    assert(pieces >= 3 && pieces <= 9);
+    if (!prepared(pieces)) classes_[pieces] = MakeSetClasses(pieces);
+}
+
+} // namespace endgame

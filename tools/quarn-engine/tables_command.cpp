@@ -1,0 +1,120 @@
+#include "quarn-engine/tables_command.h"
+
+#include "engine/endgame.h"
+
+#include <stdlib.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+
+namespace {
+
+std::string ValueText(EndgameValue v) {
+    switch (v.outcome) {
+    case Outcome::Win:
+        return "win " + std::to_string(v.plies);
+    case Outcome::Loss:
+        return "loss " + std::to_string(v.plies);
+    case Outcome::Draw:
+        return "draw";
+    case Outcome::Unknown:
+        break;
+    }
+    return "unknown";
+}
+
+void PrintReport(const TableReport& r) {
+    std::printf("%-4s %10llu positions  win %10llu  draw %10llu  loss %10llu  longest win %3d "
+                "loss %3d  %9llu bytes  %7.2f s\n",
+                r.name.c_str(), static_cast<unsigned long long>(r.positions),
+                static_cast<unsigned long long>(r.wins), static_cast<unsigned long long>(r.draws),
+                static_cast<unsigned long long>(r.losses), r.longestWin, r.longestLoss,
+                static_cast<unsigned long long>(r.bytes), r.seconds);
+    std::fflush(stdout);
+}
+
+double SecondsSince(std::chrono::steady_clock::time_point begin) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+}
+
+int Build(const Invocation& inv) {
+    const std::string folder = inv.tables_folder.empty() ? UserTableFolder() : inv.tables_folder;
+    if (folder.empty()) throw InputError("tables build: no folder given and no cache folder known");
+    const auto begin = std::chrono::steady_clock::now();
+    std::string error;
+    if (!BuildTables(inv.max_pieces, folder, error, PrintReport)) {
+        std::fprintf(stderr, "quarn-engine: tables build: %s\n", error.c_str());
+        return 1;
+    }
+    std::printf("tables up to %d pieces in %s: %.1f s\n", inv.max_pieces, folder.c_str(),
+                SecondsSince(begin));
+    return 0;
+}
+
+// Builds the set afresh in a temporary folder, then times opening it, which
+// checks every file.
+int Bench(const Invocation& inv) {
+    std::string pattern = (std::filesystem::temp_directory_path() / "quarn-tables-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) {
+        std::fprintf(stderr, "quarn-engine: tables bench: cannot make a temporary folder\n");
+        return 1;
+    }
+    const std::string folder = pattern;
+    const auto begin = std::chrono::steady_clock::now();
+    std::string error;
+    std::uint64_t bytes = 0, positions = 0;
+    const bool built = BuildTables(inv.max_pieces, folder, error, [&](const TableReport& r) {
+        bytes += r.bytes;
+        positions += r.positions;
+        PrintReport(r);
+    });
+    int status = 0;
+    if (built) {
+        const double buildSeconds = SecondsSince(begin);
+        const auto opening = std::chrono::steady_clock::now();
+        EndgameTables tables;
+        tables.open({folder});
+        const double openSeconds = SecondsSince(opening);
+        std::printf("positions: %llu\nbytes: %llu\nbuild: %.2f s\nopen: %.1f ms\ncovered: %d "
+                    "pieces\n",
+                    static_cast<unsigned long long>(positions),
+                    static_cast<unsigned long long>(bytes), buildSeconds, openSeconds * 1000,
+                    tables.maxPieces());
+    } else {
+        std::fprintf(stderr, "quarn-engine: tables bench: %s\n", error.c_str());
+        status = 1;
+    }
+    std::error_code ec;
+    std::filesystem::remove_all(folder, ec);
+    return status;
+}
+
+} // namespace
+
+void Probe(const Board& b) {
+    EndgameTables tables;
+    const std::vector<std::string> folders = DefaultTableFolders();
+    tables.open(folders);
+    for (const std::string& problem : tables.problems())
+        std::fprintf(stderr, "quarn-engine: endgame table %s\n", problem.c_str());
+    if (tables.maxPieces() == 0) {
+        std::string where;
+        for (const std::string& f : folders) where += (where.empty() ? "" : ", ") + f;
+        std::fprintf(stderr, "quarn-engine: no endgame tables found in %s\n", where.c_str());
+    }
+    std::printf("%s\n", ValueText(tables.probe(b)).c_str());
+    if (SideToMoveHasLost(b)) return;
+    Move moves[kMaxMoves];
+    const int n = b.GenMoves(moves, kMaxMoves);
+    for (int i = 0; i < n; ++i) {
+        Board child = b;
+        child.DoMove(moves[i]);
+        std::printf("%s %s\n", MoveWord(moves[i]).c_str(),
+                    ValueText(ValueOfMove(tables.probe(child))).c_str());
+    }
+}
+
+int RunTables(const Invocation& inv) {
+    return inv.tables_action == "bench" ? Bench(inv) : Build(inv);
+}
