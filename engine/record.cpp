@@ -4,12 +4,23 @@
 #include "tree.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <optional>
 
 namespace {
 
 constexpr std::string_view kBlanks = " \t";
+
+// The values of "# Result:", as written.
+struct ResultText {
+    GameResult result;
+    std::string_view text;
+};
+constexpr std::array<ResultText, 3> kResults = {
+    {{GameResult::DrawByRepetition, "draw by repetition"},
+     {GameResult::WhiteResigns, "White resigns"},
+     {GameResult::BlackResigns, "Black resigns"}}};
 
 std::string_view Trimmed(std::string_view s) {
     const std::size_t first = s.find_first_not_of(kBlanks);
@@ -63,7 +74,7 @@ struct Reader {
             else
                 return bad();
         } else if (SameWordIgnoringCase(key, "Level")) {
-            if (value.empty() || value[0] < '0' || value[0] > '4' ||
+            if (value.empty() || value[0] < '0' || value[0] >= '0' + kLevels ||
                 (value.size() > 1 && value[1] >= '0' && value[1] <= '9'))
                 return bad();
             record.level = value[0] - '0';
@@ -74,6 +85,12 @@ struct Reader {
             if (!count) return bad();
             record.takenBack = static_cast<int>(std::min(*count, kTooMany));
             takenBackLine = line;
+        } else if (SameWordIgnoringCase(key, "Result")) {
+            const auto found = std::find_if(kResults.begin(), kResults.end(), [&](const auto& r) {
+                return SameWordIgnoringCase(value, r.text);
+            });
+            if (found == kResults.end()) return bad();
+            record.result = found->result;
         }
         return true;
     }
@@ -141,12 +158,14 @@ std::string WriteGameRecord(const GameRecord& record) {
         text += "# Date: " + std::string(date) + "\n";
     if (record.userColor == 1 || record.userColor == -1)
         text += record.userColor == 1 ? "# You: White\n" : "# You: Black\n";
-    if (record.level >= 0 && record.level <= 4)
+    if (record.level >= 0 && record.level < kLevels)
         text += "# Level: " + std::to_string(record.level) + " (" +
                 std::string(kLevelNames[record.level]) + ")\n";
     const int moves = static_cast<int>(record.moves.size());
     const int takenBack = std::clamp(record.takenBack, 0, moves);
     if (takenBack > 0) text += "# Taken back: " + std::to_string(takenBack) + "\n";
+    for (const ResultText& r : kResults)
+        if (r.result == record.result) text += "# Result: " + std::string(r.text) + "\n";
     for (int i = 0; i < moves; ++i) {
         text += i % 2 == 0 ? std::to_string(i / 2 + 1) + ". " : " ";
         text += MoveWord(record.moves[i]);
