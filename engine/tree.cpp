@@ -1,5 +1,6 @@
 #include "tree.h"
 
+#include "endgame.h"
 #include "leafscore.h"
 #include "movegen.h"
 
@@ -54,7 +55,46 @@ struct MoveLoop {
     }
 };
 
+// Whether b's children may be covered without a capture: from the last
+// placement on, where b itself is not (a table of its material missing).
+// A capture into the tables on the horizon keeps the static evaluation, so
+// that the nodes above the tables keep the fast leaf scoring; the next
+// iteration sees that position exactly.
+bool ChildrenMayBeCovered(const Board& b, const EndgameTables& tables) {
+    return b.plies >= 17 && b.n_white + b.n_black <= tables.maxPieces();
+}
+
 } // namespace
+
+double ExactScore(const Board& b, EndgameValue value, int depth) {
+    switch (value.outcome) {
+    case Outcome::Loss:
+        return LostScore(b, depth - value.plies);
+    case Outcome::Win:
+        return -LostScore(b, depth - value.plies);
+    case Outcome::Draw:
+    case Outcome::Unknown:
+        break;
+    }
+    return 0.0;
+}
+
+bool PerfectMove(const EndgameTables& tables, const Board& b, Move& m) {
+    if (!tables.covers(b)) return false;
+    Move moves[kMaxMoves];
+    const int n = b.GenMoves(moves, kMaxMoves);
+    MoveLoop loop(b, -kInfinity, kInfinity);
+    for (int i = 0; i < n; ++i) {
+        Board child = b;
+        child.DoMove(moves[i]);
+        const EndgameValue value = tables.probe(child);
+        if (value.outcome == Outcome::Unknown) return false;
+        loop.Consider(ExactScore(child, value, 0), moves[i]);
+    }
+    if (!loop.found) return false;
+    m = loop.best_move;
+    return true;
+}
 
 // Leaf scoring counts bits; processors with a population-count instruction
 // get a version of the search that uses it, chosen when the program loads
@@ -65,6 +105,17 @@ __attribute__((target_clones("popcnt", "default"), flatten))
 double
 SearchAlgo::Recurse(const Board& b, double alpha, double beta, int depth, Move* m) {
     ++nodes;
+    // Master: a position the tables cover has its exact value, and a node
+    // whose leaves may be covered without a capture searches them one by one
+    // so that each is looked up. Levels 0 to 4 pass this one test.
+    bool coveredLeaves = false;
+    if (tables != nullptr) {
+        if (!m) {
+            const EndgameValue value = tables->probe(b);
+            if (value.outcome != Outcome::Unknown) return ExactScore(b, value, depth);
+        }
+        coveredLeaves = depth == 1 && ChildrenMayBeCovered(b, *tables);
+    }
     if (depth == 0) {
         const double v = eval->Eval(b);
         assert(!m);
@@ -77,7 +128,7 @@ SearchAlgo::Recurse(const Board& b, double alpha, double beta, int depth, Move* 
     if (stop) return 0.0;
 
     MoveLoop loop(b, alpha, beta);
-    if (depth == 1 && typeid(*eval) == typeid(CountEval)) {
+    if (depth == 1 && !coveredLeaves && typeid(*eval) == typeid(CountEval)) {
         // Most nodes are leaves. With CountEval they are scored straight
         // from this node's piece sets, and the moves are generated one at a
         // time, so that a cut-off skips generating the rest. Node count,
@@ -138,11 +189,16 @@ Move SearchAlgo::ComputerMove(int budget) {
     nodes = 0;
     Move best;
     best.Reset();
+    last_score = 0.0;
+    last_depth = 0;
+    if (tables != nullptr && PerfectMove(*tables, board, best)) return best;
     for (int depth = 2;; ++depth) {
         // The first iteration always runs, so even a budget of 0 or less
         // yields a legal move.
         if (depth > 2 && nodes >= budget) return best;
         const double v = Recurse(board, -kInfinity, kInfinity, depth, &best);
+        last_score = v;
+        last_depth = depth;
         if (std::abs(static_cast<int>(v)) > kDecisive) return best;
         if (stop) {
             Move none;

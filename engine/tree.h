@@ -7,6 +7,9 @@
 
 #include <cstdint>
 
+class EndgameTables;
+struct EndgameValue;
+
 // The difficulty levels, numbered as the items of the Level menu. Levels 0
 // to 4 differ only in their node budget; "Master" searches with the budget
 // of "Very hard" and knows the exact value of every position that the
@@ -32,6 +35,13 @@ public:
     // nodes than the budget.
     std::int64_t nodes = 0;
     bool stop = false; // request to abandon the search
+    // Master: the tables whose positions get their exact value, at the root
+    // (perfect play) and in the tree. Null for levels 0 to 4. Not owned.
+    const EndgameTables* tables = nullptr;
+    // Root score (White's point of view) and depth of the last iteration
+    // that ComputerMove completed; depth 0 when the tables chose the move.
+    double last_score = 0.0;
+    int last_depth = 0;
 
     SearchAlgo() { board.Init(); }
 
@@ -39,7 +49,8 @@ public:
     // and must not have lost. Deepens from 2 plies while fewer than `budget`
     // nodes have been visited (the last iteration always completes) or until
     // the game is decided within the horizon. Returns the empty move when the
-    // search was stopped.
+    // search was stopped. With tables that cover `board` and its moves, the
+    // tables choose instead (PerfectMove), without a search.
     Move ComputerMove(int budget);
 
     // Fail-soft alpha-beta score of b from White's point of view; m, given
@@ -56,3 +67,15 @@ public:
     bool CurrentHasLost() const { return board.CurrentHasLost(); }
     bool OpponentHasLost() const { return board.OpponentHasLost(); }
 };
+
+// The score of b, whose value for its side to move the tables give, at a
+// node of remaining depth `depth`: a draw is 0.0, and a game that ends d
+// plies on scores as a lost position found at remaining depth depth - d.
+double ExactScore(const Board& b, EndgameValue value, int depth);
+
+// A move that keeps the best value the tables give for b: the quickest win,
+// else a draw, else the slowest loss. Among equally good moves, in
+// generation order, ties go to the later move when the lowest bit of
+// rand() is 1, as in the search. False, and m untouched, when the tables do
+// not cover b or one of its moves.
+bool PerfectMove(const EndgameTables& tables, const Board& b, Move& m);

@@ -141,6 +141,24 @@ TEST(EngineProgram, GameStartsFromTheRecordedPosition) {
     std::remove(fifo.c_str());
 }
 
+TEST(EngineProgram, LevelsAndTheReviewOfARecordedGame) {
+    EXPECT_EQ(Engine({"search", "--nodes", "15000", "a1"}).out,
+              Engine({"search", "--level", "1", "a1"}).out);
+    ExpectRejected({"search", "--level", "6"}, "--level");
+    ExpectRejected({"search", "--level", "1", "--nodes", "5"}, "do not go together");
+    ExpectRejected({"analyse"}, "--game");
+
+    // A line per move for the side that made it, then the count of moves
+    // that threw a value away.
+    const TempFile game("1. b2 b4\n");
+    const ProgramResult r = Engine({"analyse", "--game", game.path});
+    EXPECT_EQ(0, r.status) << r.err;
+    EXPECT_TRUE(testing::internal::RE::FullMatch(
+        r.out, "1\\. b2 [-+][0-9.]+ -> [-+][0-9.]+\n1\\.\\.\\. b4 [-+][0-9.]+ -> [-+][0-9.]+\n"
+               "White 0 \\?, Black 0 \\?\n"))
+        << r.out;
+}
+
 TEST(EngineProgram, RejectsBadPositions) {
     const std::string p = "--position";
     ExpectRejected({"moves", p, "........................ w"}, "three fields");

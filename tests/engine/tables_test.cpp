@@ -1,5 +1,6 @@
 // The endgame tables: built here for up to 7 pieces (3-3, 4-3 and 3-4),
 // checked against the rules as Board::GenMoves and Board::DoMove play them.
+#include "built_tables.h"
 #include "engine/endgame.h"
 #include "engine/endgame/moves.h"
 #include "engine/endgame/symmetry.h"
@@ -91,22 +92,14 @@ class Tables : public testing::Test {
 protected:
     static void SetUpTestSuite() {
         InitMillTab();
-        char pattern[] = "/tmp/quarn-tables-test-XXXXXX";
-        ASSERT_NE(nullptr, mkdtemp(pattern));
-        folder_ = new std::string(pattern);
-        std::string error;
-        ASSERT_TRUE(BuildTables(7, *folder_, error)) << error;
-        tables_ = new EndgameTables;
-        tables_->open({*folder_});
-        ASSERT_TRUE(tables_->problems().empty());
+        built_ = new BuiltTables(7);
+        folder_ = &built_->folder;
+        tables_ = &built_->tables;
     }
-    static void TearDownTestSuite() {
-        fs::remove_all(*folder_);
-        delete tables_;
-        delete folder_;
-    }
+    static void TearDownTestSuite() { delete built_; }
 
-    static inline std::string* folder_ = nullptr;
+    static inline BuiltTables* built_ = nullptr;
+    static inline const std::string* folder_ = nullptr;
     static inline EndgameTables* tables_ = nullptr;
     static constexpr std::pair<int, int> kMaterials[] = {{3, 3}, {4, 3}, {3, 4}};
 };

@@ -1,5 +1,7 @@
 #include "quarn-engine/command_line.h"
 
+#include "engine/tree.h"
+
 #include <algorithm>
 #include <array>
 #include <string_view>
@@ -19,6 +21,10 @@ const char* const kUsage =
     "                              than 1000 plies are refused)\n"
     "  eval                        the static evaluation (positive favours White)\n"
     "  search --nodes N [--seed S] the computer's move with a budget of N nodes: MOVE NODES\n"
+    "  search --level L [--seed S] [--timing]\n"
+    "                              the same at level L: 0 Very easy .. 4 Very hard, 5 Master\n"
+    "                              (Very hard's budget, perfect where the endgame tables\n"
+    "                              cover the position); --timing adds the milliseconds\n"
     "  play --white L --black L [--seed S] [--max-plies P] [--timing]\n"
     "                              computer against computer at levels 0..4, a line per\n"
     "                              move (MOVE NODES [MILLISECONDS]), then the result\n"
@@ -30,6 +36,16 @@ const char* const kUsage =
     "                              default 8) into DIR (default the user's cache folder)\n"
     "  tables bench [--max-pieces N]\n"
     "                              builds them into a temporary folder and reports\n"
+    "  analyse --game FILE         a line per move of the game: number, move, the value for\n"
+    "                              the side that moved before and after it (win D, loss D\n"
+    "                              or draw from the tables, else a Very hard search score),\n"
+    "                              and ? where the move threw a win or a draw away; then\n"
+    "                              the count of such moves per side\n"
+    "  sample MOVER OTHER VALUE COUNT [--seed S]\n"
+    "                              COUNT random positions of the moving phase with MOVER\n"
+    "                              pieces for the side to move and OTHER for the other side\n"
+    "                              (3..9 each) that the endgame tables value VALUE (win,\n"
+    "                              draw or loss) for the side to move, one per line\n"
     "\n"
     "position: CELLS is 24 characters, one per point a1..a8 b1..b8 c1..c8, W for a White\n"
     "piece, B for a Black one, . for an empty point; SIDE is w or b; PLIES 0..100000.\n"
@@ -45,10 +61,11 @@ struct CommandName {
 };
 
 constexpr std::array kCommands = {
-    CommandName{"moves", Command::Moves}, CommandName{"perft", Command::Perft},
-    CommandName{"eval", Command::Eval},   CommandName{"search", Command::Search},
-    CommandName{"play", Command::Play},   CommandName{"bench", Command::Bench},
-    CommandName{"probe", Command::Probe}, CommandName{"tables", Command::Tables},
+    CommandName{"moves", Command::Moves},     CommandName{"perft", Command::Perft},
+    CommandName{"eval", Command::Eval},       CommandName{"search", Command::Search},
+    CommandName{"play", Command::Play},       CommandName{"bench", Command::Bench},
+    CommandName{"probe", Command::Probe},     CommandName{"tables", Command::Tables},
+    CommandName{"analyse", Command::Analyse}, CommandName{"sample", Command::Sample},
 };
 
 constexpr unsigned Bit(Command c) {
@@ -69,13 +86,14 @@ constexpr unsigned kFromAPosition = Bit(Command::Moves) | Bit(Command::Perft) | 
 
 constexpr OptionSpec kOptions[] = {
     {"--position", true, kFromAPosition},
-    {"--game", true, kFromAPosition},
+    {"--game", true, kFromAPosition | Bit(Command::Analyse)},
     {"--nodes", true, Bit(Command::Search)},
-    {"--seed", true, Bit(Command::Search) | Bit(Command::Play)},
+    {"--level", true, Bit(Command::Search)},
+    {"--seed", true, Bit(Command::Search) | Bit(Command::Play) | Bit(Command::Sample)},
     {"--white", true, Bit(Command::Play)},
     {"--black", true, Bit(Command::Play)},
     {"--max-plies", true, Bit(Command::Play)},
-    {"--timing", false, Bit(Command::Play)},
+    {"--timing", false, Bit(Command::Search) | Bit(Command::Play)},
     {"--max-pieces", true, Bit(Command::Tables)},
 };
 
@@ -97,6 +115,8 @@ void SetOption(Invocation& inv, std::string_view name, const std::string& value)
         inv.game = value;
     else if (name == "--nodes")
         inv.nodes = static_cast<int>(Number(value, 1, kIntMax, "--nodes"));
+    else if (name == "--level")
+        inv.level = static_cast<int>(Number(value, 0, kLevels - 1, "--level"));
     else if (name == "--seed")
         inv.seed = static_cast<std::uint32_t>(Number(value, 0, 4294967295, "--seed"));
     else if (name == "--white")
@@ -160,8 +180,9 @@ Invocation ParseCommandLine(const std::vector<std::string>& args) {
         if (first == positional.end()) throw InputError("perft needs a depth D");
         inv.depth = static_cast<std::int64_t>(Number(*first++, 0, 2147483647, "perft depth"));
     }
-    if (inv.command == Command::Bench && first != positional.end())
-        throw InputError("bench takes no moves");
+    if ((inv.command == Command::Bench || inv.command == Command::Analyse) &&
+        first != positional.end())
+        throw InputError(args[0] + " takes no moves");
     if (inv.command == Command::Tables) {
         if (first == positional.end() || (*first != "build" && *first != "bench"))
             throw InputError("tables needs build or bench");
@@ -169,6 +190,15 @@ Invocation ParseCommandLine(const std::vector<std::string>& args) {
         if (inv.tables_action == "build" && first != positional.end()) inv.tables_folder = *first++;
         if (first != positional.end())
             throw InputError("tables " + inv.tables_action + ": unexpected " + Quoted(*first));
+    }
+    if (inv.command == Command::Sample) {
+        if (positional.end() - first != 4) throw InputError("sample needs MOVER OTHER VALUE COUNT");
+        inv.sample_mover = static_cast<int>(Number(*first++, 3, 9, "sample MOVER"));
+        inv.sample_other = static_cast<int>(Number(*first++, 3, 9, "sample OTHER"));
+        inv.sample_value = *first++;
+        if (inv.sample_value != "win" && inv.sample_value != "draw" && inv.sample_value != "loss")
+            throw InputError("sample VALUE must be win, draw or loss");
+        inv.sample_count = static_cast<int>(Number(*first++, 1, 1000000, "sample COUNT"));
     }
     inv.moves.assign(first, positional.end());
 
@@ -179,7 +209,11 @@ Invocation ParseCommandLine(const std::vector<std::string>& args) {
     if (std::find(seen.begin(), seen.end(), "--game") != seen.end() &&
         std::find(seen.begin(), seen.end(), "--position") != seen.end())
         throw InputError("options --game and --position do not go together");
-    if (inv.command == Command::Search) required("--nodes");
+    const bool byLevel = std::find(seen.begin(), seen.end(), "--level") != seen.end();
+    if (byLevel && std::find(seen.begin(), seen.end(), "--nodes") != seen.end())
+        throw InputError("options --nodes and --level do not go together");
+    if (inv.command == Command::Search && !byLevel) required("--nodes");
+    if (inv.command == Command::Analyse) required("--game");
     if (inv.command == Command::Play) {
         required("--white");
         required("--black");

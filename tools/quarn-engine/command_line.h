@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-enum class Command { Moves, Perft, Eval, Search, Play, Bench, Probe, Tables };
+enum class Command { Moves, Perft, Eval, Search, Play, Bench, Probe, Tables, Analyse, Sample };
 
 struct Invocation {
     bool help = false;    // --help anywhere: print the usage and nothing else
@@ -21,6 +21,7 @@ struct Invocation {
     std::vector<std::string> moves;  // played from the position, in order
     std::int64_t depth = 0;          // perft D
     int nodes = 0;                   // search --nodes N
+    int level = -1;                  // search --level L (0..5), instead of --nodes
     std::uint32_t seed = 1;          // --seed S
     int white = -1, black = -1;      // play --white L --black L
     std::int64_t max_plies = 400;    // play --max-plies P
@@ -28,6 +29,10 @@ struct Invocation {
     std::string tables_action;       // tables build|bench
     int max_pieces = 8;              // tables --max-pieces N
     std::string tables_folder;       // tables build DIR (empty: the user's cache)
+    // sample MOVER OTHER VALUE COUNT: pieces of the side to move and of the
+    // other side, "win", "draw" or "loss" for the side to move, how many.
+    int sample_mover = 3, sample_other = 3, sample_count = 0;
+    std::string sample_value;
 };
 
 // Throws InputError on bad usage.

@@ -2,6 +2,7 @@
 
 #include "engine/eval.h"
 #include "engine/tree.h"
+#include "quarn-engine/analyse.h"
 #include "quarn-engine/bench.h"
 #include "quarn-engine/game_file.h"
 #include "quarn-engine/tables_command.h"
@@ -49,6 +50,17 @@ void PrintMoves(const Board& b) {
     for (int i = 0; i < n; ++i) std::printf("%s\n", MoveWord(moves[i]).c_str());
 }
 
+// "MOVE NODES", with the milliseconds since begin when timing.
+void PrintMove(const Move& m, std::int64_t nodes, bool timing,
+               std::chrono::steady_clock::time_point begin) {
+    const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - begin;
+    if (timing)
+        std::printf("%s %lld %.3f\n", MoveWord(m).c_str(), static_cast<long long>(nodes),
+                    took.count());
+    else
+        std::printf("%s %lld\n", MoveWord(m).c_str(), static_cast<long long>(nodes));
+}
+
 void Search(const Board& b, const Invocation& inv) {
     if (SideToMoveHasLost(b))
         throw InputError("search: the side to move has lost; there is no move");
@@ -56,9 +68,13 @@ void Search(const Board& b, const Invocation& inv) {
     SearchAlgo algo;
     algo.eval = &evaluator;
     algo.board = b;
+    EndgameTables tables;
+    if (inv.level == kMasterLevel && OpenTables(tables, "Master plays as Very hard"))
+        algo.tables = &tables;
     std::srand(inv.seed);
-    const Move m = algo.ComputerMove(inv.nodes);
-    std::printf("%s %lld\n", MoveWord(m).c_str(), static_cast<long long>(algo.nodes));
+    const auto begin = std::chrono::steady_clock::now();
+    const Move m = algo.ComputerMove(inv.level >= 0 ? LevelNodes(inv.level) : inv.nodes);
+    PrintMove(m, algo.nodes, inv.timing, begin);
 }
 
 void Play(Board b, const Invocation& inv) {
@@ -78,13 +94,7 @@ void Play(Board b, const Invocation& inv) {
         algo.board = b;
         const auto begin = std::chrono::steady_clock::now();
         const Move m = algo.ComputerMove(level2nodes[b.next == 1 ? inv.white : inv.black]);
-        const std::chrono::duration<double, std::milli> took =
-            std::chrono::steady_clock::now() - begin;
-        if (inv.timing)
-            std::printf("%s %lld %.3f\n", MoveWord(m).c_str(), static_cast<long long>(algo.nodes),
-                        took.count());
-        else
-            std::printf("%s %lld\n", MoveWord(m).c_str(), static_cast<long long>(algo.nodes));
+        PrintMove(m, algo.nodes, inv.timing, begin);
         b.DoMove(m);
     }
 }
@@ -98,7 +108,10 @@ std::size_t StackBytes(const Invocation& inv) {
         levels = std::min(inv.depth, kMaxPerftLine);
         break;
     case Command::Search:
-        levels = SearchAlgo::MaxDepth(inv.nodes);
+        levels = SearchAlgo::MaxDepth(inv.level >= 0 ? LevelNodes(inv.level) : inv.nodes);
+        break;
+    case Command::Analyse:
+        levels = SearchAlgo::MaxDepth(kMasterNodes);
         break;
     case Command::Play:
         levels = SearchAlgo::MaxDepth(level2nodes[std::max(inv.white, inv.black)]);
@@ -110,6 +123,7 @@ std::size_t StackBytes(const Invocation& inv) {
     case Command::Eval:
     case Command::Probe:
     case Command::Tables:
+    case Command::Sample:
         break;
     }
     return kBaseStackBytes + static_cast<std::size_t>(levels + 1) * kBytesPerLevel;
@@ -152,6 +166,12 @@ int RunCommand(const Invocation& inv) {
         break;
     case Command::Probe:
         Probe(b);
+        break;
+    case Command::Analyse:
+        Analyse(GameMoves(*inv.game));
+        break;
+    case Command::Sample:
+        Sample(inv);
         break;
     case Command::Tables:
         break;

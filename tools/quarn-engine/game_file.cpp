@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -41,12 +42,24 @@ std::string ReadRecordFile(const std::string& path) {
     return text;
 }
 
-} // namespace
-
-Board GamePosition(const std::string& path) {
+GameRecord ReadRecord(const std::string& path) {
     GameRecord record;
     RecordError error;
     if (!ReadGameRecord(ReadRecordFile(path), record, error))
         throw InputError(Quoted(path) + ": " + Describe(error));
-    return CurrentPosition(record);
+    return record;
+}
+
+} // namespace
+
+Board GamePosition(const std::string& path) {
+    return CurrentPosition(ReadRecord(path));
+}
+
+std::vector<Move> GameMoves(const std::string& path) {
+    GameRecord record = ReadRecord(path);
+    const std::size_t played =
+        record.moves.size() - std::min<std::size_t>(record.takenBack, record.moves.size());
+    record.moves.resize(played);
+    return record.moves;
 }
