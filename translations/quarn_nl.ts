@@ -79,6 +79,46 @@ Black: %3 to place, %4 lost</source>
         <translation>Wit: %1 te plaatsen, %2 verloren
 Zwart: %3 te plaatsen, %4 verloren</translation>
     </message>
+    <message>
+        <source>You win in 1 move with best play</source>
+        <translation>Met het beste spel win je in 1 zet</translation>
+    </message>
+    <message>
+        <source>You win in %1 moves with best play</source>
+        <translation>Met het beste spel win je in %1 zetten</translation>
+    </message>
+    <message>
+        <source>You lose in 1 move with best play</source>
+        <translation>Met het beste spel verlies je in 1 zet</translation>
+    </message>
+    <message>
+        <source>You lose in %1 moves with best play</source>
+        <translation>Met het beste spel verlies je in %1 zetten</translation>
+    </message>
+    <message>
+        <source>Move %1 of %2 (Escape returns)</source>
+        <translation>Zet %1 van %2 (Escape keert terug)</translation>
+    </message>
+    <message>
+        <source>Position repeated three times: you may claim a draw</source>
+        <translation>Stelling drie keer herhaald: je kunt remise claimen</translation>
+    </message>
+    <message>
+        <source>A draw with best play</source>
+        <translation>Remise met het beste spel</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Remise</translation>
+    </message>
+    <message>
+        <source>The same position stood on the board for the third time, and you claimed a draw.</source>
+        <translation>Dezelfde stelling stond voor de derde keer op het bord, en je hebt remise geclaimd.</translation>
+    </message>
+    <message>
+        <source>You resigned.</source>
+        <translation>Je hebt opgegeven.</translation>
+    </message>
 </context>
 <context>
     <name>Quarn</name>
@@ -250,6 +290,30 @@ Zwart: %3 te plaatsen, %4 verloren</translation>
         <source>The settings cannot be saved; Quarn tries again at every change.</source>
         <translation>De instellingen kunnen niet worden opgeslagen; Quarn probeert het bij elke wijziging opnieuw.</translation>
     </message>
+    <message>
+        <source>Moves that threw a value away: %1</source>
+        <translation>Zetten die een waarde verspeelden: %1</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Meester</translation>
+    </message>
+    <message>
+        <source>Claim Draw</source>
+        <translation>Remise claimen</translation>
+    </message>
+    <message>
+        <source>Resign</source>
+        <translation>Opgeven</translation>
+    </message>
+    <message>
+        <source>Analyse Game</source>
+        <translation>Partij analyseren</translation>
+    </message>
+    <message>
+        <source>Looking for the moves that threw a value away...</source>
+        <translation>Zoeken naar de zetten die een waarde verspeelden…</translation>
+    </message>
 </context>
 <context>
     <name>MoveList</name>
@@ -323,6 +387,43 @@ Zwart: %3 te plaatsen, %4 verloren</translation>
     <message>
         <source>Engine signature: %1 nodes (quarn-engine bench)</source>
         <translation>Handtekening van de engine: %1 knopen (quarn-engine bench)</translation>
+    </message>
+</context>
+<context>
+    <name>GameReview</name>
+    <message>
+        <source>won in 1 ply</source>
+        <translation>gewonnen in 1 halve zet</translation>
+    </message>
+    <message>
+        <source>won in %1 plies</source>
+        <translation>gewonnen in %1 halve zetten</translation>
+    </message>
+    <message>
+        <source>won within %1 plies</source>
+        <translation>gewonnen in hoogstens %1 halve zetten</translation>
+    </message>
+    <message>
+        <source>lost in %1 plies</source>
+        <translation>verloren in %1 halve zetten</translation>
+    </message>
+    <message>
+        <source>lost within %1 plies</source>
+        <translation>verloren in hoogstens %1 halve zetten</translation>
+    </message>
+    <message>
+        <source>drawn</source>
+        <translation>remise</translation>
+    </message>
+    <message>
+        <source>undecided (%1)</source>
+        <translation>onbeslist (%1)</translation>
+    </message>
+    <message>
+        <source>Before this move: %1
+After it: %2</source>
+        <translation>Voor deze zet: %1
+Erna: %2</translation>
     </message>
 </context>
 </TS>

@@ -80,6 +80,8 @@ BoardWidget::BoardWidget(QWidget* parent, const char* name, Qt::WindowFlags f, G
     // clear it first; that keeps the animation free of flicker.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
+    // A browsed position belongs to the game as it was.
+    connect(session_, &GameSession::changed, this, &BoardWidget::stopBrowsing);
 }
 
 BoardWidget::~BoardWidget() {
@@ -108,6 +110,9 @@ void BoardWidget::drawCell(QPainter& painter, int x, int y, int size, const QPix
 
 QString BoardWidget::statusText() const {
     if (animating) return tr("Moving piece...");
+    if (browsing())
+        return tr("Move %1 of %2 (Escape returns)").arg(browsing_).arg(session_->played());
+    if (const QString worth = hintWorth(); !worth.isEmpty()) return worth;
     switch (state) {
     case Idle:
         return tr("Click to start game");
@@ -117,6 +122,8 @@ QString BoardWidget::statusText() const {
     case HumanPlacing:
         return tr("Set your %1. piece").arg(session_->position().plies / 2 + 1);
     case HumanSelecting:
+        if (session_->canClaimDraw())
+            return tr("Position repeated three times: you may claim a draw");
         return tr("Select which piece to move");
     case HumanMoving:
         return tr("Select where to move the piece");
@@ -169,7 +176,7 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     }
 
     for (int point = 0; point < 24; ++point) {
-        const int value = session_->position().board[point];
+        const int value = shown().board[point];
         if (value == 0) continue;
         const QPoint corner = cellCorner(point);
         drawCell(painter, corner.x(), corner.y(), l.cell, sheets.pieces, pieceSourceX(value), 0);
@@ -189,7 +196,7 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     painter.setFont(font());
     painter.drawText(QRect(7, 0, w - 7, kStatusHeight), Qt::AlignLeft | Qt::AlignVCenter, text);
     const QRect counts = countsRect(text);
-    if (!counts.isEmpty()) drawCounts(painter, counts, CountPieces(session_->position()));
+    if (!counts.isEmpty()) drawCounts(painter, counts, CountPieces(shown()));
     painter.end();
 
     showBuffer(l, olivePainted);
@@ -228,7 +235,7 @@ QRect BoardWidget::countsRect(const QString& status) const {
     // The counts stand at the right end of the strip, when the whole status
     // text leaves room for them.
     constexpr int kTextX = 7, kMargin = 5, kApart = 6;
-    const int wanted = countsWidth(fontMetrics(), CountPieces(session_->position()));
+    const int wanted = countsWidth(fontMetrics(), CountPieces(shown()));
     const int free = width() - kTextX - fontMetrics().horizontalAdvance(status) - kApart - kMargin;
     if (wanted > free) return {};
     return {width() - kMargin - wanted, 0, wanted, kStatusHeight};
@@ -236,6 +243,11 @@ QRect BoardWidget::countsRect(const QString& status) const {
 
 BoardMarks BoardWidget::marks() const {
     BoardMarks m;
+    if (browsing()) {
+        // The move that led to the browsed position, whoever made it.
+        m.computer = browsedMove_;
+        return m;
+    }
     m.computer = lastComputerMove;
     m.hint = hint;
     const Move& current = session_->currentMove();
@@ -261,7 +273,7 @@ bool BoardWidget::event(QEvent* event) {
         auto* help = static_cast<QHelpEvent*>(event);
         const QRect counts = countsRect(statusText());
         if (!counts.isEmpty() && counts.contains(help->pos())) {
-            const PieceCounts c = CountPieces(session_->position());
+            const PieceCounts c = CountPieces(shown());
             QToolTip::showText(help->globalPos(),
                                tr("White: %1 to place, %2 lost\nBlack: %3 to place, %4 lost")
                                    .arg(c.toPlace[0])
@@ -275,6 +287,35 @@ bool BoardWidget::event(QEvent* event) {
         return true;
     }
     return QWidget::event(event);
+}
+
+const Board& BoardWidget::shown() const {
+    return browsing() ? browsed_ : session_->position();
+}
+
+QString BoardWidget::hintWorth() const {
+    if (hint.IsEmpty() || (state != HumanPlacing && state != HumanSelecting)) return {};
+    // The distance counts plies to the end, and the user makes every other
+    // one from this one on: a win in 7 plies takes 4 of the user's moves,
+    // and a loss in 12 plies comes after 6 of them.
+    const int plies = hintValue.plies;
+    switch (hintValue.outcome) {
+    case Outcome::Win: {
+        const int moves = (plies + 1) / 2;
+        return moves == 1 ? tr("You win in 1 move with best play")
+                          : tr("You win in %1 moves with best play").arg(moves);
+    }
+    case Outcome::Loss: {
+        const int moves = plies / 2;
+        return moves == 1 ? tr("You lose in 1 move with best play")
+                          : tr("You lose in %1 moves with best play").arg(moves);
+    }
+    case Outcome::Draw:
+        return tr("A draw with best play");
+    case Outcome::Unknown:
+        break;
+    }
+    return {};
 }
 
 QSize BoardWidget::sizeHint() const {
