@@ -82,7 +82,8 @@ bool MoveList::viewportEvent(QEvent* event) {
 }
 
 void MoveList::mouseReleaseEvent(QMouseEvent* event) {
-    const int index = moveAt(viewport()->mapFrom(this, event->position().toPoint()));
+    // Delivered from the viewport, in its coordinates.
+    const int index = moveAt(event->position().toPoint());
     if (event->button() == Qt::LeftButton && index >= 0) emit moveClicked(index);
 }
 

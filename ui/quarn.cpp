@@ -183,6 +183,9 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
 Quarn::~Quarn() {
     writeConfig();
     keepGame();
+    // The review's worker reads the session's tables: it stops, and is
+    // waited for, before the session goes with the window's other children.
+    delete review;
 }
 
 void Quarn::readConfig() {

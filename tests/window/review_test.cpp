@@ -264,6 +264,10 @@ private slots:
         Choose(GameMenu(w), "Analyse Game");
         Choose(GameMenu(w), "Undo");
         QVERIFY(!progress->isVisible());
+
+        // The window may close while a review runs.
+        Choose(GameMenu(w), "Analyse Game");
+        QVERIFY(progress->isVisible());
     }
 };
 
