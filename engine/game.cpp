@@ -89,9 +89,9 @@ void make_move() {
     gen_valid_moves();
 }
 
-void undo_step() {
+void undo_step(int positions) {
     algo.StopComputer();
-    history_pos -= 2;
+    history_pos -= positions;
     Board initial;
     initial.Init();
     restore(history_pos > 0 ? history[history_pos - 1] : initial);

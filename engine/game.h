@@ -40,10 +40,11 @@ bool valid_moving(const Move& m);
 // The game-state work of the board's makeMove, undo and redo, without their
 // guards: make_move applies current_move to both positions and records it;
 // undo_step and redo_step go two positions (a move and its reply) back or
-// forward. undo_step needs history_pos >= 2, redo_step
+// forward; undo_step(1) goes back one, for a game that ended on the user's
+// move. undo_step needs history_pos >= its positions, redo_step
 // history_pos <= history_length - 2.
 void make_move();
-void undo_step();
+void undo_step(int positions = 2);
 void redo_step();
 
 // The moves of the game in progress from the initial position: those that

@@ -5,6 +5,7 @@
 #include "tree.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -12,12 +13,23 @@ namespace {
 
 constexpr std::string_view kBlanks = " \t";
 
+// The values of "# Result:", as written.
+struct ResultText {
+    GameResult result;
+    std::string_view text;
+};
+constexpr std::array<ResultText, 3> kResults = {
+    {{GameResult::DrawByRepetition, "draw by repetition"},
+     {GameResult::WhiteResigns, "White resigns"},
+     {GameResult::BlackResigns, "Black resigns"}}};
+
 // The lines the writer puts before the moves, at their longest.
 constexpr std::string_view kTitle = "# Quarn game record\n";
 constexpr std::string_view kDateKey = "# Date: ";
 constexpr std::string_view kColourLine = "# You: White\n"; // as long as "# You: Black\n"
 constexpr std::string_view kLevelKey = "# Level: ";
 constexpr std::string_view kTakenBackKey = "# Taken back: ";
+constexpr std::string_view kResultKey = "# Result: ";
 // The longest move text, b8c8-a5.
 constexpr std::size_t kMoveChars = 7;
 
@@ -33,9 +45,11 @@ constexpr std::size_t LongestRecordBytes(std::size_t plies) {
     std::size_t longestLevelName = 0;
     for (std::string_view name : kLevelNames)
         longestLevelName = std::max(longestLevelName, name.size());
+    std::size_t longestResult = 0;
+    for (const ResultText& r : kResults) longestResult = std::max(longestResult, r.text.size());
     std::size_t bytes = kTitle.size() + kDateKey.size() + kMaxDateBytes + 1 + kColourLine.size() +
                         kLevelKey.size() + 1 + 2 + longestLevelName + 2 + kTakenBackKey.size() +
-                        Digits(plies) + 1;
+                        Digits(plies) + 1 + kResultKey.size() + longestResult + 1;
     // A line per pair of moves: "N. MOVE MOVE\n".
     for (std::size_t pair = 1; 2 * pair - 1 <= plies; ++pair)
         bytes += Digits(pair) + 2 + kMoveChars + (2 * pair <= plies ? 1 + kMoveChars : 0) + 1;
@@ -93,7 +107,7 @@ struct Reader {
             else
                 return bad();
         } else if (SameWordIgnoringCase(key, "Level")) {
-            if (value.empty() || value[0] < '0' || value[0] > '4' ||
+            if (value.empty() || value[0] < '0' || value[0] >= '0' + kLevels ||
                 (value.size() > 1 && value[1] >= '0' && value[1] <= '9'))
                 return bad();
             record.level = value[0] - '0';
@@ -106,6 +120,12 @@ struct Reader {
             record.takenBack = static_cast<int>(std::min(*count, kTooMany));
             takenBackLine = line;
             takenBackText = Trimmed(text);
+        } else if (SameWordIgnoringCase(key, "Result")) {
+            const auto found = std::find_if(kResults.begin(), kResults.end(), [&](const auto& r) {
+                return SameWordIgnoringCase(value, r.text);
+            });
+            if (found == kResults.end()) return bad();
+            record.result = found->result;
         }
         return true;
     }
@@ -185,12 +205,14 @@ std::optional<std::string> WriteGameRecord(const GameRecord& record) {
     if (!date.empty()) text += std::string(kDateKey) + std::string(date) + "\n";
     if (record.userColor == 1 || record.userColor == -1)
         text += record.userColor == 1 ? kColourLine : "# You: Black\n";
-    if (record.level >= 0 && record.level <= 4)
+    if (record.level >= 0 && record.level < kLevels)
         text += std::string(kLevelKey) + std::to_string(record.level) + " (" +
                 std::string(kLevelNames[record.level]) + ")\n";
     const int moves = static_cast<int>(record.moves.size());
     const int takenBack = std::clamp(record.takenBack, 0, moves);
     if (takenBack > 0) text += std::string(kTakenBackKey) + std::to_string(takenBack) + "\n";
+    for (const ResultText& r : kResults)
+        if (r.result == record.result) text += std::string(kResultKey) + std::string(r.text) + "\n";
     for (int i = 0; i < moves; ++i) {
         text += i % 2 == 0 ? std::to_string(i / 2 + 1) + ". " : " ";
         text += MoveWord(record.moves[i]);

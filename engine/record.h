@@ -9,10 +9,13 @@
 //   2. a2 b4
 //
 // Lines starting with # (after blanks) are comments; "# Key: value" with
-// the keys Date, You, Level and Taken back (any case) carry the facts,
-// other comments are ignored. The rest are moves in the engine's notation
-// (a1, a1a2, a3-c5, b8c8-a5), separated by blanks and line breaks; move
-// numbers ("12.") and "..." are skipped.
+// the keys Date, You, Level, Taken back and Result (any case) carry the
+// facts, other comments are ignored. A result ends a game that the rules
+// alone have not ended: "# Result: draw by repetition" (the user claimed a
+// draw when a position stood on the board for the third time) or
+// "# Result: White resigns" / "# Result: Black resigns". The rest are moves in the engine's
+// notation (a1, a1a2, a3-c5, b8c8-a5), separated by blanks and line breaks; move numbers ("12.")
+// and "..." are skipped.
 #pragma once
 
 #include "engine/board.h"
@@ -32,12 +35,16 @@ inline constexpr int kMaxRecordPlies = 150000;
 // The most bytes of the date that are written; a longer one is cut.
 inline constexpr std::size_t kMaxDateBytes = 100;
 
+// How a game ended where the position alone does not say so.
+enum class GameResult { None, DrawByRepetition, WhiteResigns, BlackResigns };
+
 struct GameRecord {
     int userColor = 0;       // +1: the user played White, -1: Black, 0: not recorded
-    int level = -1;          // 0..4 ("Very easy".."Very hard"), -1: not recorded
+    int level = -1;          // 0..5 ("Very easy".."Master"), -1: not recorded
     std::string played;      // when the game was played, as written (ISO 8601 UTC); may be empty
     std::vector<Move> moves; // every move in order from the initial position, each legal there
     int takenBack = 0; // how many of the last moves were taken back and can be redone; 0 in files
+    GameResult result = GameResult::None; // reached after the moves not taken back
 
     friend bool operator==(const GameRecord&, const GameRecord&) = default;
 };

@@ -90,6 +90,15 @@ void PopupMenu::setItemChecked(int id, bool checked) {
     }
 }
 
+void PopupMenu::setItemEnabled(int id, bool enabled) {
+    if (Item* entry = item(id)) entry->setEnabled(enabled);
+}
+
+bool PopupMenu::isItemEnabled(int id) const {
+    const Item* entry = item(id);
+    return entry && entry->isEnabled();
+}
+
 bool PopupMenu::isItemChecked(int id) const {
     const Item* entry = item(id);
     return entry != nullptr && entry->checked;

@@ -58,6 +58,9 @@ public:
     // state is kept even while the popup is not checkable.
     void setItemChecked(int id, bool checked);
     bool isItemChecked(int id) const;
+    // A disabled item is greyed and cannot be chosen, by click or shortcut.
+    void setItemEnabled(int id, bool enabled);
+    bool isItemEnabled(int id) const;
 
     // Entries, separators included; the id at a position (-1 for a
     // separator or no entry); the text of an item as given, without its

@@ -135,6 +135,46 @@ Schwarz: %3 zu setzen, %4 verloren</translation>
         <source>Lost</source>
         <translation>Verloren</translation>
     </message>
+    <message>
+        <source>You win in 1 move with best play</source>
+        <translation>Du gewinnst bei bestem Spiel in 1 Zug</translation>
+    </message>
+    <message>
+        <source>You win in %1 moves with best play</source>
+        <translation>Du gewinnst bei bestem Spiel in %1 Zügen</translation>
+    </message>
+    <message>
+        <source>You lose in 1 move with best play</source>
+        <translation>Du verlierst bei bestem Spiel in 1 Zug</translation>
+    </message>
+    <message>
+        <source>You lose in %1 moves with best play</source>
+        <translation>Du verlierst bei bestem Spiel in %1 Zügen</translation>
+    </message>
+    <message>
+        <source>Move %1 of %2 (Escape returns)</source>
+        <translation>Zug %1 von %2 (Escape kehrt zurück)</translation>
+    </message>
+    <message>
+        <source>Position repeated three times: you may claim a draw</source>
+        <translation>Stellung dreimal wiederholt: du kannst Remis beanspruchen</translation>
+    </message>
+    <message>
+        <source>A draw with best play</source>
+        <translation>Remis bei bestem Spiel</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Remis</translation>
+    </message>
+    <message>
+        <source>The same position stood on the board for the third time, and you claimed a draw.</source>
+        <translation>Dieselbe Stellung stand zum dritten Mal auf dem Brett, und du hast Remis beansprucht.</translation>
+    </message>
+    <message>
+        <source>You resigned.</source>
+        <translation>Du hast aufgegeben.</translation>
+    </message>
 </context>
 <context>
     <name>Quarn</name>
@@ -326,6 +366,30 @@ Schwarz: %3 zu setzen, %4 verloren</translation>
         <source>Point names</source>
         <translation>Namen der Punkte</translation>
     </message>
+    <message>
+        <source>Moves that threw a value away: %1</source>
+        <translation>Züge, die einen Wert verspielt haben: %1</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Meister</translation>
+    </message>
+    <message>
+        <source>Claim Draw</source>
+        <translation>Remis beanspruchen</translation>
+    </message>
+    <message>
+        <source>Resign</source>
+        <translation>Aufgeben</translation>
+    </message>
+    <message>
+        <source>Analyse Game</source>
+        <translation>Partie analysieren</translation>
+    </message>
+    <message>
+        <source>Looking for the moves that threw a value away...</source>
+        <translation>Suche nach den Zügen, die einen Wert verspielt haben …</translation>
+    </message>
 </context>
 <context>
     <name>MoveList</name>
@@ -407,6 +471,43 @@ Schwarz: %3 zu setzen, %4 verloren</translation>
     <message>
         <source>A point is named by its square, a (outer), b (middle) or c (inner), and a number from 1 to 8, clockwise from the square&apos;s top-left corner: a1 is the outer top-left corner, c8 the middle of the inner square&apos;s left side. A placement is written as its point (a1), a move as its start and end (a1a2), and a capture follows a dash (a3-c5). View / Point names shows the names on the board.</source>
         <translation>Ein Punkt heißt nach seinem Quadrat, a (außen), b (Mitte) oder c (innen), und einer Zahl von 1 bis 8, im Uhrzeigersinn ab der linken oberen Ecke des Quadrats: a1 ist die äußere linke obere Ecke, c8 die Mitte der linken Seite des inneren Quadrats. Ein Setzen wird als sein Punkt geschrieben (a1), ein Zug als Start und Ziel (a1a2), und ein Schlagen folgt nach einem Strich (a3-c5). Ansicht / Namen der Punkte zeigt die Namen auf dem Brett.</translation>
+    </message>
+</context>
+<context>
+    <name>GameReview</name>
+    <message>
+        <source>won in 1 ply</source>
+        <translation>gewonnen in 1 Halbzug</translation>
+    </message>
+    <message>
+        <source>won in %1 plies</source>
+        <translation>gewonnen in %1 Halbzügen</translation>
+    </message>
+    <message>
+        <source>won within %1 plies</source>
+        <translation>gewonnen in höchstens %1 Halbzügen</translation>
+    </message>
+    <message>
+        <source>lost in %1 plies</source>
+        <translation>verloren in %1 Halbzügen</translation>
+    </message>
+    <message>
+        <source>lost within %1 plies</source>
+        <translation>verloren in höchstens %1 Halbzügen</translation>
+    </message>
+    <message>
+        <source>drawn</source>
+        <translation>remis</translation>
+    </message>
+    <message>
+        <source>undecided (%1)</source>
+        <translation>offen (%1)</translation>
+    </message>
+    <message>
+        <source>Before this move: %1
+After it: %2</source>
+        <translation>Vor diesem Zug: %1
+Danach: %2</translation>
     </message>
 </context>
 </TS>

@@ -135,6 +135,46 @@ Negras: %3 por colocar, %4 perdidas</translation>
         <source>Lost</source>
         <translation>Perdidas</translation>
     </message>
+    <message>
+        <source>You win in 1 move with best play</source>
+        <translation>Con el mejor juego ganas en 1 jugada</translation>
+    </message>
+    <message>
+        <source>You win in %1 moves with best play</source>
+        <translation>Con el mejor juego ganas en %1 jugadas</translation>
+    </message>
+    <message>
+        <source>You lose in 1 move with best play</source>
+        <translation>Con el mejor juego pierdes en 1 jugada</translation>
+    </message>
+    <message>
+        <source>You lose in %1 moves with best play</source>
+        <translation>Con el mejor juego pierdes en %1 jugadas</translation>
+    </message>
+    <message>
+        <source>Move %1 of %2 (Escape returns)</source>
+        <translation>Jugada %1 de %2 (Escape vuelve)</translation>
+    </message>
+    <message>
+        <source>Position repeated three times: you may claim a draw</source>
+        <translation>Posición repetida tres veces: puedes reclamar tablas</translation>
+    </message>
+    <message>
+        <source>A draw with best play</source>
+        <translation>Tablas con el mejor juego</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Tablas</translation>
+    </message>
+    <message>
+        <source>The same position stood on the board for the third time, and you claimed a draw.</source>
+        <translation>La misma posición estuvo en el tablero por tercera vez y reclamaste tablas.</translation>
+    </message>
+    <message>
+        <source>You resigned.</source>
+        <translation>Has abandonado.</translation>
+    </message>
 </context>
 <context>
     <name>Quarn</name>
@@ -326,6 +366,30 @@ Negras: %3 por colocar, %4 perdidas</translation>
         <source>Point names</source>
         <translation>Nombres de los puntos</translation>
     </message>
+    <message>
+        <source>Moves that threw a value away: %1</source>
+        <translation>Jugadas que desperdiciaron un valor: %1</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Maestro</translation>
+    </message>
+    <message>
+        <source>Claim Draw</source>
+        <translation>Reclamar tablas</translation>
+    </message>
+    <message>
+        <source>Resign</source>
+        <translation>Abandonar</translation>
+    </message>
+    <message>
+        <source>Analyse Game</source>
+        <translation>Analizar la partida</translation>
+    </message>
+    <message>
+        <source>Looking for the moves that threw a value away...</source>
+        <translation>Buscando las jugadas que desperdiciaron un valor…</translation>
+    </message>
 </context>
 <context>
     <name>MoveList</name>
@@ -407,6 +471,43 @@ Negras: %3 por colocar, %4 perdidas</translation>
     <message>
         <source>A point is named by its square, a (outer), b (middle) or c (inner), and a number from 1 to 8, clockwise from the square&apos;s top-left corner: a1 is the outer top-left corner, c8 the middle of the inner square&apos;s left side. A placement is written as its point (a1), a move as its start and end (a1a2), and a capture follows a dash (a3-c5). View / Point names shows the names on the board.</source>
         <translation>Un punto se nombra por su cuadrado, a (exterior), b (medio) o c (interior), y un número del 1 al 8, en el sentido de las agujas del reloj desde la esquina superior izquierda del cuadrado: a1 es la esquina superior izquierda exterior, c8 el centro del lado izquierdo del cuadrado interior. Una colocación se escribe con su punto (a1), un movimiento con su origen y su destino (a1a2), y una captura sigue a un guion (a3-c5). Ver / Nombres de los puntos muestra los nombres en el tablero.</translation>
+    </message>
+</context>
+<context>
+    <name>GameReview</name>
+    <message>
+        <source>won in 1 ply</source>
+        <translation>ganada en 1 media jugada</translation>
+    </message>
+    <message>
+        <source>won in %1 plies</source>
+        <translation>ganada en %1 medias jugadas</translation>
+    </message>
+    <message>
+        <source>won within %1 plies</source>
+        <translation>ganada en %1 medias jugadas como mucho</translation>
+    </message>
+    <message>
+        <source>lost in %1 plies</source>
+        <translation>perdida en %1 medias jugadas</translation>
+    </message>
+    <message>
+        <source>lost within %1 plies</source>
+        <translation>perdida en %1 medias jugadas como mucho</translation>
+    </message>
+    <message>
+        <source>drawn</source>
+        <translation>tablas</translation>
+    </message>
+    <message>
+        <source>undecided (%1)</source>
+        <translation>sin decidir (%1)</translation>
+    </message>
+    <message>
+        <source>Before this move: %1
+After it: %2</source>
+        <translation>Antes de esta jugada: %1
+Después: %2</translation>
     </message>
 </context>
 </TS>

@@ -135,6 +135,46 @@ Noirs : %3 à poser, %4 perdus</translation>
         <source>Lost</source>
         <translation>Perdues</translation>
     </message>
+    <message>
+        <source>You win in 1 move with best play</source>
+        <translation>Avec le meilleur jeu, vous gagnez en 1 coup</translation>
+    </message>
+    <message>
+        <source>You win in %1 moves with best play</source>
+        <translation>Avec le meilleur jeu, vous gagnez en %1 coups</translation>
+    </message>
+    <message>
+        <source>You lose in 1 move with best play</source>
+        <translation>Avec le meilleur jeu, vous perdez en 1 coup</translation>
+    </message>
+    <message>
+        <source>You lose in %1 moves with best play</source>
+        <translation>Avec le meilleur jeu, vous perdez en %1 coups</translation>
+    </message>
+    <message>
+        <source>Move %1 of %2 (Escape returns)</source>
+        <translation>Coup %1 sur %2 (Échap pour revenir)</translation>
+    </message>
+    <message>
+        <source>Position repeated three times: you may claim a draw</source>
+        <translation>Position répétée trois fois : vous pouvez réclamer la nulle</translation>
+    </message>
+    <message>
+        <source>A draw with best play</source>
+        <translation>Nulle avec le meilleur jeu</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Partie nulle</translation>
+    </message>
+    <message>
+        <source>The same position stood on the board for the third time, and you claimed a draw.</source>
+        <translation>La même position s’est présentée sur le plateau pour la troisième fois, et vous avez réclamé la nulle.</translation>
+    </message>
+    <message>
+        <source>You resigned.</source>
+        <translation>Vous avez abandonné.</translation>
+    </message>
 </context>
 <context>
     <name>Quarn</name>
@@ -326,6 +366,30 @@ Noirs : %3 à poser, %4 perdus</translation>
         <source>Point names</source>
         <translation>Noms des points</translation>
     </message>
+    <message>
+        <source>Moves that threw a value away: %1</source>
+        <translation>Coups qui ont gâché une valeur : %1</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Maître</translation>
+    </message>
+    <message>
+        <source>Claim Draw</source>
+        <translation>Réclamer la nulle</translation>
+    </message>
+    <message>
+        <source>Resign</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Analyse Game</source>
+        <translation>Analyser la partie</translation>
+    </message>
+    <message>
+        <source>Looking for the moves that threw a value away...</source>
+        <translation>Recherche des coups qui ont gâché une valeur…</translation>
+    </message>
 </context>
 <context>
     <name>MoveList</name>
@@ -407,6 +471,43 @@ Noirs : %3 à poser, %4 perdus</translation>
     <message>
         <source>A point is named by its square, a (outer), b (middle) or c (inner), and a number from 1 to 8, clockwise from the square&apos;s top-left corner: a1 is the outer top-left corner, c8 the middle of the inner square&apos;s left side. A placement is written as its point (a1), a move as its start and end (a1a2), and a capture follows a dash (a3-c5). View / Point names shows the names on the board.</source>
         <translation>Un point porte le nom de son carré, a (extérieur), b (milieu) ou c (intérieur), et un nombre de 1 à 8, dans le sens des aiguilles d&apos;une montre depuis le coin supérieur gauche du carré : a1 est le coin supérieur gauche extérieur, c8 le milieu du côté gauche du carré intérieur. Une pose s&apos;écrit par son point (a1), un déplacement par son départ et son arrivée (a1a2), et une prise suit un tiret (a3-c5). Affichage / Noms des points montre les noms sur le plateau.</translation>
+    </message>
+</context>
+<context>
+    <name>GameReview</name>
+    <message>
+        <source>won in 1 ply</source>
+        <translation>gagnée en 1 demi-coup</translation>
+    </message>
+    <message>
+        <source>won in %1 plies</source>
+        <translation>gagnée en %1 demi-coups</translation>
+    </message>
+    <message>
+        <source>won within %1 plies</source>
+        <translation>gagnée en %1 demi-coups au plus</translation>
+    </message>
+    <message>
+        <source>lost in %1 plies</source>
+        <translation>perdue en %1 demi-coups</translation>
+    </message>
+    <message>
+        <source>lost within %1 plies</source>
+        <translation>perdue en %1 demi-coups au plus</translation>
+    </message>
+    <message>
+        <source>drawn</source>
+        <translation>nulle</translation>
+    </message>
+    <message>
+        <source>undecided (%1)</source>
+        <translation>indécise (%1)</translation>
+    </message>
+    <message>
+        <source>Before this move: %1
+After it: %2</source>
+        <translation>Avant ce coup : %1
+Après : %2</translation>
     </message>
 </context>
 </TS>

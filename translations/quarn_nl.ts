@@ -135,6 +135,46 @@ Zwart: %3 te plaatsen, %4 verloren</translation>
         <source>Lost</source>
         <translation>Verloren</translation>
     </message>
+    <message>
+        <source>You win in 1 move with best play</source>
+        <translation>Met het beste spel win je in 1 zet</translation>
+    </message>
+    <message>
+        <source>You win in %1 moves with best play</source>
+        <translation>Met het beste spel win je in %1 zetten</translation>
+    </message>
+    <message>
+        <source>You lose in 1 move with best play</source>
+        <translation>Met het beste spel verlies je in 1 zet</translation>
+    </message>
+    <message>
+        <source>You lose in %1 moves with best play</source>
+        <translation>Met het beste spel verlies je in %1 zetten</translation>
+    </message>
+    <message>
+        <source>Move %1 of %2 (Escape returns)</source>
+        <translation>Zet %1 van %2 (Escape keert terug)</translation>
+    </message>
+    <message>
+        <source>Position repeated three times: you may claim a draw</source>
+        <translation>Stelling drie keer herhaald: je kunt remise claimen</translation>
+    </message>
+    <message>
+        <source>A draw with best play</source>
+        <translation>Remise met het beste spel</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Remise</translation>
+    </message>
+    <message>
+        <source>The same position stood on the board for the third time, and you claimed a draw.</source>
+        <translation>Dezelfde stelling stond voor de derde keer op het bord, en je hebt remise geclaimd.</translation>
+    </message>
+    <message>
+        <source>You resigned.</source>
+        <translation>Je hebt opgegeven.</translation>
+    </message>
 </context>
 <context>
     <name>Quarn</name>
@@ -326,6 +366,30 @@ Zwart: %3 te plaatsen, %4 verloren</translation>
         <source>Point names</source>
         <translation>Namen van de punten</translation>
     </message>
+    <message>
+        <source>Moves that threw a value away: %1</source>
+        <translation>Zetten die een waarde verspeelden: %1</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Meester</translation>
+    </message>
+    <message>
+        <source>Claim Draw</source>
+        <translation>Remise claimen</translation>
+    </message>
+    <message>
+        <source>Resign</source>
+        <translation>Opgeven</translation>
+    </message>
+    <message>
+        <source>Analyse Game</source>
+        <translation>Partij analyseren</translation>
+    </message>
+    <message>
+        <source>Looking for the moves that threw a value away...</source>
+        <translation>Zoeken naar de zetten die een waarde verspeelden…</translation>
+    </message>
 </context>
 <context>
     <name>MoveList</name>
@@ -407,6 +471,43 @@ Zwart: %3 te plaatsen, %4 verloren</translation>
     <message>
         <source>A point is named by its square, a (outer), b (middle) or c (inner), and a number from 1 to 8, clockwise from the square&apos;s top-left corner: a1 is the outer top-left corner, c8 the middle of the inner square&apos;s left side. A placement is written as its point (a1), a move as its start and end (a1a2), and a capture follows a dash (a3-c5). View / Point names shows the names on the board.</source>
         <translation>Een punt heet naar zijn vierkant, a (buiten), b (midden) of c (binnen), en een getal van 1 tot 8, met de klok mee vanaf de linkerbovenhoek van het vierkant: a1 is de buitenste linkerbovenhoek, c8 het midden van de linkerzijde van het binnenste vierkant. Een plaatsing wordt geschreven als haar punt (a1), een zet als begin en eind (a1a2), en een slag volgt na een streepje (a3-c5). Beeld / Namen van de punten toont de namen op het bord.</translation>
+    </message>
+</context>
+<context>
+    <name>GameReview</name>
+    <message>
+        <source>won in 1 ply</source>
+        <translation>gewonnen in 1 halve zet</translation>
+    </message>
+    <message>
+        <source>won in %1 plies</source>
+        <translation>gewonnen in %1 halve zetten</translation>
+    </message>
+    <message>
+        <source>won within %1 plies</source>
+        <translation>gewonnen in hoogstens %1 halve zetten</translation>
+    </message>
+    <message>
+        <source>lost in %1 plies</source>
+        <translation>verloren in %1 halve zetten</translation>
+    </message>
+    <message>
+        <source>lost within %1 plies</source>
+        <translation>verloren in hoogstens %1 halve zetten</translation>
+    </message>
+    <message>
+        <source>drawn</source>
+        <translation>remise</translation>
+    </message>
+    <message>
+        <source>undecided (%1)</source>
+        <translation>onbeslist (%1)</translation>
+    </message>
+    <message>
+        <source>Before this move: %1
+After it: %2</source>
+        <translation>Voor deze zet: %1
+Erna: %2</translation>
     </message>
 </context>
 </TS>

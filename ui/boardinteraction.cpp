@@ -58,6 +58,8 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void BoardWidget::tapAt(const QPointF& at) {
+    // The board is read only while an earlier position is shown.
+    if (browsing()) return;
     switch (state) {
     case Idle:
         // A tap anywhere starts a new game; with the user as Black the
@@ -82,6 +84,7 @@ void BoardWidget::tapAt(const QPointF& at) {
     }
     if (!hint.IsEmpty()) {
         hint.Reset();
+        hintValue = {};
         repaint();
     }
 
@@ -201,15 +204,20 @@ bool BoardWidget::pauseFrame(std::chrono::microseconds pause) {
 
 void BoardWidget::showHint(const Move& move) {
     hint = move;
+    hintValue = {};
     repaint();
 }
 
 void BoardWidget::suggestMove() {
-    if (state != HumanPlacing && state != HumanSelecting) return;
-    showHint([this] {
+    if (browsing() || (state != HumanPlacing && state != HumanSelecting)) return;
+    const GameSession::Hint h = [this] {
         const BusyPointer busy(Qt::WaitCursor);
         return session_->hint();
-    }());
+    }();
+    // The mark and what it is worth appear in the same paint.
+    hint = h.move;
+    hintValue = h.value;
+    repaint();
     dropQueuedInput();
 }
 
@@ -217,7 +225,7 @@ void BoardWidget::restoreGame(const GameRecord& record) {
     session_->restore(record);
     clearMarks();
     const Board& board = session_->position();
-    if (session_->sideToMoveHasLost()) {
+    if (session_->ended()) {
         state = Idle;
     } else if (board.next == session_->userColor()) {
         setHumanState();
@@ -346,6 +354,21 @@ void BoardWidget::gameOver() {
     // The final position and "Click to start game" stay on the board behind
     // the box and after it.
     repaint();
+    QMessageBox::information(this, tr("Nine Men's Morris"), endingText());
+}
+
+QString BoardWidget::endingText() const {
+    switch (session_->result()) {
+    case GameResult::DrawByRepetition:
+        return tr("Draw") + "\n\n" +
+               tr("The same position stood on the board for the third time, and you claimed a "
+                  "draw.");
+    case GameResult::WhiteResigns:
+    case GameResult::BlackResigns:
+        return tr("Game over\nYou %1").arg(tr("lose")) + "\n\n" + tr("You resigned.");
+    case GameResult::None:
+        break;
+    }
     // The side to move is the side that has lost: with two pieces left, or
     // with no move.
     const Board& board = session_->position();
@@ -355,9 +378,7 @@ void BoardWidget::gameOver() {
                                             : tr("None of your pieces can move."))
                                  : (twoLeft ? tr("The computer has only two pieces left.")
                                             : tr("None of the computer's pieces can move."));
-    QMessageBox::information(this, tr("Nine Men's Morris"),
-                             tr("Game over\nYou %1").arg(userLost ? tr("lose") : tr("win")) +
-                                 "\n\n" + why);
+    return tr("Game over\nYou %1").arg(userLost ? tr("lose") : tr("win")) + "\n\n" + why;
 }
 
 void BoardWidget::makeMove() {
@@ -394,12 +415,16 @@ void BoardWidget::start() {
 void BoardWidget::clearMarks() {
     lastComputerMove.Reset();
     hint.Reset();
+    hintValue = {};
 }
 
 void BoardWidget::undo() {
     // Refused, too, where going back would not leave the user to move (the
-    // computer's opening move alone, with the user as Black).
-    if (!session_->canUndo() || (state != HumanPlacing && state != HumanSelecting)) return;
+    // computer's opening move alone, with the user as Black). After the end
+    // of a game the state is Idle, and Undo carries the game on.
+    const bool ended = state == Idle && session_->ended();
+    if (!session_->canUndo() || (state != HumanPlacing && state != HumanSelecting && !ended))
+        return;
     clearMarks();
     session_->undo();
     setHumanState();
@@ -412,4 +437,49 @@ void BoardWidget::redo() {
     session_->redo();
     setHumanState();
     repaint();
+}
+
+void BoardWidget::claimDraw() {
+    if (browsing() || (state != HumanSelecting && state != HumanMoving) ||
+        !session_->canClaimDraw())
+        return;
+    endByUser(&GameSession::claimDraw);
+}
+
+void BoardWidget::resign() {
+    if (browsing() || (state != HumanPlacing && state != HumanSelecting && state != HumanMoving) ||
+        session_->ended())
+        return;
+    endByUser(&GameSession::resign);
+}
+
+void BoardWidget::endByUser(void (GameSession::*end)()) {
+    // A piece picked to move is put down again; nothing else is on the board
+    // that the position does not hold.
+    session_->currentMove().Reset();
+    clearMarks();
+    state = Idle;
+    (session_->*end)();
+    gameOver();
+}
+
+void BoardWidget::browse(int count) {
+    const int played = session_->played();
+    if (count < 0 || count > static_cast<int>(session_->moves().size())) return;
+    if (count == played) {
+        stopBrowsing();
+        return;
+    }
+    browsing_ = count;
+    browsed_ = session_->positionAfter(count);
+    browsedMove_ = count > 0 ? session_->moves()[count - 1] : Move(-1, -1, -1);
+    repaint();
+    emit browsed(count);
+}
+
+void BoardWidget::stopBrowsing() {
+    if (!browsing()) return;
+    browsing_ = -1;
+    repaint();
+    emit browsed(-1);
 }

@@ -88,6 +88,8 @@ BoardWidget::BoardWidget(QWidget* parent, const char* name, Qt::WindowFlags f, G
     connect(session_, &GameSession::changed, this, [this](bool settled) {
         if (settled) announceStatus();
     });
+    // A browsed position belongs to the game as it was.
+    connect(session_, &GameSession::changed, this, &BoardWidget::stopBrowsing);
 }
 
 BoardWidget::~BoardWidget() {
@@ -121,6 +123,9 @@ void BoardWidget::showPointNames(bool on) {
 
 QString BoardWidget::statusText() const {
     if (animating) return tr("Moving piece...");
+    if (browsing())
+        return tr("Move %1 of %2 (Escape returns)").arg(browsing_).arg(session_->played());
+    if (const QString worth = hintWorth(); !worth.isEmpty()) return worth;
     switch (state) {
     case Idle:
         return tr("Click to start game");
@@ -130,6 +135,8 @@ QString BoardWidget::statusText() const {
     case HumanPlacing:
         return tr("Set your %1. piece").arg(session_->position().plies / 2 + 1);
     case HumanSelecting:
+        if (session_->canClaimDraw())
+            return tr("Position repeated three times: you may claim a draw");
         return tr("Select which piece to move");
     case HumanMoving:
         return tr("Select where to move the piece");
@@ -167,7 +174,7 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     const QRect onBoard(QPoint(device(l.offX), device(l.strip + l.offY)), empty.size());
     PointBits busyPoints = pointNames ? (1u << 24) - 1 : MarkedPoints(shownMarks);
     for (int point = 0; point < 24; ++point)
-        if (session_->position().board[point] != 0) busyPoints |= 1u << point;
+        if (shown().board[point] != 0) busyPoints |= 1u << point;
     QRegion busy;
     for (int point = 0; point < 24; ++point) {
         if (!(busyPoints >> point & 1)) continue;
@@ -187,7 +194,7 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     for (const QRect& r : busy)
         painter.drawPixmap(r.topLeft(), empty, r.translated(-onBoard.topLeft()));
     for (int point = 0; point < 24; ++point) {
-        const int value = session_->position().board[point];
+        const int value = shown().board[point];
         if (value == 0) continue;
         const QPoint corner = cellCorner(point);
         drawCell(painter, device(corner.x()), device(corner.y()), n, sheets.pieces,
@@ -218,7 +225,7 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     painter.drawText(QRect(textX, 0, w - textX, l.strip), Qt::AlignLeft | Qt::AlignVCenter, text);
     CountLabels labels;
     const QRect counts = countsRect(text, labels);
-    if (!counts.isEmpty()) drawCounts(painter, counts, CountPieces(session_->position()), labels);
+    if (!counts.isEmpty()) drawCounts(painter, counts, CountPieces(shown()), labels);
     painter.end();
 
     showBuffer(l.strip, busy + flight, onBoard, empty);
@@ -269,7 +276,7 @@ QRect BoardWidget::countsRect(const QString& status, CountLabels& labels) const 
     const int margin = kCountsMargin * l.strip / kStatusHeight;
     const int free =
         width() - kTextX * l.strip / kStatusHeight - metrics.horizontalAdvance(status) - 2 * margin;
-    const PieceCounts counts = CountPieces(session_->position());
+    const PieceCounts counts = CountPieces(shown());
     labels = {tr("To place"), tr("Lost")};
     int wanted = countsWidth(metrics, counts, labels);
     if (wanted > free) {
@@ -282,6 +289,11 @@ QRect BoardWidget::countsRect(const QString& status, CountLabels& labels) const 
 
 BoardMarks BoardWidget::marks() const {
     BoardMarks m;
+    if (browsing()) {
+        // The move that led to the browsed position, whoever made it.
+        m.computer = browsedMove_;
+        return m;
+    }
     m.computer = lastComputerMove;
     m.hint = hint;
     const Move& current = session_->currentMove();
@@ -313,7 +325,7 @@ bool BoardWidget::event(QEvent* event) {
         CountLabels labels;
         const QRect counts = countsRect(statusText(), labels);
         if (!counts.isEmpty() && counts.contains(help->pos())) {
-            const PieceCounts c = CountPieces(session_->position());
+            const PieceCounts c = CountPieces(shown());
             QToolTip::showText(help->globalPos(),
                                tr("White: %1 to place, %2 lost\nBlack: %3 to place, %4 lost")
                                    .arg(c.toPlace[0])
@@ -327,6 +339,35 @@ bool BoardWidget::event(QEvent* event) {
         return true;
     }
     return QWidget::event(event);
+}
+
+const Board& BoardWidget::shown() const {
+    return browsing() ? browsed_ : session_->position();
+}
+
+QString BoardWidget::hintWorth() const {
+    if (hint.IsEmpty() || (state != HumanPlacing && state != HumanSelecting)) return {};
+    // The distance counts plies to the end, and the user makes every other
+    // one from this one on: a win in 7 plies takes 4 of the user's moves,
+    // and a loss in 12 plies comes after 6 of them.
+    const int plies = hintValue.plies;
+    switch (hintValue.outcome) {
+    case Outcome::Win: {
+        const int moves = (plies + 1) / 2;
+        return moves == 1 ? tr("You win in 1 move with best play")
+                          : tr("You win in %1 moves with best play").arg(moves);
+    }
+    case Outcome::Loss: {
+        const int moves = plies / 2;
+        return moves == 1 ? tr("You lose in 1 move with best play")
+                          : tr("You lose in %1 moves with best play").arg(moves);
+    }
+    case Outcome::Draw:
+        return tr("A draw with best play");
+    case Outcome::Unknown:
+        break;
+    }
+    return {};
 }
 
 QSize BoardWidget::sizeHint() const {

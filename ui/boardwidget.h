@@ -10,6 +10,7 @@
 #pragma once
 
 #include "engine/board.h"
+#include "engine/endgame.h"
 #include "ui/boardart.h"
 #include "ui/boardgeometry.h"
 #include "ui/boardmarks.h"
@@ -57,19 +58,37 @@ public:
 public Q_SLOTS:
     // 0 makes the user White, anything else Black; starts a new game.
     void updatePlayerColor(int color);
-    // Difficulty 0 ("Very easy") to 4 ("Very hard"); starts a new game.
+    // Difficulty 0 ("Very easy") to 5 ("Master"); starts a new game.
     void updateLevel(int newLevel);
     // Nonzero animates the moves from the next one on; the game goes on.
     void updateAnimations(int on);
     // New game. With the user as Black it waits in Idle for a tap.
     void start();
-    // Take back, or replay, the user's move and the computer's reply.
+    // Take back, or replay, the user's move and the computer's reply; after
+    // the end of a game, Undo takes back the last turn (or the claimed draw,
+    // or the resignation) so that play goes on from there.
     void undo();
     void redo();
+    // On the user's turn: ends the game as a draw, when the position stands
+    // on the board for the third time; or as the user's loss.
+    void claimDraw();
+    void resign();
+    // Shows the position after the first `count` moves of the game, read
+    // only, until stopBrowsing() or a change of the game; the position on
+    // the board (count = the moves played) ends browsing.
+    void browse(int count);
+    void stopBrowsing();
+
+Q_SIGNALS:
+    // Browsing began (with the count of moves shown) or ended (-1).
+    void browsed(int count);
 
 public:
     // What the status strip says for the current state.
     QString statusText() const;
+    // Whether a move of the game is shown instead of the position on the
+    // board.
+    bool browsing() const { return browsing_ >= 0; }
 
     // Room for the whole grid at a cell of 32 below the status strip, with a
     // margin of one cell around it; never less than the grid.
@@ -143,6 +162,14 @@ protected:
     // tap, undo, redo or new game.
     Move lastComputerMove{-1, -1, -1};
     Move hint{-1, -1, -1};
+    // What the hint's position is worth to the user, where the tables say.
+    EndgameValue hintValue;
+
+    // While browsing: how many moves lead to the position shown, that
+    // position, and the move that led to it; -1 when not browsing.
+    int browsing_ = -1;
+    Board browsed_{};
+    Move browsedMove_{-1, -1, -1};
 
 private:
     // User's side of a turn, one per human state.
@@ -152,10 +179,19 @@ private:
     void tapWhileTaking(int point);
     // After the user's move has been applied: game over, or the computer's turn.
     void completeHumanMove();
+    // Ends the game by the user's word (a claimed draw, a resignation),
+    // with the game-over box.
+    void endByUser(void (GameSession::*end)());
     // HumanPlacing in the placing phase, HumanSelecting from ply 18 on.
     void setHumanState();
     // Forgets the computer's last move and the hint.
     void clearMarks();
+    // The position drawn: the browsed one, or the position on the board.
+    const Board& shown() const;
+    // What the hint says the position is worth, or empty.
+    QString hintWorth() const;
+    // Why the game ended, for the game-over box.
+    QString endingText() const;
 
     // Where the grid stands at the current size, and its cell.
     BoardLayout layout() const { return LayoutFor(width(), height()); }

@@ -13,6 +13,14 @@ QString now() {
     return QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
 }
 
+// The same position for the rules: the same pieces on the same points and
+// the same side to move, in the moving phase (while placing, every move
+// adds a piece, so no position comes back).
+bool Repeats(const Board& a, const Board& b) {
+    return a.plies >= 18 && b.plies >= 18 && a.next == b.next &&
+           std::equal(std::begin(a.board), std::end(a.board), std::begin(b.board));
+}
+
 } // namespace
 
 GameSession::GameSession(QObject* parent) : QObject(parent) {
@@ -29,7 +37,11 @@ void GameSession::setUserColor(int color) {
 
 void GameSession::setLevel(int level) {
     // Anything outside the menu's range must not index past level2nodes.
-    level_ = std::clamp(level, 0, static_cast<int>(std::size(level2nodes)) - 1);
+    level_ = std::clamp(level, 0, kLevels - 1);
+}
+
+void GameSession::openTables(const std::vector<std::string>& folders) {
+    tables_.open(folders);
 }
 
 const Board& GameSession::position() const {
@@ -65,7 +77,40 @@ bool GameSession::sideToMoveHasLost() const {
 }
 
 bool GameSession::inProgress() const {
-    return !moves_.empty() && !sideToMoveHasLost();
+    return !moves_.empty() && !ended();
+}
+
+int GameSession::repetitions() const {
+    // The recorded position, not the shown one: a mill-closing piece may be
+    // waiting on the board for its capture.
+    if (history_pos < 1) return 1;
+    const Board& now = history[history_pos - 1];
+    int count = 0;
+    for (int i = 0; i < history_pos; ++i) count += Repeats(history[i], now);
+    return std::max(count, 1);
+}
+
+bool GameSession::canClaimDraw() const {
+    return result_ == GameResult::None && !sideToMoveHasLost() && board.next == color_ &&
+           repetitions() >= 3;
+}
+
+void GameSession::claimDraw() {
+    result_ = GameResult::DrawByRepetition;
+    settle();
+}
+
+void GameSession::resign() {
+    result_ = color_ == 1 ? GameResult::WhiteResigns : GameResult::BlackResigns;
+    settle();
+}
+
+Board GameSession::positionAfter(int count) const {
+    Board b;
+    b.Init();
+    const int n = std::clamp(count, 0, static_cast<int>(moves_.size()));
+    for (int i = 0; i < n; ++i) b.DoMove(moves_[i]);
+    return b;
 }
 
 QString GameSession::began() const {
@@ -83,10 +128,14 @@ GameRecord GameSession::record(bool withRedo) const {
     } else {
         r.moves.assign(moves_.begin(), moves_.begin() + played_);
     }
+    r.result = result_;
     return r;
 }
 
 bool GameSession::canUndo() const {
+    if (result_ != GameResult::None) return true;
+    // The user's move won: it alone is taken back.
+    if (board.next != color_ && sideToMoveHasLost()) return played_ >= 1;
     if (history_pos < 2) return false;
     // Going back two positions must leave the user to move. It does not when
     // the user plays Black and only the computer's opening move has been
@@ -104,6 +153,7 @@ void GameSession::newGame() {
     moves_.clear();
     played_ = 0;
     began_.clear();
+    result_ = GameResult::None;
     announce(true, 0);
 }
 
@@ -118,6 +168,18 @@ void GameSession::playCurrentMove() {
 }
 
 void GameSession::undo() {
+    if (result_ != GameResult::None) {
+        result_ = GameResult::None;
+        settle();
+        return;
+    }
+    if (board.next != color_) {
+        // The game ended on the user's move, with the computer to move.
+        undo_step(1);
+        --played_;
+        announce(true, static_cast<int>(moves_.size()));
+        return;
+    }
     undo_step();
     played_ = std::max(0, played_ - 2);
     announce(true, static_cast<int>(moves_.size()));
@@ -135,18 +197,25 @@ void GameSession::restore(const GameRecord& record) {
     played_ = static_cast<int>(moves_.size()) -
               std::clamp(record.takenBack, 0, static_cast<int>(moves_.size()));
     game_restore(moves_, played_);
+    result_ = record.result;
     began_ = QString::fromStdString(record.played);
     if (began_.isEmpty()) began_ = now();
     announce(true, 0);
 }
 
 Move GameSession::computerMove() {
-    const Move move = algo.ComputerMove(level2nodes[level_]);
+    algo.tables = level_ == kMasterLevel ? &tables_ : nullptr;
+    const Move move = algo.ComputerMove(LevelNodes(level_));
     return algo.stop ? Move(-1, -1, -1) : move;
 }
 
-Move GameSession::hint() const {
-    return game_hint();
+GameSession::Hint GameSession::hint() const {
+    Hint h;
+    h.value = tables_.probe(board);
+    if (h.value.outcome != Outcome::Unknown && PerfectMove(tables_, board, h.move)) return h;
+    h.value = {};
+    h.move = game_hint();
+    return h;
 }
 
 void GameSession::settle() {

@@ -11,11 +11,13 @@
 #pragma once
 
 #include "engine/board.h"
+#include "engine/endgame.h"
 #include "engine/record.h"
 
 #include <QObject>
 #include <QString>
 
+#include <string>
 #include <vector>
 
 class GameSession : public QObject {
@@ -32,11 +34,18 @@ public:
     int userColor() const { return color_; }
     static int colorOfItem(int item) { return item == 0 ? 1 : -1; }
     static int itemOfColor(int color) { return color == 1 ? 0 : 1; }
-    // 0 ("Very easy") to 4 ("Very hard"); brought into that range.
+    // 0 ("Very easy") to 5 ("Master"); brought into that range.
     int level() const { return level_; }
     // Neither starts a new game: the caller decides when one begins.
     void setUserColor(int color);
     void setLevel(int level);
+
+    // Maps the endgame tables found in `folders`, once at start-up. Master
+    // plays and the hint advises perfectly where they cover the position; a
+    // table missing or unusable is left unused, and Master then plays as
+    // "Very hard" there.
+    void openTables(const std::vector<std::string>& folders);
+    const EndgameTables& tables() const { return tables_; }
 
     // The position on the board. The board widget may change points of it
     // for the user to see (a piece in flight, a mill-closing piece waiting
@@ -58,6 +67,22 @@ public:
     // Whether the game has moves and has not ended: what a new game throws
     // away.
     bool inProgress() const;
+    // Whether the game has ended: by the rules, by a claimed draw or by the
+    // user's resignation.
+    bool ended() const { return result_ != GameResult::None || sideToMoveHasLost(); }
+    // How the game ended where the rules alone did not end it.
+    GameResult result() const { return result_; }
+
+    // How many times the position on the board, with the same side to move,
+    // has stood there in this game (1 the first time).
+    int repetitions() const;
+    // Whether the user, to move, may end the game as a draw: the position
+    // stands on the board for the third time or more.
+    bool canClaimDraw() const;
+    // End the game as a draw, or as a loss for the user. Undo takes either
+    // back, and the game goes on from the same position.
+    void claimDraw();
+    void resign();
 
     // Every move of the game from the initial position: the first played()
     // lead to the position on the board, the rest can be redone.
@@ -73,8 +98,12 @@ public:
     // game) or without it (for a saved file).
     GameRecord record(bool withRedo) const;
 
-    // Whether Undo can go back to a position with the user to move; whether
-    // Redo has two moves to replay.
+    // The position after the first `count` moves of the game, for browsing.
+    Board positionAfter(int count) const;
+
+    // Whether Undo can go back to a position with the user to move (or take
+    // back a claimed draw or a resignation); whether Redo has two moves to
+    // replay.
     bool canUndo() const;
     bool canRedo() const;
 
@@ -84,7 +113,8 @@ public:
     // computer's) and records it, dropping what Redo could bring back.
     void playCurrentMove();
     // Two positions back or forward: a move and its reply. The caller checks
-    // canUndo() or canRedo() first.
+    // canUndo() or canRedo() first. Undo takes back only the user's move when
+    // it ended the game, and only the ending when one was claimed.
     void undo();
     void redo();
     // Replaces the game by the one the record holds (its colour and level
@@ -93,8 +123,15 @@ public:
     // The computer's choice for the position at the level's budget; the
     // empty move when the search was stopped.
     Move computerMove();
-    // The move the computer would choose at "Very hard", searched on a copy.
-    Move hint() const;
+    // A move for the user: one that keeps the best value where the tables
+    // cover the position (value then says what the position is worth to
+    // the user), elsewhere the move the computer would choose at "Very
+    // hard", searched on a copy (value Unknown).
+    struct Hint {
+        Move move{-1, -1, -1};
+        EndgameValue value;
+    };
+    Hint hint() const;
     // Tells the listeners that the game now waits for the user.
     void settle();
 
@@ -113,4 +150,6 @@ private:
     int played_ = 0;
     int changedFrom_ = 0;
     QString began_;
+    GameResult result_ = GameResult::None;
+    EndgameTables tables_;
 };

@@ -1,15 +1,18 @@
 #include "ui/movelist.h"
 
+#include <QHelpEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 
 #include <algorithm>
 
 namespace {
 
-// The longest text a move can have: a move with a capture.
-const QString kWidestMove = QStringLiteral("b8c8-a5");
+// The longest text a move can have: a move with a capture, questioned.
+const QString kWidestMove = QStringLiteral("b8c8-a5?");
 // Space above and below the text of a row, in logical pixels.
 constexpr int kRowPadding = 3;
 // Rows of the preferred and of the smallest height.
@@ -40,11 +43,48 @@ void MoveList::setMoves(const QStringList& moves, int played) {
 
 void MoveList::replaceFrom(int from, const QStringList& tail, int played) {
     moves_.resize(std::clamp(from, 0, static_cast<int>(moves_.size())));
+    if (notes_.size() > moves_.size()) notes_.resize(moves_.size());
     moves_ += tail;
     played_ = std::clamp(played, 0, static_cast<int>(moves_.size()));
     updateScrollBar();
     showLastPlayed();
     viewport()->update();
+}
+
+void MoveList::setNotes(const QStringList& notes) {
+    notes_ = notes.mid(0, moves_.size());
+    viewport()->update();
+}
+
+void MoveList::setBrowsed(int index) {
+    browsed_ = index;
+    if (index >= 0 && index < moves_.size()) scrollToShow(moveRect(index));
+    viewport()->update();
+}
+
+int MoveList::moveAt(const QPoint& at) const {
+    for (int index = 0; index < moves_.size(); ++index)
+        if (moveRect(index).contains(at)) return index;
+    return -1;
+}
+
+bool MoveList::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QString text = note(moveAt(help->pos()));
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), text, viewport());
+        return true;
+    }
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
+void MoveList::mouseReleaseEvent(QMouseEvent* event) {
+    // Delivered from the viewport, in its coordinates.
+    const int index = moveAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && index >= 0) emit moveClicked(index);
 }
 
 QString MoveList::rowText(int row) const {
@@ -174,9 +214,17 @@ void MoveList::paintEvent(QPaintEvent* event) {
                 const int inset = l.gap / 3;
                 painter.drawRoundedRect(QRectF(cell).adjusted(-inset, 1, inset, -1), 3, 3);
             }
+            if (index == browsed_) {
+                painter.setRenderHint(QPainter::Antialiasing);
+                painter.setPen(QPen(colors.color(QPalette::Highlight), 1.5));
+                painter.setBrush(Qt::NoBrush);
+                const int inset = l.gap / 3;
+                painter.drawRoundedRect(QRectF(cell).adjusted(-inset, 1.5, inset, -1.5), 3, 3);
+            }
             painter.setFont(state == Last ? bold(font()) : font());
             painter.setPen(state == Redoable ? dimmed : colors.color(QPalette::Text));
-            painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter, moves_[index]);
+            const QString questioned = note(index).isEmpty() ? QString() : QStringLiteral("?");
+            painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter, moves_[index] + questioned);
         }
     }
 }

@@ -1,9 +1,11 @@
 // The moves of the game beside the board, numbered in pairs (White's move,
 // then Black's; White always moves first), one pair per row: "1. a1 d2".
 // The last move played is marked; the moves that Redo can bring back are
-// dimmed. The list only shows: clicks do nothing, the wheel and the
-// vertical scroll bar scroll it, and every change of the game scrolls the
-// last move played into view.
+// dimmed; a move a game review found to throw a value away carries a "?",
+// with what it was worth before and after in its tooltip. A click on a move
+// asks for the position after it (`moveClicked`); the wheel and the vertical
+// scroll bar scroll the list, and every change of the game scrolls the last
+// move played into view.
 #pragma once
 
 #include <QAbstractScrollArea>
@@ -36,6 +38,18 @@ public:
     // A row as text, "12. a1 d2" (one move in a last row of White's move).
     QString rowText(int row) const;
     MoveState moveState(int index) const;
+
+    // The review's verdict on each move: empty for a move kept as it was,
+    // else the tooltip of its "?". Moves past the end of `notes` have none;
+    // a change of the moves drops the notes from the first changed move on.
+    void setNotes(const QStringList& notes);
+    QString note(int index) const { return notes_.value(index); }
+    // The move whose position the board shows instead of the game's, framed;
+    // -1 for none.
+    void setBrowsed(int index);
+    int browsed() const { return browsed_; }
+    // The move under a viewport point, or -1.
+    int moveAt(const QPoint& at) const;
     // Where the move's text stands, in viewport coordinates.
     QRect moveRect(int index) const;
 
@@ -43,7 +57,12 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+signals:
+    void moveClicked(int index);
+
 protected:
+    bool viewportEvent(QEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -70,4 +89,6 @@ private:
 
     QStringList moves_;
     int played_ = 0;
+    QStringList notes_;
+    int browsed_ = -1;
 };

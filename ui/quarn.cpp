@@ -1,11 +1,13 @@
 #include "ui/quarn.h"
 
+#include "engine/endgame.h"
 #include "engine/signature.h"
 #include "platform/config.h"
 #include "platform/menubar.h"
 #include "platform/popupmenu.h"
 #include "quarn_version.h"
 #include "ui/boardwidget.h"
+#include "ui/gamereview.h"
 #include "ui/gamesession.h"
 #include "ui/helpboxes.h"
 #include "ui/movelist.h"
@@ -14,6 +16,7 @@
 #include <QDockWidget>
 #include <QKeySequence>
 #include <QMessageBox>
+#include <QShortcut>
 
 namespace {
 
@@ -56,6 +59,7 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     setWindowTitle(tr("Nine Men's Morris"));
 
     session = new GameSession(this);
+    session->openTables(DefaultTableFolders());
     boardWidget = new BoardWidget(this, nullptr, {}, session);
     setCentralWidget(boardWidget);
     boardWidget->show();
@@ -70,6 +74,7 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     levelMenu->insertItem(tr("Medium"), 2);
     levelMenu->insertItem(tr("Hard"), 3);
     levelMenu->insertItem(tr("Very hard"), 4);
+    levelMenu->insertItem(tr("Master"), 5);
 
     animationsMenu = SettingMenu("animations_menu", this, SLOT(updateAnimations(int)));
     animationsMenu->insertItem(tr("No"), 0);
@@ -77,7 +82,7 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
 
     // Created without a parent, like the popups above, and kept for the
     // whole run.
-    PopupMenu* gameMenu = new PopupMenu(nullptr, "game_menu");
+    gameMenu = new PopupMenu(nullptr, "game_menu");
     const int newId = gameMenu->insertItem(tr("New"), -1, -1);
     gameMenu->insertSeparator();
     const int undoId = gameMenu->insertItem(tr("Undo"), boardWidget, SLOT(undo()), 0, -1, -1);
@@ -97,14 +102,18 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     // they have always had.
     const int hintId = gameMenu->insertItem(tr("Hint"), -1, 4);
     gameMenu->setItemShortcuts(hintId, {QKeySequence(Qt::Key_H)});
-    gameMenu->insertSeparator(5);
-    const int openId = gameMenu->insertItem(tr("Open Game..."), -1, 6);
-    const int saveId = gameMenu->insertItem(tr("Save Game..."), -1, 7);
+    claimId = gameMenu->insertItem(tr("Claim Draw"), boardWidget, SLOT(claimDraw()), 0, -1, 5);
+    gameMenu->insertItem(tr("Resign"), boardWidget, SLOT(resign()), 0, -1, 6);
+    const int analyseId = gameMenu->insertItem(tr("Analyse Game"), -1, 7);
+    gameMenu->insertSeparator(8);
+    const int openId = gameMenu->insertItem(tr("Open Game..."), -1, 9);
+    const int saveId = gameMenu->insertItem(tr("Save Game..."), -1, 10);
     gameMenu->setItemShortcuts(openId, StandardKeys(QKeySequence::Open, {Qt::CTRL | Qt::Key_O}));
     gameMenu->setItemShortcuts(saveId, StandardKeys(QKeySequence::Save, {Qt::CTRL | Qt::Key_S}));
     connect(gameMenu, &PopupMenu::activated, this, [=, this](int id) {
         if (id == newId) newGame();
         if (id == hintId) boardWidget->suggestMove();
+        if (id == analyseId) analyseGame();
         if (id == openId) chooseGameToOpen();
         if (id == saveId) chooseFileToSave();
     });
@@ -167,16 +176,35 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     addDockWidget(Qt::RightDockWidgetArea, moveListDock);
     connect(session, &GameSession::changed, this, &Quarn::gameChanged);
 
+    // A click on a move shows the position after it; Escape, or a click on
+    // the last move played, returns to the game.
+    connect(moveList, &MoveList::moveClicked, boardWidget,
+            [this](int index) { boardWidget->browse(index + 1); });
+    endBrowsing = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    endBrowsing->setEnabled(false);
+    connect(endBrowsing, &QShortcut::activated, boardWidget, &BoardWidget::stopBrowsing);
+    connect(boardWidget, &BoardWidget::browsed, this, [this](int count) {
+        moveList->setBrowsed(count >= 0 ? count - 1 : -1);
+        endBrowsing->setEnabled(count >= 0);
+    });
+
+    review = new GameReview(this);
+    connect(review, &GameReview::finished, this, &Quarn::reviewDone);
+
     readConfig();
     showSettings();
     moveListMenu->setItemChecked(showMoveList, true);
     viewMenu->setItemChecked(kPointNamesId, pointNames);
     placeMoveList();
+    showGameMenuState();
 }
 
 Quarn::~Quarn() {
     writeConfig();
     keepGame();
+    // The review's worker reads the session's tables: it stops, and is
+    // waited for, before the session goes with the window's other children.
+    delete review;
 }
 
 void Quarn::readConfig() {

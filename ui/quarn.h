@@ -12,11 +12,14 @@
 #include <QMainWindow>
 
 class BoardWidget;
+class GameReview;
 class GameSession;
 class MoveList;
 class PopupMenu;
 class QDockWidget;
 class QLabel;
+class QProgressDialog;
+class QShortcut;
 struct GameRecord;
 struct RecordError;
 
@@ -88,12 +91,27 @@ private:
     void placeMoveList();
     // Full screen, or back to the window as it was before.
     void toggleFullScreen();
+    // Reviews the moves played on a worker thread, with a progress dialog
+    // that can cancel it; marks the moves that threw a value away.
+    void analyseGame();
+    void reviewDone(const QStringList& notes);
+    void stopReview();
+    // Claim Draw is offered only when the user may claim.
+    void showGameMenuState();
 
     PopupMenu* colorMenu;
     PopupMenu* levelMenu;
     PopupMenu* animationsMenu;
     GameSession* session; // the game, its colour and its level
     BoardWidget* boardWidget;
+
+    PopupMenu* gameMenu;
+    int claimId = -1;
+
+    GameReview* review;
+    int reviewedMoves = 0;                     // the moves played that the review covers
+    QProgressDialog* reviewProgress = nullptr; // made when first needed
+    QShortcut* endBrowsing;                    // Escape, while a move of the game is browsed
 
     PopupMenu* moveListMenu;
     int showMoveList = 1;

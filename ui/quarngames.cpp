@@ -8,9 +8,11 @@
 #include "engine/notation.h"
 #include "engine/record.h"
 #include "engine/text.h"
+#include "platform/popupmenu.h"
 #include "platform/safefile.h"
 #include "ui/boardgeometry.h"
 #include "ui/boardwidget.h"
+#include "ui/gamereview.h"
 #include "ui/gamesession.h"
 #include "ui/movelist.h"
 
@@ -22,6 +24,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
@@ -58,7 +61,57 @@ void Quarn::gameChanged(bool settled) {
     for (std::size_t i = session->changedFrom(); i < moves.size(); ++i)
         tail << QString::fromStdString(MoveWord(moves[i]));
     moveList->replaceFrom(session->changedFrom(), tail, session->played());
+    // A review is of the moves it was given; other moves end it.
+    if (review->running() &&
+        (session->changedFrom() < reviewedMoves || session->played() != reviewedMoves))
+        stopReview();
+    showGameMenuState();
     if (settled) keepGame();
+}
+
+void Quarn::showGameMenuState() {
+    gameMenu->setItemEnabled(claimId, session->canClaimDraw());
+}
+
+void Quarn::analyseGame() {
+    reviewedMoves = session->played();
+    const std::vector<Move>& all = session->moves();
+    Board initial;
+    initial.Init();
+    moveList->setNotes({});
+    if (!reviewProgress) {
+        reviewProgress = new QProgressDialog(this);
+        reviewProgress->setObjectName("review_progress");
+        reviewProgress->setWindowTitle(tr("Analyse Game"));
+        reviewProgress->setLabelText(tr("Looking for the moves that threw a value away..."));
+        reviewProgress->setWindowModality(Qt::NonModal);
+        reviewProgress->setMinimumDuration(0);
+        reviewProgress->setAutoClose(false);
+        reviewProgress->setAutoReset(false);
+        connect(reviewProgress, &QProgressDialog::canceled, this, &Quarn::stopReview);
+        connect(review, &GameReview::progressed, reviewProgress, [this](int done, int total) {
+            reviewProgress->setMaximum(total);
+            reviewProgress->setValue(done);
+        });
+    }
+    reviewProgress->setMaximum(reviewedMoves + 1);
+    reviewProgress->setValue(0);
+    reviewProgress->show();
+    review->start(initial, std::vector<Move>(all.begin(), all.begin() + reviewedMoves),
+                  &session->tables());
+}
+
+void Quarn::reviewDone(const QStringList& notes) {
+    moveList->setNotes(notes);
+    if (reviewProgress) reviewProgress->hide();
+    const auto marked = std::count_if(notes.begin(), notes.end(),
+                                      [](const QString& note) { return !note.isEmpty(); });
+    statusBar()->showMessage(tr("Moves that threw a value away: %1").arg(marked), 10000);
+}
+
+void Quarn::stopReview() {
+    review->cancel();
+    if (reviewProgress) reviewProgress->hide();
 }
 
 void Quarn::keepGame() {

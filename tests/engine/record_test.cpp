@@ -84,6 +84,18 @@ TEST(GameRecord, TheLongestGameAllowedIsWrittenAndReadsBack) {
                   RecordProblem::TooManyMoves, MoveWord(oneMore));
 }
 
+TEST(GameRecord, AClaimedDrawOrAResignationIsKeptWithTheMasterLevel) {
+    GameRecord r = Read("a1 b1");
+    r.level = 5;
+    r.result = GameResult::DrawByRepetition;
+    const std::string text = WriteGameRecord(r).value();
+    EXPECT_NE(std::string::npos, text.find("# Level: 5 (Master)\n# Result: draw by repetition\n"));
+    EXPECT_EQ(r, Read(text));
+    r.result = GameResult::BlackResigns;
+    EXPECT_NE(std::string::npos, WriteGameRecord(r)->find("# Result: Black resigns\n"));
+    EXPECT_EQ(GameResult::WhiteResigns, Read("# result:  white RESIGNS \na1").result);
+}
+
 TEST(GameRecord, ReadsWhatPeopleWrite) {
     const GameRecord r = Read("\xEF\xBB\xBF# Quarn\r\n  # you:  WHITE \r\n#LEVEL: 2 (Medium)\r\n"
                               "# Remark: anything\r\n# date:  Tuesday night  \r\n"
@@ -104,7 +116,8 @@ TEST(GameRecord, RefusesEachFaultOnItsLine) {
     ExpectRefused("a1 b1 a2 b2 a3", 1, RecordProblem::IllegalMove, "a3");
     ExpectRefused(std::string(kGame) + "\nc8", 2, RecordProblem::AfterEnd, "c8");
     ExpectRefused("a1\n# You: Green", 2, RecordProblem::BadValue, "You: Green");
-    ExpectRefused("# Level: 5", 1, RecordProblem::BadValue, "Level: 5");
+    ExpectRefused("# Level: 6", 1, RecordProblem::BadValue, "Level: 6");
+    ExpectRefused("# Result: a win", 1, RecordProblem::BadValue, "Result: a win");
     ExpectRefused("# Level: 12", 1, RecordProblem::BadValue, "Level: 12");
     ExpectRefused("# Taken back: 3\na1 b1", 1, RecordProblem::BadValue, "Taken back: 3");
     ExpectRefused("# Taken back: 12345678901234567890123456\na1", 1, RecordProblem::BadValue,

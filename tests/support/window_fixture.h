@@ -114,7 +114,8 @@ template <class Pick> int PlayerPoint(const QString& status, Pick&& pick) {
     if (fitting.empty()) return pick(24);
     const Move& m = fitting[pick(static_cast<int>(fitting.size()))];
     if (status.startsWith("Take a")) return m.take;
-    if (status.startsWith("Select which")) return m.start;
+    // A repeated position offers a draw; the user still picks a piece.
+    if (status.startsWith("Select which") || status.startsWith("Position repeated")) return m.start;
     return m.end;
 }
 

@@ -47,22 +47,23 @@ private slots:
         // Undo, Redo and Close keep their ids.
         QStringList game;
         for (QAction* a : GameMenu(w)->actions()) game << (a->isSeparator() ? "-" : a->text());
-        QCOMPARE(game, QStringList({"&New", "-", "&Undo", "&Redo", "&Hint", "-", "&Open Game...",
+        QCOMPARE(game, QStringList({"&New", "-", "&Undo", "&Redo", "&Hint", "Claim &Draw",
+                                    "R&esign", "&Analyse Game", "-", "&Open Game...",
                                     "&Save Game...", "-", "&Close"}));
         const QList<QAction*> gameItems = GameMenu(w)->actions();
-        const QStringList keys[] = {{"Ctrl+N"}, {},        {"Ctrl+Z"}, {"Ctrl+Shift+Z", "Ctrl+Y"},
-                                    {"H"},      {},        {},         {},
-                                    {},         {"Ctrl+Q"}};
-        for (int i = 0; i < 10; ++i)
+        const QStringList keys[] = {
+            {"Ctrl+N"}, {}, {"Ctrl+Z"}, {"Ctrl+Shift+Z", "Ctrl+Y"}, {"H"}, {}, {}, {}, {}, {},
+            {},         {}, {"Ctrl+Q"}};
+        for (int i = 0; i < 13; ++i)
             for (const QString& key : keys[i])
                 QVERIFY2(gameItems[i]->shortcuts().contains(QKeySequence(key)), qPrintable(key));
-        for (const auto& [index, id] : {std::pair{0, -2}, {2, -3}, {3, -4}, {9, -5}})
+        for (const auto& [index, id] : {std::pair{0, -2}, {2, -3}, {3, -4}, {12, -5}})
             QCOMPARE(GameMenu(w)->idAt(index), id);
         PopupMenu* levels = SettingMenu(w, "Level");
         QStringList levelTexts;
         for (QAction* a : levels->actions()) levelTexts << a->text();
         QCOMPARE(levelTexts,
-                 QStringList({"&Very easy", "&Easy", "&Medium", "&Hard", "Ve&ry hard"}));
+                 QStringList({"&Very easy", "&Easy", "&Medium", "&Hard", "Ve&ry hard", "M&aster"}));
         QCOMPARE(GameMenu(w)->objectName(), QString("game_menu"));
 
         PopupMenu* conf = Popup(w.menuBar()->actions(), "Configuration");
@@ -154,8 +155,7 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QStringList>("shown");
         QTest::newRow("in range") << Settings("1", "3", "0") << QStringList{"Black", "Hard", "No"};
-        QTest::newRow("beyond") << Settings("7", "9", "5")
-                                << QStringList{"Black", "Very hard", "Yes"};
+        QTest::newRow("beyond") << Settings("7", "9", "5") << QStringList{"Black", "Master", "Yes"};
         QTest::newRow("below") << Settings("-1", "-2", "-3")
                                << QStringList{"White", "Very easy", "No"};
         QTest::newRow("text and empty")
@@ -188,7 +188,7 @@ private slots:
             // What was read is written back normalised at the next change
             // (the colour now White).
             Choose(SettingMenu(w, "Player Color"), "White"); // no moves yet: nothing asked
-            const QStringList levels{"Very easy", "Easy", "Medium", "Hard", "Very hard"};
+            const QStringList levels{"Very easy", "Easy", "Medium", "Hard", "Very hard", "Master"};
             QVERIFY(Saved(folder.read(), 0, static_cast<int>(levels.indexOf(shown[1])),
                           shown[2] == "Yes"));
             // The game plays (without animations, which only cost time here).
