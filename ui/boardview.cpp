@@ -222,7 +222,10 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     painter.setPen(QColor(0, 0, 0));
     painter.setFont(stripFont(l));
     const int textX = kTextX * l.strip / kStatusHeight;
-    painter.drawText(QRect(textX, 0, w - textX, l.strip), Qt::AlignLeft | Qt::AlignVCenter, text);
+    // A text longer than the strip ends in an ellipsis rather than a cut
+    // letter; the counts then give way to it.
+    const QString fitted = painter.fontMetrics().elidedText(text, Qt::ElideRight, w - 2 * textX);
+    painter.drawText(QRect(textX, 0, w - textX, l.strip), Qt::AlignLeft | Qt::AlignVCenter, fitted);
     CountLabels labels;
     const QRect counts = countsRect(text, labels);
     if (!counts.isEmpty()) drawCounts(painter, counts, CountPieces(shown()), labels);
@@ -333,6 +336,9 @@ bool BoardWidget::event(QEvent* event) {
                                    .arg(c.toPlace[1])
                                    .arg(c.lost[1]),
                                this);
+        } else if (help->pos().y() < layout().strip) {
+            // The whole status text, for when the strip had to cut it short.
+            QToolTip::showText(help->globalPos(), statusText(), this);
         } else {
             QToolTip::hideText();
         }
