@@ -83,7 +83,22 @@ def start_display(env):
         if not chunk:
             time.sleep(0.05)
     os.close(read_end)
-    return xvfb, ":" + number.decode().strip()
+    display = number.decode().strip()
+    # The number comes when the server is up; still, a client may only
+    # connect once its socket answers.
+    wait_for("Xvfb's socket", lambda: answers(f"/tmp/.X11-unix/X{display}"), 10)
+    return xvfb, ":" + display
+
+
+def answers(path):
+    """Whether a Unix socket at `path` takes a connection."""
+    import socket
+    with socket.socket(socket.AF_UNIX, socket.SOCK_STREAM) as s:
+        try:
+            s.connect(path)
+            return True
+        except OSError:
+            return False
 
 
 def ours(home):
