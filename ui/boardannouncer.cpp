@@ -9,6 +9,7 @@
 
 #include "ui/boardwidget.h"
 
+#include "engine/notation.h"
 #include "ui/gamesession.h"
 
 #include <QAccessible>
@@ -17,8 +18,8 @@
 
 namespace {
 
-QString PointName(int point) {
-    return QString(QChar('a' + (point >> 3))) + QChar('1' + (point & 7));
+QString Named(int point) {
+    return QString::fromStdString(PointName(point));
 }
 
 // A point's content and marks, packed so that one comparison tells whether
@@ -34,7 +35,7 @@ int BoardWidget::pointContent(int point) const {
 
 QString BoardWidget::pointText(int point) const {
     const int content = pointContent(point);
-    return PointName(point) + ", " +
+    return Named(point) + ", " +
            (content > 0   ? tr("White")
             : content < 0 ? tr("Black")
                           : tr("empty"));
@@ -43,20 +44,20 @@ QString BoardWidget::pointText(int point) const {
 void BoardWidget::announceMove(const Move& move) {
     // The piece that moved stands on its new point in the colour of its side.
     const bool byUser = pointContent(move.end) == session_->userColor();
-    const QString end = PointName(move.end);
+    const QString end = Named(move.end);
     QString text;
     if (move.start < 0 && move.take < 0)
         text = byUser ? tr("You place %1").arg(end) : tr("Computer places %1").arg(end);
     else if (move.start < 0)
         text = (byUser ? tr("You place %1 and take %2") : tr("Computer places %1 and takes %2"))
-                   .arg(end, PointName(move.take));
+                   .arg(end, Named(move.take));
     else if (move.take < 0)
         text = (byUser ? tr("You move %1 to %2") : tr("Computer moves %1 to %2"))
-                   .arg(PointName(move.start), end);
+                   .arg(Named(move.start), end);
     else
         text = (byUser ? tr("You move %1 to %2 and take %3")
                        : tr("Computer moves %1 to %2 and takes %3"))
-                   .arg(PointName(move.start), end, PointName(move.take));
+                   .arg(Named(move.start), end, Named(move.take));
     announce(text);
 }
 

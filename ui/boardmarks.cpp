@@ -1,5 +1,7 @@
 #include "ui/boardmarks.h"
 
+#include "engine/notation.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -146,7 +148,7 @@ void drawPointNames(QPainter& p, const BoardLayout& l) {
     for (int point = 0; point < 24; ++point) {
         const QRectF corner(l.cellX(move2coord[point][1]) + 0.5 * s, l.cellY(move2coord[point][0]),
                             12 * s, 8 * s);
-        const QString name = QString(QChar('a' + (point >> 3))) + QChar('1' + (point & 7));
+        const QString name = QString::fromStdString(PointName(point));
         p.drawText(corner, Qt::AlignLeft | Qt::AlignTop, name);
     }
     p.restore();

@@ -85,8 +85,15 @@ int GameSession::repetitions() const {
     // waiting on the board for its capture.
     if (history_pos < 1) return 1;
     const Board& now = history[history_pos - 1];
+    // Only positions since the last capture can be the same: a capture
+    // takes a piece for good, and the placing phase adds one every move.
     int count = 0;
-    for (int i = 0; i < history_pos; ++i) count += Repeats(history[i], now);
+    for (int i = history_pos - 1; i >= 0; --i) {
+        const Board& earlier = history[i];
+        if (earlier.plies < 18 || earlier.n_white != now.n_white || earlier.n_black != now.n_black)
+            break;
+        count += Repeats(earlier, now);
+    }
     return std::max(count, 1);
 }
 
