@@ -73,6 +73,11 @@ struct Move {
     friend bool operator==(const Move&, const Move&) = default;
 };
 
+// The placing phase: plies 0 to kPlacingPlies - 1 put a new piece on the
+// board; from ply kPlacingPlies on, pieces move.
+inline constexpr int kPlacingPlies = 18;
+constexpr bool InPlacingPhase(int plies) { return plies < kPlacingPlies; }
+
 // A position. A plain value, copied for every node of the search.
 // Invariants kept by DoMove for legal moves: n_white and n_black count the
 // +1 and -1 entries of board; next is +1 exactly when plies is even.
@@ -85,6 +90,7 @@ struct Board {
     std::int32_t plies; // moves made since the initial position
 
     void Init();
+    bool InPlacingPhase() const { return ::InPlacingPhase(plies); }
     // Applies a move taken from this position's legal-move list.
     void DoMove(const Move& m);
 
