@@ -76,7 +76,7 @@ QString HelpBoxes::rulesText(const QList<MenuKey>& menuKeys) {
                         "click on the last move played, returns to the game.")) +
            (keys.isEmpty() ? QString()
                            : "<p><b>" + tr("Keys of the menus.").toHtmlEscaped() +
-                                 "</b></p><table>" + keys + "</table>");
+                                 "</b></p><table cellpadding=\"2\">" + keys + "</table>");
 }
 
 QString HelpBoxes::aboutText(const QString& version, qint64 benchSignature) {
