@@ -73,20 +73,20 @@ void Quarn::gameChanged(bool settled) {
 }
 
 void Quarn::showGameMenuState() {
-    // The board takes Undo and Redo only while the user is to move with no
-    // piece picked, and Undo also once the game has ended; nothing while a
-    // move of the game is browsed.
+    // The board takes Resign while the user is to move and no capture is
+    // pending; Undo and Redo only with no piece picked either, and Undo
+    // also once the game has ended; none of them while a move of the game
+    // is browsed.
     const bool ended = session->ended();
+    const bool browsing = boardWidget->browsing();
     const Move& picked = session->currentMove();
-    const bool usersTurn = !ended && !boardWidget->browsing() &&
-                           session->position().next == session->userColor() && picked.start < 0 &&
-                           picked.end < 0;
-    gameMenu->setItemEnabled(undoId, session->canUndo() && !boardWidget->browsing() &&
-                                         (usersTurn || ended));
+    const bool usersMove =
+        !ended && !browsing && session->position().next == session->userColor() && picked.end < 0;
+    const bool usersTurn = usersMove && picked.start < 0;
+    gameMenu->setItemEnabled(undoId, session->canUndo() && !browsing && (usersTurn || ended));
     gameMenu->setItemEnabled(redoId, session->canRedo() && usersTurn);
     gameMenu->setItemEnabled(claimId, session->canClaimDraw());
-    gameMenu->setItemEnabled(resignId, !ended && !boardWidget->browsing() &&
-                                           session->position().next == session->userColor());
+    gameMenu->setItemEnabled(resignId, usersMove);
 }
 
 void Quarn::keepFinishedGame() {
