@@ -41,19 +41,36 @@ void Config::setGroup(const QString& group) {
     group_ = group.toUtf8();
 }
 
-int Config::readNumEntry(const QString& key, int deflt) const {
+std::optional<QByteArray> Config::rawValue(const QString& key) const {
     const QByteArray name = key.toUtf8();
     const auto same = [&](const Entry& entry) {
         return entry.group == group_ && entry.key == name;
     };
     const auto written = std::find_if(written_.begin(), written_.end(), same);
-    const std::optional<QByteArray> text =
-        written != written_.end() ? written->value : stored_.value(group_, name);
+    return written != written_.end() ? written->value : stored_.value(group_, name);
+}
+
+int Config::readNumEntry(const QString& key, int deflt) const {
+    const std::optional<QByteArray> text = rawValue(key);
     return text ? parseWholeNumber(*text).value_or(deflt) : deflt;
 }
 
+QString Config::readEntry(const QString& key, const QString& deflt) const {
+    const std::optional<QByteArray> text = rawValue(key);
+    return text ? QString::fromUtf8(*text) : deflt;
+}
+
 void Config::writeEntry(const QString& key, int value) {
-    Entry entry{group_, key.toUtf8(), QByteArray::number(value)};
+    writeRaw(key, QByteArray::number(value));
+}
+
+void Config::writeEntry(const QString& key, const QString& value) {
+    const bool oneLine = !value.contains('\n') && !value.contains('\r');
+    if (oneLine && value == value.trimmed()) writeRaw(key, value.toUtf8());
+}
+
+void Config::writeRaw(const QString& key, const QByteArray& value) {
+    Entry entry{group_, key.toUtf8(), value};
     const auto same = [&](const Entry& other) {
         return other.group == entry.group && other.key == entry.key;
     };

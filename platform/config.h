@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 #include <vector>
 
 // A named settings store: integer entries in groups, kept in the INI file
@@ -48,12 +50,23 @@ public:
 
     void writeEntry(const QString& key, int value);
 
+    // A text entry (a folder, say), read as it was written. A text that
+    // could not be read back the same (a line break, blanks at either end)
+    // is not written: the entry keeps what it held.
+    QString readEntry(const QString& key, const QString& deflt = {}) const;
+    void writeEntry(const QString& key, const QString& value);
+
     // Saves the entries written so far now; whether the file holds them
     // (true when nothing was written). The destructor saves only what has
     // not been saved.
     bool save();
 
 private:
+    // The value of key in the current group as it stands in the file or
+    // was written, if anywhere.
+    std::optional<QByteArray> rawValue(const QString& key) const;
+    void writeRaw(const QString& key, const QByteArray& value);
+
     struct Entry {
         QByteArray group;
         QByteArray key;

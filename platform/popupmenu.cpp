@@ -104,6 +104,14 @@ bool PopupMenu::isItemChecked(int id) const {
     return entry != nullptr && entry->checked;
 }
 
+void PopupMenu::setItemToolTip(int id, const QString& tip) {
+    if (Item* entry = item(id)) {
+        entry->setToolTip(tip);
+        entry->setStatusTip(tip);
+        setToolTipsVisible(true);
+    }
+}
+
 int PopupMenu::count() const {
     return int(actions().size());
 }

@@ -62,6 +62,10 @@ public:
     void setItemEnabled(int id, bool enabled);
     bool isItemEnabled(int id) const;
 
+    // The text shown while the pointer rests on the item (the menu shows
+    // its items' tips).
+    void setItemToolTip(int id, const QString& tip);
+
     // Entries, separators included; the id at a position (-1 for a
     // separator or no entry); the text of an item as given, without its
     // mnemonic ("" for an unknown id).

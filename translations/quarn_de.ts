@@ -390,6 +390,46 @@ Schwarz: %3 zu setzen, %4 verloren</translation>
         <source>Looking for the moves that threw a value away...</source>
         <translation>Suche nach den Zügen, die einen Wert verspielt haben …</translation>
     </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Very easy: a few moves ahead</source>
+        <translation>Sehr leicht: schaut wenige Züge voraus</translation>
+    </message>
+    <message>
+        <source>Easy: a little further ahead, and still easy to trick</source>
+        <translation>Leicht: schaut etwas weiter voraus, lässt sich noch leicht überlisten</translation>
+    </message>
+    <message>
+        <source>Medium: several moves ahead</source>
+        <translation>Mittel: schaut mehrere Züge voraus</translation>
+    </message>
+    <message>
+        <source>Hard: a deeper search that seldom misses a mill</source>
+        <translation>Schwer: rechnet tiefer und übersieht selten eine Mühle</translation>
+    </message>
+    <message>
+        <source>Very hard: the deepest search, about a second a move</source>
+        <translation>Sehr schwer: rechnet am tiefsten, etwa eine Sekunde pro Zug</translation>
+    </message>
+    <message>
+        <source>Master: perfect in every position its tables cover</source>
+        <translation>Meister: fehlerlos in jeder Stellung, die seine Tabellen kennen</translation>
+    </message>
+    <message>
+        <source>Game in progress</source>
+        <translation>Laufendes Spiel</translation>
+    </message>
+    <message>
+        <source>Recent Games</source>
+        <translation>Letzte Spiele</translation>
+    </message>
+    <message>
+        <source>Resign this game?</source>
+        <translation>Dieses Spiel aufgeben?</translation>
+    </message>
 </context>
 <context>
     <name>MoveList</name>
@@ -445,8 +485,8 @@ Schwarz: %3 zu setzen, %4 verloren</translation>
         <translation>Spielende.</translation>
     </message>
     <message>
-        <source>From the moving phase on, a side loses when it is to move with only 2 pieces or with no legal move. There is no draw: a game goes on until one side loses. Starting a new game abandons it.</source>
-        <translation>Ab der Zugphase verliert eine Seite, die am Zug ist und nur noch 2 Steine oder keinen erlaubten Zug hat. Ein Unentschieden gibt es nicht: Eine Partie geht weiter, bis eine Seite verliert. Ein neues Spiel bricht sie ab.</translation>
+        <source>From the moving phase on, a side loses when it is to move with only 2 pieces or with no legal move. When the same position, with the same side to move, stands on the board for the third time, you may claim a draw on your turn (Game / Claim Draw). You may also resign (Game / Resign). Starting a new game abandons the game in progress; every game that ends is kept under Game / Recent Games.</source>
+        <translation>Ab der Zugphase verliert eine Seite, wenn sie am Zug ist und nur noch 2 Steine oder keinen regelgerechten Zug hat. Steht dieselbe Stellung mit derselben Seite am Zug zum dritten Mal auf dem Brett, kannst du in deinem Zug Remis beanspruchen (Spiel / Remis beanspruchen). Du kannst auch aufgeben (Spiel / Aufgeben). Ein neues Spiel bricht das laufende ab; jedes beendete Spiel wird unter Spiel / Letzte Spiele aufbewahrt.</translation>
     </message>
     <message>
         <source>Version %1</source>
@@ -471,6 +511,26 @@ Schwarz: %3 zu setzen, %4 verloren</translation>
     <message>
         <source>A point is named by its square, a (outer), b (middle) or c (inner), and a number from 1 to 8, clockwise from the square&apos;s top-left corner: a1 is the outer top-left corner, c8 the middle of the inner square&apos;s left side. A placement is written as its point (a1), a move as its start and end (a1a2), and a capture follows a dash (a3-c5). View / Point names shows the names on the board.</source>
         <translation>Ein Punkt heißt nach seinem Quadrat, a (außen), b (Mitte) oder c (innen), und einer Zahl von 1 bis 8, im Uhrzeigersinn ab der linken oberen Ecke des Quadrats: a1 ist die äußere linke obere Ecke, c8 die Mitte der linken Seite des inneren Quadrats. Ein Setzen wird als sein Punkt geschrieben (a1), ein Zug als Start und Ziel (a1a2), und ein Schlagen folgt nach einem Strich (a3-c5). Ansicht / Namen der Punkte zeigt die Namen auf dem Brett.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move a cursor from point to point, and typing a point&apos;s name (a letter from a to c, then a digit from 1 to 8) puts it there. Enter or Space plays the cursor&apos;s point as a click would; Escape puts back a piece picked to move.</source>
+        <translation>Die Pfeiltasten bewegen einen Cursor von Punkt zu Punkt, und der Name eines Punkts (ein Buchstabe von a bis c, dann eine Ziffer von 1 bis 8) setzt ihn dorthin. Eingabe oder Leertaste spielt den Punkt des Cursors wie ein Klick; Escape stellt einen zum Ziehen gewählten Stein zurück.</translation>
+    </message>
+    <message>
+        <source>A click on a move shows the position after it, read only; Escape, or a click on the last move played, returns to the game.</source>
+        <translation>Ein Klick auf einen Zug zeigt die Stellung danach, nur zum Ansehen; Escape oder ein Klick auf den zuletzt gespielten Zug führt zurück zum Spiel.</translation>
+    </message>
+    <message>
+        <source>Keys of the menus.</source>
+        <translation>Tasten der Menüs.</translation>
+    </message>
+    <message>
+        <source>Keys on the board.</source>
+        <translation>Tasten auf dem Brett.</translation>
+    </message>
+    <message>
+        <source>The move list.</source>
+        <translation>Die Zugliste.</translation>
     </message>
 </context>
 <context>
@@ -508,6 +568,61 @@ Schwarz: %3 zu setzen, %4 verloren</translation>
 After it: %2</source>
         <translation>Vor diesem Zug: %1
 Danach: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RecentGamesMenu</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Black resigned</source>
+        <translation>Schwarz hat aufgegeben</translation>
+    </message>
+    <message>
+        <source>White resigned</source>
+        <translation>Weiß hat aufgegeben</translation>
+    </message>
+    <message>
+        <source>Black won</source>
+        <translation>Schwarz hat gewonnen</translation>
+    </message>
+    <message>
+        <source>White won</source>
+        <translation>Weiß hat gewonnen</translation>
+    </message>
+    <message>
+        <source>Draw by repetition</source>
+        <translation>Remis durch Wiederholung</translation>
+    </message>
+    <message>
+        <source>No finished games yet</source>
+        <translation>Noch keine beendeten Spiele</translation>
+    </message>
+    <message>
+        <source>Not finished</source>
+        <translation>Nicht beendet</translation>
+    </message>
+    <message>
+        <source>Undated</source>
+        <translation>Ohne Datum</translation>
+    </message>
+    <message>
+        <source>You lost</source>
+        <translation>Du hast verloren</translation>
+    </message>
+    <message>
+        <source>You resigned</source>
+        <translation>Du hast aufgegeben</translation>
+    </message>
+    <message>
+        <source>You won</source>
+        <translation>Du hast gewonnen</translation>
     </message>
 </context>
 </TS>

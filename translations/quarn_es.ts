@@ -390,6 +390,46 @@ Negras: %3 por colocar, %4 perdidas</translation>
         <source>Looking for the moves that threw a value away...</source>
         <translation>Buscando las jugadas que desperdiciaron un valor…</translation>
     </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Very easy: a few moves ahead</source>
+        <translation>Muy fácil: mira unas pocas jugadas por delante</translation>
+    </message>
+    <message>
+        <source>Easy: a little further ahead, and still easy to trick</source>
+        <translation>Fácil: mira un poco más lejos, pero aún se deja engañar</translation>
+    </message>
+    <message>
+        <source>Medium: several moves ahead</source>
+        <translation>Medio: mira varias jugadas por delante</translation>
+    </message>
+    <message>
+        <source>Hard: a deeper search that seldom misses a mill</source>
+        <translation>Difícil: calcula más hondo y rara vez pasa por alto un molino</translation>
+    </message>
+    <message>
+        <source>Very hard: the deepest search, about a second a move</source>
+        <translation>Muy difícil: calcula lo más hondo, cerca de un segundo por jugada</translation>
+    </message>
+    <message>
+        <source>Master: perfect in every position its tables cover</source>
+        <translation>Maestro: perfecto en toda posición que cubren sus tablas</translation>
+    </message>
+    <message>
+        <source>Game in progress</source>
+        <translation>Partida en curso</translation>
+    </message>
+    <message>
+        <source>Recent Games</source>
+        <translation>Partidas recientes</translation>
+    </message>
+    <message>
+        <source>Resign this game?</source>
+        <translation>¿Abandonar esta partida?</translation>
+    </message>
 </context>
 <context>
     <name>MoveList</name>
@@ -445,8 +485,8 @@ Negras: %3 por colocar, %4 perdidas</translation>
         <translation>Fin de la partida.</translation>
     </message>
     <message>
-        <source>From the moving phase on, a side loses when it is to move with only 2 pieces or with no legal move. There is no draw: a game goes on until one side loses. Starting a new game abandons it.</source>
-        <translation>A partir de la fase de movimiento, un bando pierde cuando le toca mover y solo tiene 2 fichas o ninguna jugada legal. No hay tablas: la partida sigue hasta que un bando pierde. Empezar una partida nueva abandona la actual.</translation>
+        <source>From the moving phase on, a side loses when it is to move with only 2 pieces or with no legal move. When the same position, with the same side to move, stands on the board for the third time, you may claim a draw on your turn (Game / Claim Draw). You may also resign (Game / Resign). Starting a new game abandons the game in progress; every game that ends is kept under Game / Recent Games.</source>
+        <translation>A partir de la fase de movimiento, un bando pierde cuando le toca mover con solo 2 fichas o sin ninguna jugada legal. Cuando la misma posición, con el mismo bando por mover, aparece en el tablero por tercera vez, puedes reclamar tablas en tu turno (Partida / Reclamar tablas). También puedes abandonar (Partida / Abandonar). Empezar una partida nueva abandona la partida en curso; cada partida terminada se guarda en Partida / Partidas recientes.</translation>
     </message>
     <message>
         <source>Version %1</source>
@@ -471,6 +511,26 @@ Negras: %3 por colocar, %4 perdidas</translation>
     <message>
         <source>A point is named by its square, a (outer), b (middle) or c (inner), and a number from 1 to 8, clockwise from the square&apos;s top-left corner: a1 is the outer top-left corner, c8 the middle of the inner square&apos;s left side. A placement is written as its point (a1), a move as its start and end (a1a2), and a capture follows a dash (a3-c5). View / Point names shows the names on the board.</source>
         <translation>Un punto se nombra por su cuadrado, a (exterior), b (medio) o c (interior), y un número del 1 al 8, en el sentido de las agujas del reloj desde la esquina superior izquierda del cuadrado: a1 es la esquina superior izquierda exterior, c8 el centro del lado izquierdo del cuadrado interior. Una colocación se escribe con su punto (a1), un movimiento con su origen y su destino (a1a2), y una captura sigue a un guion (a3-c5). Ver / Nombres de los puntos muestra los nombres en el tablero.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move a cursor from point to point, and typing a point&apos;s name (a letter from a to c, then a digit from 1 to 8) puts it there. Enter or Space plays the cursor&apos;s point as a click would; Escape puts back a piece picked to move.</source>
+        <translation>Las flechas mueven un cursor de punto en punto, y escribir el nombre de un punto (una letra de la a a la c y luego una cifra del 1 al 8) lo lleva allí. Intro o Espacio juega el punto del cursor como lo haría un clic; Escape devuelve una ficha elegida para mover.</translation>
+    </message>
+    <message>
+        <source>A click on a move shows the position after it, read only; Escape, or a click on the last move played, returns to the game.</source>
+        <translation>Un clic en una jugada muestra la posición que la sigue, solo para mirar; Escape, o un clic en la última jugada hecha, vuelve a la partida.</translation>
+    </message>
+    <message>
+        <source>Keys of the menus.</source>
+        <translation>Teclas de los menús.</translation>
+    </message>
+    <message>
+        <source>Keys on the board.</source>
+        <translation>Teclas en el tablero.</translation>
+    </message>
+    <message>
+        <source>The move list.</source>
+        <translation>La lista de jugadas.</translation>
     </message>
 </context>
 <context>
@@ -508,6 +568,61 @@ Negras: %3 por colocar, %4 perdidas</translation>
 After it: %2</source>
         <translation>Antes de esta jugada: %1
 Después: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RecentGamesMenu</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Black resigned</source>
+        <translation>Las negras abandonaron</translation>
+    </message>
+    <message>
+        <source>White resigned</source>
+        <translation>Las blancas abandonaron</translation>
+    </message>
+    <message>
+        <source>Black won</source>
+        <translation>Ganaron las negras</translation>
+    </message>
+    <message>
+        <source>White won</source>
+        <translation>Ganaron las blancas</translation>
+    </message>
+    <message>
+        <source>Draw by repetition</source>
+        <translation>Tablas por repetición</translation>
+    </message>
+    <message>
+        <source>No finished games yet</source>
+        <translation>Aún no hay partidas terminadas</translation>
+    </message>
+    <message>
+        <source>Not finished</source>
+        <translation>Sin terminar</translation>
+    </message>
+    <message>
+        <source>Undated</source>
+        <translation>Sin fecha</translation>
+    </message>
+    <message>
+        <source>You lost</source>
+        <translation>Perdiste</translation>
+    </message>
+    <message>
+        <source>You resigned</source>
+        <translation>Abandonaste</translation>
+    </message>
+    <message>
+        <source>You won</source>
+        <translation>Ganaste</translation>
     </message>
 </context>
 </TS>

@@ -390,6 +390,46 @@ Noirs : %3 à poser, %4 perdus</translation>
         <source>Looking for the moves that threw a value away...</source>
         <translation>Recherche des coups qui ont gâché une valeur…</translation>
     </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Very easy: a few moves ahead</source>
+        <translation>Très facile : voit quelques coups à l&apos;avance</translation>
+    </message>
+    <message>
+        <source>Easy: a little further ahead, and still easy to trick</source>
+        <translation>Facile : voit un peu plus loin, mais se laisse encore piéger</translation>
+    </message>
+    <message>
+        <source>Medium: several moves ahead</source>
+        <translation>Moyen : voit plusieurs coups à l&apos;avance</translation>
+    </message>
+    <message>
+        <source>Hard: a deeper search that seldom misses a mill</source>
+        <translation>Difficile : calcule plus loin et manque rarement un moulin</translation>
+    </message>
+    <message>
+        <source>Very hard: the deepest search, about a second a move</source>
+        <translation>Très difficile : calcule au plus loin, environ une seconde par coup</translation>
+    </message>
+    <message>
+        <source>Master: perfect in every position its tables cover</source>
+        <translation>Maître : parfait dans toute position que ses tables couvrent</translation>
+    </message>
+    <message>
+        <source>Game in progress</source>
+        <translation>Partie en cours</translation>
+    </message>
+    <message>
+        <source>Recent Games</source>
+        <translation>Parties récentes</translation>
+    </message>
+    <message>
+        <source>Resign this game?</source>
+        <translation>Abandonner cette partie ?</translation>
+    </message>
 </context>
 <context>
     <name>MoveList</name>
@@ -445,8 +485,8 @@ Noirs : %3 à poser, %4 perdus</translation>
         <translation>Fin de la partie.</translation>
     </message>
     <message>
-        <source>From the moving phase on, a side loses when it is to move with only 2 pieces or with no legal move. There is no draw: a game goes on until one side loses. Starting a new game abandons it.</source>
-        <translation>À partir de la phase de déplacement, un camp perd lorsqu&apos;il doit jouer avec seulement 2 pions ou sans aucun coup possible. Il n&apos;y a pas de partie nulle : une partie continue jusqu&apos;à ce qu&apos;un camp perde. Commencer une nouvelle partie abandonne celle en cours.</translation>
+        <source>From the moving phase on, a side loses when it is to move with only 2 pieces or with no legal move. When the same position, with the same side to move, stands on the board for the third time, you may claim a draw on your turn (Game / Claim Draw). You may also resign (Game / Resign). Starting a new game abandons the game in progress; every game that ends is kept under Game / Recent Games.</source>
+        <translation>À partir de la phase de déplacement, un camp perd quand il doit jouer avec seulement 2 pions ou sans coup légal. Quand la même position, avec le même camp au trait, se présente pour la troisième fois sur le plateau, vous pouvez réclamer la nulle à votre tour (Partie / Réclamer la nulle). Vous pouvez aussi abandonner (Partie / Abandonner). Commencer une nouvelle partie abandonne la partie en cours ; chaque partie terminée est conservée dans Partie / Parties récentes.</translation>
     </message>
     <message>
         <source>Version %1</source>
@@ -471,6 +511,26 @@ Noirs : %3 à poser, %4 perdus</translation>
     <message>
         <source>A point is named by its square, a (outer), b (middle) or c (inner), and a number from 1 to 8, clockwise from the square&apos;s top-left corner: a1 is the outer top-left corner, c8 the middle of the inner square&apos;s left side. A placement is written as its point (a1), a move as its start and end (a1a2), and a capture follows a dash (a3-c5). View / Point names shows the names on the board.</source>
         <translation>Un point porte le nom de son carré, a (extérieur), b (milieu) ou c (intérieur), et un nombre de 1 à 8, dans le sens des aiguilles d&apos;une montre depuis le coin supérieur gauche du carré : a1 est le coin supérieur gauche extérieur, c8 le milieu du côté gauche du carré intérieur. Une pose s&apos;écrit par son point (a1), un déplacement par son départ et son arrivée (a1a2), et une prise suit un tiret (a3-c5). Affichage / Noms des points montre les noms sur le plateau.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move a cursor from point to point, and typing a point&apos;s name (a letter from a to c, then a digit from 1 to 8) puts it there. Enter or Space plays the cursor&apos;s point as a click would; Escape puts back a piece picked to move.</source>
+        <translation>Les flèches déplacent un curseur de point en point, et taper le nom d&apos;un point (une lettre de a à c, puis un chiffre de 1 à 8) l&apos;y place. Entrée ou Espace joue le point du curseur comme un clic ; Échap repose un pion choisi pour être déplacé.</translation>
+    </message>
+    <message>
+        <source>A click on a move shows the position after it, read only; Escape, or a click on the last move played, returns to the game.</source>
+        <translation>Un clic sur un coup montre la position qui le suit, en lecture seule ; Échap, ou un clic sur le dernier coup joué, revient à la partie.</translation>
+    </message>
+    <message>
+        <source>Keys of the menus.</source>
+        <translation>Touches des menus.</translation>
+    </message>
+    <message>
+        <source>Keys on the board.</source>
+        <translation>Touches sur le plateau.</translation>
+    </message>
+    <message>
+        <source>The move list.</source>
+        <translation>La liste des coups.</translation>
     </message>
 </context>
 <context>
@@ -508,6 +568,61 @@ Noirs : %3 à poser, %4 perdus</translation>
 After it: %2</source>
         <translation>Avant ce coup : %1
 Après : %2</translation>
+    </message>
+</context>
+<context>
+    <name>RecentGamesMenu</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Black resigned</source>
+        <translation>Noir a abandonné</translation>
+    </message>
+    <message>
+        <source>White resigned</source>
+        <translation>Blanc a abandonné</translation>
+    </message>
+    <message>
+        <source>Black won</source>
+        <translation>Noir a gagné</translation>
+    </message>
+    <message>
+        <source>White won</source>
+        <translation>Blanc a gagné</translation>
+    </message>
+    <message>
+        <source>Draw by repetition</source>
+        <translation>Nulle par répétition</translation>
+    </message>
+    <message>
+        <source>No finished games yet</source>
+        <translation>Aucune partie terminée pour l&apos;instant</translation>
+    </message>
+    <message>
+        <source>Not finished</source>
+        <translation>Non terminée</translation>
+    </message>
+    <message>
+        <source>Undated</source>
+        <translation>Sans date</translation>
+    </message>
+    <message>
+        <source>You lost</source>
+        <translation>Vous avez perdu</translation>
+    </message>
+    <message>
+        <source>You resigned</source>
+        <translation>Vous avez abandonné</translation>
+    </message>
+    <message>
+        <source>You won</source>
+        <translation>Vous avez gagné</translation>
     </message>
 </context>
 </TS>

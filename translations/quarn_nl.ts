@@ -390,6 +390,46 @@ Zwart: %3 te plaatsen, %4 verloren</translation>
         <source>Looking for the moves that threw a value away...</source>
         <translation>Zoeken naar de zetten die een waarde verspeelden…</translation>
     </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Very easy: a few moves ahead</source>
+        <translation>Heel makkelijk: kijkt een paar zetten vooruit</translation>
+    </message>
+    <message>
+        <source>Easy: a little further ahead, and still easy to trick</source>
+        <translation>Makkelijk: kijkt iets verder vooruit, maar is nog makkelijk te misleiden</translation>
+    </message>
+    <message>
+        <source>Medium: several moves ahead</source>
+        <translation>Gemiddeld: kijkt meerdere zetten vooruit</translation>
+    </message>
+    <message>
+        <source>Hard: a deeper search that seldom misses a mill</source>
+        <translation>Moeilijk: rekent dieper en mist zelden een molen</translation>
+    </message>
+    <message>
+        <source>Very hard: the deepest search, about a second a move</source>
+        <translation>Heel moeilijk: rekent het diepst, ongeveer een seconde per zet</translation>
+    </message>
+    <message>
+        <source>Master: perfect in every position its tables cover</source>
+        <translation>Meester: foutloos in elke stelling die zijn tabellen kennen</translation>
+    </message>
+    <message>
+        <source>Game in progress</source>
+        <translation>Lopend spel</translation>
+    </message>
+    <message>
+        <source>Recent Games</source>
+        <translation>Recente spellen</translation>
+    </message>
+    <message>
+        <source>Resign this game?</source>
+        <translation>Dit spel opgeven?</translation>
+    </message>
 </context>
 <context>
     <name>MoveList</name>
@@ -445,8 +485,8 @@ Zwart: %3 te plaatsen, %4 verloren</translation>
         <translation>Einde van het spel.</translation>
     </message>
     <message>
-        <source>From the moving phase on, a side loses when it is to move with only 2 pieces or with no legal move. There is no draw: a game goes on until one side loses. Starting a new game abandons it.</source>
-        <translation>Vanaf de schuiffase verliest een kant die aan zet is met nog maar 2 stukken of zonder geldige zet. Remise bestaat niet: een spel gaat door tot een kant verliest. Een nieuw spel beginnen breekt het lopende spel af.</translation>
+        <source>From the moving phase on, a side loses when it is to move with only 2 pieces or with no legal move. When the same position, with the same side to move, stands on the board for the third time, you may claim a draw on your turn (Game / Claim Draw). You may also resign (Game / Resign). Starting a new game abandons the game in progress; every game that ends is kept under Game / Recent Games.</source>
+        <translation>Vanaf de schuiffase verliest een kant die aan zet is met nog maar 2 stukken of zonder geldige zet. Staat dezelfde stelling, met dezelfde kant aan zet, voor de derde keer op het bord, dan mag je in je beurt remise claimen (Spel / Remise claimen). Je kunt ook opgeven (Spel / Opgeven). Een nieuw spel beginnen geeft het lopende spel op; elk spel dat eindigt wordt bewaard onder Spel / Recente spellen.</translation>
     </message>
     <message>
         <source>Version %1</source>
@@ -471,6 +511,26 @@ Zwart: %3 te plaatsen, %4 verloren</translation>
     <message>
         <source>A point is named by its square, a (outer), b (middle) or c (inner), and a number from 1 to 8, clockwise from the square&apos;s top-left corner: a1 is the outer top-left corner, c8 the middle of the inner square&apos;s left side. A placement is written as its point (a1), a move as its start and end (a1a2), and a capture follows a dash (a3-c5). View / Point names shows the names on the board.</source>
         <translation>Een punt heet naar zijn vierkant, a (buiten), b (midden) of c (binnen), en een getal van 1 tot 8, met de klok mee vanaf de linkerbovenhoek van het vierkant: a1 is de buitenste linkerbovenhoek, c8 het midden van de linkerzijde van het binnenste vierkant. Een plaatsing wordt geschreven als haar punt (a1), een zet als begin en eind (a1a2), en een slag volgt na een streepje (a3-c5). Beeld / Namen van de punten toont de namen op het bord.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move a cursor from point to point, and typing a point&apos;s name (a letter from a to c, then a digit from 1 to 8) puts it there. Enter or Space plays the cursor&apos;s point as a click would; Escape puts back a piece picked to move.</source>
+        <translation>De pijltjestoetsen verplaatsen een cursor van punt naar punt, en de naam van een punt typen (een letter van a tot c, dan een cijfer van 1 tot 8) zet hem daar. Enter of spatie speelt het punt van de cursor zoals een klik; Escape zet een stuk dat je wilde verplaatsen weer neer.</translation>
+    </message>
+    <message>
+        <source>A click on a move shows the position after it, read only; Escape, or a click on the last move played, returns to the game.</source>
+        <translation>Een klik op een zet toont de stelling erna, alleen om te bekijken; Escape, of een klik op de laatst gespeelde zet, brengt je terug naar het spel.</translation>
+    </message>
+    <message>
+        <source>Keys of the menus.</source>
+        <translation>Toetsen van de menu&apos;s.</translation>
+    </message>
+    <message>
+        <source>Keys on the board.</source>
+        <translation>Toetsen op het bord.</translation>
+    </message>
+    <message>
+        <source>The move list.</source>
+        <translation>De zettenlijst.</translation>
     </message>
 </context>
 <context>
@@ -508,6 +568,61 @@ Zwart: %3 te plaatsen, %4 verloren</translation>
 After it: %2</source>
         <translation>Voor deze zet: %1
 Erna: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RecentGamesMenu</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Black resigned</source>
+        <translation>Zwart heeft opgegeven</translation>
+    </message>
+    <message>
+        <source>White resigned</source>
+        <translation>Wit heeft opgegeven</translation>
+    </message>
+    <message>
+        <source>Black won</source>
+        <translation>Zwart heeft gewonnen</translation>
+    </message>
+    <message>
+        <source>White won</source>
+        <translation>Wit heeft gewonnen</translation>
+    </message>
+    <message>
+        <source>Draw by repetition</source>
+        <translation>Remise door herhaling</translation>
+    </message>
+    <message>
+        <source>No finished games yet</source>
+        <translation>Nog geen beëindigde spellen</translation>
+    </message>
+    <message>
+        <source>Not finished</source>
+        <translation>Niet beëindigd</translation>
+    </message>
+    <message>
+        <source>Undated</source>
+        <translation>Zonder datum</translation>
+    </message>
+    <message>
+        <source>You lost</source>
+        <translation>Je hebt verloren</translation>
+    </message>
+    <message>
+        <source>You resigned</source>
+        <translation>Je hebt opgegeven</translation>
+    </message>
+    <message>
+        <source>You won</source>
+        <translation>Je hebt gewonnen</translation>
     </message>
 </context>
 </TS>

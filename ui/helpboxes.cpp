@@ -32,7 +32,11 @@ QPixmap gameIcon(QWidget* parent) {
 
 } // namespace
 
-QString HelpBoxes::rulesText() {
+QString HelpBoxes::rulesText(const QList<MenuKey>& menuKeys) {
+    QString keys;
+    for (const auto& [key, item] : menuKeys)
+        keys += "<tr><td><b>" + key.toHtmlEscaped() + "</b></td><td>" + item.toHtmlEscaped() +
+                "</td></tr>";
     return "<p>" +
            tr("The board has 24 points on three squares, joined by lines. Each side has 9 "
               "pieces; White moves first, then the sides take turns.")
@@ -50,15 +54,29 @@ QString HelpBoxes::rulesText() {
                         "in a mill may be taken only when all of the opponent's pieces do.")) +
            paragraph(tr("End of the game."),
                      tr("From the moving phase on, a side loses when it is to move with only 2 "
-                        "pieces or with no legal move. There is no draw: a game goes on until one "
-                        "side loses. Starting a new game abandons it.")) +
+                        "pieces or with no legal move. When the same position, with the same side "
+                        "to move, stands on the board for the third time, you may claim a draw on "
+                        "your turn (Game / Claim Draw). You may also resign (Game / Resign). "
+                        "Starting a new game abandons the game in progress; every game that ends "
+                        "is kept under Game / Recent Games.")) +
            paragraph(tr("Notation."),
                      tr("A point is named by its square, a (outer), b (middle) or c (inner), and "
                         "a number from 1 to 8, clockwise from the square's top-left corner: a1 is "
                         "the outer top-left corner, c8 the middle of the inner square's left side. "
                         "A placement is written as its point (a1), a move as its start and end "
                         "(a1a2), and a capture follows a dash (a3-c5). View / Point names shows "
-                        "the names on the board."));
+                        "the names on the board.")) +
+           paragraph(tr("Keys on the board."),
+                     tr("The arrow keys move a cursor from point to point, and typing a point's "
+                        "name (a letter from a to c, then a digit from 1 to 8) puts it there. "
+                        "Enter or Space plays the cursor's point as a click would; Escape puts "
+                        "back a piece picked to move.")) +
+           paragraph(tr("The move list."),
+                     tr("A click on a move shows the position after it, read only; Escape, or a "
+                        "click on the last move played, returns to the game.")) +
+           (keys.isEmpty() ? QString()
+                           : "<p><b>" + tr("Keys of the menus.").toHtmlEscaped() +
+                                 "</b></p><table cellpadding=\"2\">" + keys + "</table>");
 }
 
 QString HelpBoxes::aboutText(const QString& version, qint64 benchSignature) {
@@ -76,13 +94,13 @@ QString HelpBoxes::aboutText(const QString& version, qint64 benchSignature) {
     return text;
 }
 
-void showRules(QWidget* parent) {
+void showRules(QWidget* parent, const QList<HelpBoxes::MenuKey>& menuKeys) {
     QDialog dialog(parent);
     dialog.setObjectName("rules");
     dialog.setWindowTitle(HelpBoxes::tr("Rules"));
 
     auto* text = new QTextBrowser;
-    text->setHtml(HelpBoxes::rulesText());
+    text->setHtml(HelpBoxes::rulesText(menuKeys));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
 

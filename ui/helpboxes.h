@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <utility>
+
 class QWidget;
 
 // The boxes' texts, translated in the context "HelpBoxes".
@@ -14,16 +16,20 @@ class HelpBoxes {
     Q_DECLARE_TR_FUNCTIONS(HelpBoxes)
 
 public:
-    // Rich text: a short paragraph for each part of the rules.
-    static QString rulesText();
+    // A key of the menus and what it chooses: ("Ctrl+N", "New").
+    using MenuKey = std::pair<QString, QString>;
+
+    // Rich text: a short paragraph for each part of the rules, then the
+    // keys of the board, of the move list and of the menus (`menuKeys`).
+    static QString rulesText(const QList<MenuKey>& menuKeys = {});
     // Rich text: name, version, what the program is, its licence and the
     // engine's bench signature, the number written for the user's locale.
     static QString aboutText(const QString& version, qint64 benchSignature);
 };
 
-// A resizable dialog titled "Rules" with the rules in a read-only text view
-// and a Close button; returns when it is closed.
-void showRules(QWidget* parent);
+// A resizable dialog titled "Rules" with the rules and the keys in a
+// read-only text view and a Close button; returns when it is closed.
+void showRules(QWidget* parent, const QList<HelpBoxes::MenuKey>& menuKeys = {});
 
 // The box titled "About Quarn"; returns when it is closed.
 // benchSignature: the node total of `quarn-engine bench`.

@@ -11,6 +11,7 @@
 #include "ui/gamesession.h"
 #include "ui/helpboxes.h"
 #include "ui/movelist.h"
+#include "ui/recentgamesmenu.h"
 #include "ui/settings.h"
 
 #include <QDockWidget>
@@ -38,11 +39,19 @@ QList<QKeySequence> StandardKeys(QKeySequence::StandardKey standard,
     return keys;
 }
 
-// Moves the check mark of `menu` from the item `field` to the item `id`.
-void Check(PopupMenu* menu, int& field, int id) {
-    menu->setItemChecked(field, false);
-    field = id;
-    menu->setItemChecked(field, true);
+// The keys of the items of `menus` that have any, as the Rules list them:
+// the keys in the desktop's words, and the item's text.
+QList<HelpBoxes::MenuKey> MenuKeys(std::initializer_list<const PopupMenu*> menus) {
+    QList<HelpBoxes::MenuKey> keys;
+    for (const PopupMenu* menu : menus)
+        for (int i = 0; i < menu->count(); ++i) {
+            const QList<QKeySequence> shortcuts = menu->actions().at(i)->shortcuts();
+            QStringList names;
+            for (const QKeySequence& key : shortcuts)
+                names << key.toString(QKeySequence::NativeText);
+            if (!names.isEmpty()) keys.append({names.join(", "), menu->text(menu->idAt(i))});
+        }
+    return keys;
 }
 
 // Checks the item `id` of `menu` and no other.
@@ -56,7 +65,6 @@ void CheckOnly(PopupMenu* menu, int id) {
 Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     : QMainWindow(parent, flags) {
     setObjectName(QString::fromLatin1(name));
-    setWindowTitle(tr("Nine Men's Morris"));
 
     session = new GameSession(this);
     session->openTables(DefaultTableFolders());
@@ -75,6 +83,17 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     levelMenu->insertItem(tr("Hard"), 3);
     levelMenu->insertItem(tr("Very hard"), 4);
     levelMenu->insertItem(tr("Master"), 5);
+    // What each level is, by id, shown while the pointer rests on it.
+    const QString levelTips[] = {
+        tr("Very easy: a few moves ahead"),
+        tr("Easy: a little further ahead, and still easy to trick"),
+        tr("Medium: several moves ahead"),
+        tr("Hard: a deeper search that seldom misses a mill"),
+        tr("Very hard: the deepest search, about a second a move"),
+        tr("Master: perfect in every position its tables cover"),
+    };
+    for (int id = 0; id < static_cast<int>(std::size(levelTips)); ++id)
+        levelMenu->setItemToolTip(id, levelTips[id]);
 
     animationsMenu = SettingMenu("animations_menu", this, SLOT(updateAnimations(int)));
     animationsMenu->insertItem(tr("No"), 0);
@@ -85,8 +104,8 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     gameMenu = new PopupMenu(nullptr, "game_menu");
     const int newId = gameMenu->insertItem(tr("New"), -1, -1);
     gameMenu->insertSeparator();
-    const int undoId = gameMenu->insertItem(tr("Undo"), boardWidget, SLOT(undo()), 0, -1, -1);
-    const int redoId = gameMenu->insertItem(tr("Redo"), boardWidget, SLOT(redo()), 0, -1, -1);
+    undoId = gameMenu->insertItem(tr("Undo"), boardWidget, SLOT(undo()), 0, -1, -1);
+    redoId = gameMenu->insertItem(tr("Redo"), boardWidget, SLOT(redo()), 0, -1, -1);
     gameMenu->insertSeparator();
     const int closeId = gameMenu->insertItem(tr("Close"), this, SLOT(close()), 0, -1, -1);
     // The desktop's standard keys, with the usual ones wherever a desktop
@@ -103,29 +122,24 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     const int hintId = gameMenu->insertItem(tr("Hint"), -1, 4);
     gameMenu->setItemShortcuts(hintId, {QKeySequence(Qt::Key_H)});
     claimId = gameMenu->insertItem(tr("Claim Draw"), boardWidget, SLOT(claimDraw()), 0, -1, 5);
-    gameMenu->insertItem(tr("Resign"), boardWidget, SLOT(resign()), 0, -1, 6);
+    resignId = gameMenu->insertItem(tr("Resign"), -1, 6);
     const int analyseId = gameMenu->insertItem(tr("Analyse Game"), -1, 7);
     gameMenu->insertSeparator(8);
     const int openId = gameMenu->insertItem(tr("Open Game..."), -1, 9);
     const int saveId = gameMenu->insertItem(tr("Save Game..."), -1, 10);
     gameMenu->setItemShortcuts(openId, StandardKeys(QKeySequence::Open, {Qt::CTRL | Qt::Key_O}));
     gameMenu->setItemShortcuts(saveId, StandardKeys(QKeySequence::Save, {Qt::CTRL | Qt::Key_S}));
+    recentMenu = new RecentGamesMenu(recent, colorMenu, levelMenu);
+    gameMenu->insertItem(tr("Recent Games"), recentMenu, -1, 11);
+    connect(recentMenu, &RecentGamesMenu::chosen, this, &Quarn::openGame);
+    connect(gameMenu, &QMenu::aboutToShow, this, &Quarn::showGameMenuState);
     connect(gameMenu, &PopupMenu::activated, this, [=, this](int id) {
         if (id == newId) newGame();
+        if (id == resignId) resign();
         if (id == hintId) boardWidget->suggestMove();
         if (id == analyseId) analyseGame();
         if (id == openId) chooseGameToOpen();
         if (id == saveId) chooseFileToSave();
-    });
-
-    moveListMenu = new PopupMenu(nullptr, "move_list_menu");
-    moveListMenu->setCheckable(true);
-    moveListMenu->insertItem(tr("No"), 0);
-    moveListMenu->insertItem(tr("Yes"), 1);
-    connect(moveListMenu, &PopupMenu::activated, this, [this](int id) {
-        Check(moveListMenu, showMoveList, id);
-        writeConfig();
-        placeMoveList();
     });
 
     PopupMenu* confMenu = new PopupMenu(nullptr, "conf_menu");
@@ -140,10 +154,16 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     viewMenu->insertItem(tr("Full screen"), kFullScreenId);
     viewMenu->setItemShortcuts(kFullScreenId,
                                StandardKeys(QKeySequence::FullScreen, {Qt::Key_F11}));
-    viewMenu->insertItem(tr("Move list"), moveListMenu, -1, -1);
+    moveListId = viewMenu->insertItem(tr("Move list"));
     viewMenu->insertItem(tr("Point names"), kPointNamesId);
     connect(viewMenu, &PopupMenu::activated, this, [this](int id) {
         if (id == kFullScreenId) toggleFullScreen();
+        if (id == moveListId) {
+            showMoveList = 1 - showMoveList;
+            viewMenu->setItemChecked(moveListId, showMoveList);
+            writeConfig();
+            placeMoveList();
+        }
         if (id != kPointNamesId) return;
         pointNames = 1 - pointNames;
         viewMenu->setItemChecked(kPointNamesId, pointNames);
@@ -156,7 +176,7 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     const int aboutId = helpMenu->insertItem(tr("About Quarn"));
     helpMenu->setItemShortcuts(rulesId, QKeySequence::keyBindings(QKeySequence::HelpContents));
     connect(helpMenu, &PopupMenu::activated, this, [=, this](int id) {
-        if (id == rulesId) showRules(this);
+        if (id == rulesId) showRules(this, MenuKeys({gameMenu, viewMenu, helpMenu}));
         if (id == aboutId) showAbout(this, kQuarnVersion, kBenchSignature);
     });
 
@@ -186,6 +206,7 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     connect(boardWidget, &BoardWidget::browsed, this, [this](int count) {
         moveList->setBrowsed(count >= 0 ? count - 1 : -1);
         endBrowsing->setEnabled(count >= 0);
+        showGameMenuState();
     });
 
     review = new GameReview(this);
@@ -193,7 +214,7 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
 
     readConfig();
     showSettings();
-    moveListMenu->setItemChecked(showMoveList, true);
+    viewMenu->setItemChecked(moveListId, showMoveList);
     viewMenu->setItemChecked(kPointNamesId, pointNames);
     placeMoveList();
     showGameMenuState();
@@ -219,6 +240,7 @@ void Quarn::readConfig() {
     boardWidget->updateAnimations(read(kAnimations));
     showMoveList = read(kMoveList);
     pointNames = read(kPointNames);
+    lastFolder = config.readEntry(kLastFolder);
     boardWidget->showPointNames(pointNames);
     // One game, with both settings in place.
     boardWidget->start();
@@ -233,6 +255,7 @@ void Quarn::writeConfig() {
     config.writeEntry(kAnimations.key, boardWidget->animationsOn() ? 1 : 0);
     config.writeEntry(kMoveList.key, showMoveList);
     config.writeEntry(kPointNames.key, pointNames);
+    if (!lastFolder.isEmpty()) config.writeEntry(kLastFolder, lastFolder);
     const bool saved = config.save();
     if (saved == !settingsUnsaved) return;
     settingsUnsaved = !saved;
@@ -243,17 +266,28 @@ void Quarn::showSettings() {
     CheckOnly(colorMenu, GameSession::itemOfColor(session->userColor()));
     CheckOnly(levelMenu, session->level());
     CheckOnly(animationsMenu, boardWidget->animationsOn() ? 1 : 0);
+    //: The window's title: the game's name, then the level played.
+    setWindowTitle(tr("%1 — %2").arg(tr("Nine Men's Morris"), levelMenu->text(session->level())));
 }
 
 bool Quarn::mayAbandon() {
-    if (!session->inProgress()) return true;
-    return QMessageBox::question(this, tr("Nine Men's Morris"), tr("Abandon the game in progress?"),
-                                 QMessageBox::Yes | QMessageBox::No,
+    return !session->inProgress() ||
+           confirm(tr("Game in progress"), tr("Abandon the game in progress?"));
+}
+
+bool Quarn::confirm(const QString& title, const QString& question) {
+    // A short title: the box is as wide as its question, and a longer
+    // title would be cut on a narrow one.
+    return QMessageBox::question(this, title, question, QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 
 void Quarn::newGame() {
     if (mayAbandon()) boardWidget->start();
+}
+
+void Quarn::resign() {
+    if (confirm(tr("Resign"), tr("Resign this game?"))) boardWidget->resign();
 }
 
 void Quarn::updatePlayerColor(int id) {

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "platform/gamestore.h"
+#include "platform/recentgames.h"
 
 #include <QMainWindow>
 
@@ -20,6 +21,7 @@ class QDockWidget;
 class QLabel;
 class QProgressDialog;
 class QShortcut;
+class RecentGamesMenu;
 struct GameRecord;
 struct RecordError;
 
@@ -72,10 +74,18 @@ private:
     // Whether the game on the board may go: it has ended, has no moves, or
     // the user says Yes to abandoning it.
     bool mayAbandon();
+    // Asks a question in a box titled `title`; whether the user said Yes.
+    bool confirm(const QString& title, const QString& question);
     void newGame();
+    void resign();
     // The check marks of the three setting menus, as the game and the board
-    // have them.
+    // have them, and the level played in the window's title.
     void showSettings();
+    // Plays on with the game of a record (opened, or kept from the last
+    // run) in its colour and at its level where it says them.
+    void takeGame(const GameRecord& r);
+    // Keeps a game that has just ended among the recent games.
+    void keepFinishedGame();
     // After every change of the game: the move list follows it, and once
     // the game waits for the user again it is kept.
     void gameChanged(bool settled);
@@ -86,6 +96,11 @@ private:
     static QString problemText(const RecordError& e);
     void chooseGameToOpen();
     void chooseFileToSave();
+    // Where Open and Save start: the folder of the last game saved or
+    // opened while it exists, else Quarn in the user's documents (made
+    // when `make` is set, else the documents themselves until it exists).
+    QString gamesFolder(bool make) const;
+    void rememberFolder(const QString& path);
     // The move list beside the board when there is room for both, below it
     // when there is height, else out of the way.
     void placeMoveList();
@@ -96,7 +111,7 @@ private:
     void analyseGame();
     void reviewDone(const QStringList& notes);
     void stopReview();
-    // Claim Draw is offered only when the user may claim.
+    // Undo, Redo, Claim Draw and Resign are offered only when they can act.
     void showGameMenuState();
 
     PopupMenu* colorMenu;
@@ -106,14 +121,13 @@ private:
     BoardWidget* boardWidget;
 
     PopupMenu* gameMenu;
-    int claimId = -1;
+    int undoId = -1, redoId = -1, claimId = -1, resignId = -1;
 
     GameReview* review;
     int reviewedMoves = 0;                     // the moves played that the review covers
     QProgressDialog* reviewProgress = nullptr; // made when first needed
     QShortcut* endBrowsing;                    // Escape, while a move of the game is browsed
 
-    PopupMenu* moveListMenu;
     int showMoveList = 1;
     MoveList* moveList;
     QDockWidget* moveListDock;
@@ -122,12 +136,22 @@ private:
     // maximised before it went full screen.
     static constexpr int kFullScreenId = 0, kPointNamesId = 1;
     PopupMenu* viewMenu;
+    int moveListId = -1;
     int pointNames = 0;
     bool wasMaximized = true;
 
     GameStore store;      // the game in progress, across runs
     bool keeping = false; // whether the store is written (after resumeGame)
     QByteArray kept;      // what the store last received
+    QString lastFolder;   // of the last game saved or opened; empty if none
+
+    // The games that ended, and the last one kept there. A game taken from
+    // a record is not kept again for having ended before.
+    RecentGames recent;
+    RecentGamesMenu* recentMenu;
+    QByteArray lastFinished;
+    bool endedBefore = false;
+    bool takingGame = false;
     // What could not be written the last time it was tried; each is told
     // once, until a write succeeds again.
     bool gameUnkept = false;

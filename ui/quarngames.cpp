@@ -65,12 +65,37 @@ void Quarn::gameChanged(bool settled) {
     if (review->running() &&
         (session->changedFrom() < reviewedMoves || session->played() != reviewedMoves))
         stopReview();
+    const bool ended = session->ended();
+    if (ended && !endedBefore && !takingGame) keepFinishedGame();
+    endedBefore = ended;
     showGameMenuState();
     if (settled) keepGame();
 }
 
 void Quarn::showGameMenuState() {
+    // The board takes Resign while the user is to move and no capture is
+    // pending; Undo and Redo only with no piece picked either, and Undo
+    // also once the game has ended; none of them while a move of the game
+    // is browsed.
+    const bool ended = session->ended();
+    const bool browsing = boardWidget->browsing();
+    const Move& picked = session->currentMove();
+    const bool usersMove =
+        !ended && !browsing && session->position().next == session->userColor() && picked.end < 0;
+    const bool usersTurn = usersMove && picked.start < 0;
+    gameMenu->setItemEnabled(undoId, session->canUndo() && !browsing && (usersTurn || ended));
+    gameMenu->setItemEnabled(redoId, session->canRedo() && usersTurn);
     gameMenu->setItemEnabled(claimId, session->canClaimDraw());
+    gameMenu->setItemEnabled(resignId, usersMove);
+}
+
+void Quarn::keepFinishedGame() {
+    const std::optional<std::string> text = WriteGameRecord(session->record(false));
+    if (!text) return;
+    const QByteArray bytes(text->data(), static_cast<qsizetype>(text->size()));
+    // Undo after the end and the same last move again end the same game.
+    if (bytes == lastFinished) return;
+    if (recent.add(bytes)) lastFinished = bytes;
 }
 
 void Quarn::analyseGame() {
@@ -173,9 +198,18 @@ void Quarn::resumeGame() {
         return;
     }
     kept = content.bytes;
-    // Resumed as it was closed, in its own colour (the setting follows), or
-    // in the colour of the setting when the record does not say.
+    // Resumed as it was closed, in its own colour and at its own level (the
+    // settings follow), or in those of the settings when the record does
+    // not say.
+    takeGame(r);
+}
+
+void Quarn::takeGame(const GameRecord& r) {
+    if (r.level >= 0) session->setLevel(r.level);
+    takingGame = true;
     boardWidget->restoreGame(r);
+    takingGame = false;
+    endedBefore = session->ended();
     showSettings();
     writeConfig();
 }
@@ -225,10 +259,9 @@ bool Quarn::openGame(const QString& path) {
     }
     if (!mayAbandon()) return false;
 
-    // The user takes the colour played in the record, and keeps it.
-    boardWidget->restoreGame(r);
-    showSettings();
-    writeConfig();
+    // The user takes the colour and the level played in the record, and
+    // keeps them.
+    takeGame(r);
     return true;
 }
 
@@ -253,23 +286,37 @@ void Quarn::answerCall(const QString& path) {
     if (!path.isEmpty()) openGame(path);
 }
 
+QString Quarn::gamesFolder(bool make) const {
+    if (!lastFolder.isEmpty() && QFileInfo(lastFolder).isDir()) return lastFolder;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString games = QDir(documents).filePath("Quarn");
+    if (make) QDir().mkpath(games);
+    return QFileInfo(games).isDir() ? games : documents;
+}
+
+void Quarn::rememberFolder(const QString& path) {
+    lastFolder = QFileInfo(path).absolutePath();
+    writeConfig();
+}
+
 void Quarn::chooseGameToOpen() {
+    // The folder alone, so that no file name stands ready in the dialog.
     const QString path = QFileDialog::getOpenFileName(
-        this, tr("Open Game"), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+        this, tr("Open Game"), gamesFolder(false) + '/',
         tr("Quarn games (*.%1)").arg(kSuffix) + ";;" + tr("All files (*)"));
-    if (!path.isEmpty()) openGame(path);
+    if (!path.isEmpty() && openGame(path)) rememberFolder(path);
 }
 
 void Quarn::chooseFileToSave() {
     const QString suggested =
-        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+        QDir(gamesFolder(true))
             .filePath(
                 QString("quarn-%1.%2").arg(QDate::currentDate().toString(Qt::ISODate), kSuffix));
     QString path = QFileDialog::getSaveFileName(this, tr("Save Game"), suggested,
                                                 tr("Quarn games (*.%1)").arg(kSuffix));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QString(".") + kSuffix;
-    saveGame(path);
+    if (saveGame(path)) rememberFolder(path);
 }
 
 void Quarn::placeMoveList() {

@@ -1,6 +1,7 @@
 // The game's settings: where they are kept, their keys, their
-// defaults and the values they may take. Every setting is the id of a menu
-// item, 0 to `highest`; any stored integer is brought into that range.
+// defaults and the values they may take. Every setting but the last folder
+// is the id of a menu item, 0 to `highest`; any stored integer is brought
+// into that range.
 #pragma once
 
 #include <algorithm>
@@ -21,6 +22,10 @@ inline constexpr Setting kLevel{"Level", 0, 5};             // "Very easy" to "M
 inline constexpr Setting kAnimations{"Animations", 1, 1};   // 0 No, 1 Yes
 inline constexpr Setting kMoveList{"MoveList", 1, 1};       // 0 No, 1 Yes
 inline constexpr Setting kPointNames{"PointNames", 0, 1};   // 0 hidden, 1 shown
+
+// The folder of the last game saved or opened, as text; absent until there
+// is one.
+inline constexpr const char* kLastFolder = "LastFolder";
 
 // A stored value as the menu item it selects: at most 0 picks the first
 // item, at least `highest` the last.

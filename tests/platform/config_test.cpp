@@ -126,6 +126,23 @@ private slots:
         QCOMPARE(config.readNumEntry("Level", 4), read == -1 ? 4 : read);
     }
 
+    // A text entry reads back as written; one that would not (a line
+    // break, blanks at an end) leaves the entry as it was.
+    void aTextEntryReadsBackAsWritten() {
+        Folder folder;
+        {
+            Config config("Quarn");
+            config.setGroup("Settings");
+            QCOMPARE(config.readEntry("LastFolder", "none"), QString("none"));
+            config.writeEntry("LastFolder", QString("/home/zoë/Mühle = games"));
+            config.writeEntry("LastFolder", QString("/two\nlines"));
+            config.writeEntry("LastFolder", QString(" /padded"));
+        }
+        Config config("Quarn");
+        config.setGroup("Settings");
+        QCOMPARE(config.readEntry("LastFolder"), QString("/home/zoë/Mühle = games"));
+    }
+
     // Each row: the file before, what it reads as, the file after writing
     // PlayerColor 1, Level 3, Animations 1.
     void savingRewritesOnlyOurKeys_data() {

@@ -1,5 +1,6 @@
 #include "engine/record.h"
 #include "platform/gamestore.h"
+#include "platform/recentgames.h"
 #include "support/files.h"
 #include "support/permissions.h"
 
@@ -86,6 +87,24 @@ private slots:
         if (!permissionsEnforced()) QSKIP("file permissions are not enforced here");
         QCOMPARE(store.setAside(), QString());
         QCOMPARE(contents(store.path()), QByteArray("third"));
+    }
+
+    // The games that ended go to the user's data folder; the newest 20 are
+    // kept and listed newest first, and nothing else there is touched.
+    void onlyTheNewestFinishedGamesAreKept() {
+        const HomeFolder root("XDG_DATA_HOME", QByteArray());
+        const RecentGames recent;
+        QCOMPARE(recent.folder(), root.path("home/.local/share/quarn/recent"));
+        QVERIFY(recent.paths().isEmpty());
+        QVERIFY(QDir().mkpath(recent.folder()));
+        put(recent.folder() + "/notes.txt", "mine");
+        for (int game = 0; game < RecentGames::kept + 2; ++game)
+            QVERIFY(recent.add("game " + QByteArray::number(game)));
+        const QStringList paths = recent.paths();
+        QCOMPARE(paths.size(), RecentGames::kept);
+        QCOMPARE(contents(paths.first()), QByteArray("game 21"));
+        QCOMPARE(contents(paths.last()), QByteArray("game 2"));
+        QCOMPARE(contents(recent.folder() + "/notes.txt"), QByteArray("mine"));
     }
 };
 

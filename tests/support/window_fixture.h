@@ -19,13 +19,14 @@
 
 #include <memory>
 
-// Sets $XDG_CONFIG_HOME and $XDG_STATE_HOME to a fresh folder for the life
-// of the object.
+// Sets $XDG_CONFIG_HOME, $XDG_STATE_HOME and $XDG_DATA_HOME to a fresh
+// folder for the life of the object.
 class ConfigFolder {
 public:
     ConfigFolder() {
         qputenv("XDG_CONFIG_HOME", dir_.path().toLocal8Bit());
         qputenv("XDG_STATE_HOME", dir_.filePath("state").toLocal8Bit());
+        qputenv("XDG_DATA_HOME", dir_.filePath("data").toLocal8Bit());
     }
     QString path() const { return dir_.path(); }
     QString file() const { return dir_.filePath("Quarn.conf"); }

@@ -8,6 +8,7 @@
 #include "support/permissions.h"
 
 #include "engine/record.h"
+#include "ui/gamesession.h"
 
 #include <QElapsedTimer>
 #include <QStatusBar>
@@ -127,6 +128,55 @@ private slots:
         QFile saved(file);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QVERIFY(saved.readAll().startsWith("# Quarn game record\n# Date: "));
+    }
+
+    // The record's level is played, shown and kept with the game; the
+    // Level menu follows.
+    void anOpenedGameIsPlayedAtItsLevel() {
+        ConfigFolder folder;
+        const QString file = folder.path() + "/hard.quarn";
+        Write(file, "# Level: 3 (Hard)\n# You: Black\n1. a1\n");
+        Quarn w;
+        QVERIFY(w.openGame(file));
+        QCOMPARE(BoardOf(w)->session().level(), 3);
+        QCOMPARE(Checked(SettingMenu(w, "Level")), QStringList({"Hard"}));
+        QCOMPARE(w.windowTitle(), QString("Nine Men's Morris — Hard"));
+        QVERIFY(folder.read().contains("Level=3\n"));
+        QCOMPARE(BoardOf(w)->session().record(true).level, 3); // what is kept
+    }
+
+    // A game that ends is kept, once, among the recent games, and reopens
+    // from Game / Recent Games as it ended.
+    void aFinishedGameIsKeptAmongTheRecentGamesAndReopens() {
+        ConfigFolder folder;
+        Quarn w;
+        BoardWidget* b = PlayingBoard(w);
+        Play(b, 3);
+        const std::vector<Move> moves = game_moves();
+        {
+            BoxAnswer yes(QMessageBox::Yes);
+            Choose(GameMenu(w), "Resign");
+        }
+        QVERIFY(!BoardOf(w)->session().inProgress());
+        Choose(GameMenu(w), "Undo");
+        {
+            BoxAnswer yes(QMessageBox::Yes);
+            Choose(GameMenu(w), "Resign"); // the same ending again
+            Choose(GameMenu(w), "New");
+        }
+        PopupMenu* recent = Popup(GameMenu(w)->actions(), "Recent Games");
+        QVERIFY(recent);
+        emit recent->aboutToShow();
+        QCOMPARE(recent->count(), 1);
+        QVERIFY2(recent->text(0).contains("You resigned (White, Very easy)"),
+                 qPrintable(recent->text(0)));
+
+        Choose(recent, recent->text(0));
+        QVERIFY(game_moves() == moves);
+        QCOMPARE(BoardOf(w)->session().result(), GameResult::WhiteResigns);
+        QCOMPARE(b->statusText(), QString("Click to start game"));
+        emit recent->aboutToShow();
+        QCOMPARE(recent->count(), 1); // opening it does not keep it again
     }
 
     void aBadRecordIsRefusedByItsLineAndChangesNothing() {

@@ -129,7 +129,7 @@ private slots:
         board->restoreGame(Record(113, -1));
         QCOMPARE(board->statusText(), "Position repeated three times: you may claim a draw");
         QVERIFY(claimable());
-        BoxAnswer answer;
+        BoxAnswer answer(QMessageBox::Yes); // Yes to resigning, and OK
         Choose(GameMenu(w), "Claim Draw");
         QTRY_COMPARE(answer.texts.size(), 1);
         QVERIFY(answer.texts[0].startsWith("Draw\n\nThe same position"));
@@ -143,7 +143,9 @@ private slots:
         QVERIFY(claimable());
 
         Choose(GameMenu(w), "Resign");
-        QCOMPARE(answer.texts.last(), "Game over\nYou lose\n\nYou resigned.");
+        QTRY_COMPARE(answer.texts.size(), 3);
+        QCOMPARE(answer.texts[1], "Resign this game?");
+        QCOMPARE(answer.texts[2], "Game over\nYou lose\n\nYou resigned.");
         QVERIFY(RecordText(w).contains("\n# Result: Black resigns\n"));
         QCOMPARE(board->statusText(), "Click to start game");
         Choose(GameMenu(w), "Undo");

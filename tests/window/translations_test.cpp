@@ -22,32 +22,32 @@ private slots:
         QTest::newRow("German") << "de_DE" << true
                                 << QStringList{"Spiel", "Einstellungen", "Ansicht", "Hilfe"}
                                 << "Setze deinen 1. Stein"
-                                << "Mühle"
+                                << "Mühle — Sehr leicht"
                                 << "Abbrechen";
         QTest::newRow("Austrian German")
             << "de_AT" << true << QStringList{"Spiel", "Einstellungen", "Ansicht", "Hilfe"}
             << "Setze deinen 1. Stein"
-            << "Mühle"
+            << "Mühle — Sehr leicht"
             << "Abbrechen";
         QTest::newRow("French") << "fr_FR" << true
                                 << QStringList{"Partie", "Configuration", "Affichage", "Aide"}
                                 << "Placez votre pion n° 1"
-                                << "Jeu du moulin"
+                                << "Jeu du moulin — Très facile"
                                 << "Annuler";
         QTest::newRow("Spanish") << "es_ES" << true
                                  << QStringList{"Partida", "Configuración", "Ver", "Ayuda"}
                                  << "Coloca tu ficha n.º 1"
-                                 << "Juego del molino"
+                                 << "Juego del molino — Muy fácil"
                                  << "Cancelar";
         QTest::newRow("Dutch") << "nl_NL" << true
                                << QStringList{"Spel", "Instellingen", "Beeld", "Hulp"}
                                << "Plaats je 1e stuk"
-                               << "Molenspel"
+                               << "Molenspel — Heel makkelijk"
                                << "Annuleren";
         QTest::newRow("English") << "en_GB" << false
                                  << QStringList{"Game", "Configuration", "View", "Help"}
                                  << "Set your 1. piece"
-                                 << "Nine Men's Morris"
+                                 << "Nine Men's Morris — Very easy"
                                  << "Cancel";
     }
     void windowSpeaksTheLanguage() {

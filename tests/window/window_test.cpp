@@ -38,7 +38,7 @@ private slots:
     void menusAndCaption() {
         ConfigFolder folder;
         Quarn w;
-        QCOMPARE(w.windowTitle(), QString("Nine Men's Morris"));
+        QCOMPARE(w.windowTitle(), QString("Nine Men's Morris — Very easy"));
         QStringList bar;
         for (QAction* a : w.menuBar()->actions()) bar << a->text();
         QCOMPARE(bar, QStringList({"&Game", "&Configuration", "&View", "&Help"}));
@@ -49,15 +49,15 @@ private slots:
         for (QAction* a : GameMenu(w)->actions()) game << (a->isSeparator() ? "-" : a->text());
         QCOMPARE(game, QStringList({"&New", "-", "&Undo", "&Redo", "&Hint", "Claim &Draw",
                                     "R&esign", "&Analyse Game", "-", "&Open Game...",
-                                    "&Save Game...", "-", "&Close"}));
+                                    "&Save Game...", "Recent &Games", "-", "&Close"}));
         const QList<QAction*> gameItems = GameMenu(w)->actions();
         const QStringList keys[] = {
-            {"Ctrl+N"}, {}, {"Ctrl+Z"}, {"Ctrl+Shift+Z", "Ctrl+Y"}, {"H"}, {}, {}, {}, {}, {},
+            {"Ctrl+N"}, {}, {"Ctrl+Z"}, {"Ctrl+Shift+Z", "Ctrl+Y"}, {"H"}, {}, {}, {}, {}, {}, {},
             {},         {}, {"Ctrl+Q"}};
-        for (int i = 0; i < 13; ++i)
+        for (int i = 0; i < 14; ++i)
             for (const QString& key : keys[i])
                 QVERIFY2(gameItems[i]->shortcuts().contains(QKeySequence(key)), qPrintable(key));
-        for (const auto& [index, id] : {std::pair{0, -2}, {2, -3}, {3, -4}, {12, -5}})
+        for (const auto& [index, id] : {std::pair{0, -2}, {2, -3}, {3, -4}, {13, -5}})
             QCOMPARE(GameMenu(w)->idAt(index), id);
         PopupMenu* levels = SettingMenu(w, "Level");
         QStringList levelTexts;
@@ -90,6 +90,36 @@ private slots:
         }
     }
 
+    // Undo and Redo are offered exactly when the board would take them:
+    // not before a move, not while a move of the game is browsed.
+    void undoAndRedoAreOfferedExactlyWhenTheyAct() {
+        ConfigFolder folder;
+        Quarn w;
+        BoardWidget* b = PlayingBoard(w);
+        PopupMenu* game = GameMenu(w);
+        const int undo = game->idAt(2), redo = game->idAt(3);
+        const auto offered = [&] {
+            return QList<bool>{game->isItemEnabled(undo), game->isItemEnabled(redo)};
+        };
+        QCOMPARE(offered(), QList<bool>({false, false}));
+        TapA1(b);
+        QCOMPARE(offered(), QList<bool>({true, false}));
+        Choose(game, "Undo");
+        QCOMPARE(history_pos, 1);
+        QCOMPARE(offered(), QList<bool>({false, true}));
+        b->browse(1);
+        QCOMPARE(offered(), QList<bool>({false, false}));
+        b->stopBrowsing();
+        Choose(game, "Redo");
+        QCOMPARE(history_pos, 3);
+        QCOMPARE(offered(), QList<bool>({true, false}));
+
+        // As Black, before the computer's first move, nothing can be taken back.
+        BoxAnswer yes(QMessageBox::Yes);
+        Choose(SettingMenu(w, "Player Color"), "Black");
+        QCOMPARE(offered(), QList<bool>({false, false}));
+    }
+
     // Full screen and back, the move list and the points' names, which are
     // hidden until chosen and then kept.
     void theViewMenu() {
@@ -103,9 +133,7 @@ private slots:
             for (QAction* a : view->actions()) items << Plain(a);
             QCOMPARE(items, QStringList({"Full screen", "Move list", "Point names"}));
             QVERIFY(view->actions()[0]->shortcuts().contains(QKeySequence(Qt::Key_F11)));
-            PopupMenu* moveList = Popup(view->actions(), "Move list");
-            QCOMPARE(moveList->objectName(), QString("move_list_menu"));
-            QCOMPARE(Checked(moveList), QStringList({"Yes"}));
+            QCOMPARE(Checked(view), QStringList({"Move list"}));
 
             Choose(view, "Full screen");
             QTRY_VERIFY(w.isFullScreen());
