@@ -25,10 +25,13 @@ constexpr int kRetryMs = 20;
 // A request is one line: the path, UTF-8; a path is never longer than this.
 constexpr qint64 kLongestRequest = 64 * 1024;
 
-// The user's runtime folder when it is usable, else the kept game's folder.
+// The user's runtime folder when it is one this process may write (after
+// su it may be another user's), else the kept game's folder.
 QString lockFolder(const QString& store) {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (QDir::isAbsolutePath(runtime) && QFileInfo(runtime).isDir()) return runtime;
+    if (QDir::isAbsolutePath(runtime) && QFileInfo(runtime).isDir() &&
+        access(QFile::encodeName(runtime).constData(), W_OK | X_OK) == 0)
+        return runtime;
     return QFileInfo(store).absolutePath();
 }
 

@@ -60,6 +60,7 @@ class OneWindowTest : public QObject {
     Q_OBJECT
 
     XServer x;
+    QTemporaryDir runtime; // the runtime folder of the test's windows, where their locks are
 
     // `program` on the test's X server, or on `platform` when one is given.
     void start(QProcess& process, const QString& program, const QStringList& arguments,
@@ -74,7 +75,10 @@ class OneWindowTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { QVERIFY2(x.start(), "Xvfb is needed (package xvfb)"); }
+    void initTestCase() {
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        QVERIFY2(x.start(), "Xvfb is needed (package xvfb)");
+    }
 
     void aSecondStartHandsItsFileToTheFirstWindow() {
         ConfigFolder folder;
