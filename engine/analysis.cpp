@@ -63,9 +63,9 @@ Judgement OfMove(Judgement j) {
 
 } // namespace
 
-std::vector<MoveReview> ReviewGame(const Board& start, const std::vector<Move>& moves,
-                                   const EndgameTables* tables, const ReviewProgress& progress,
-                                   const std::atomic<bool>* cancel) {
+void ReviewEachMove(const Board& start, const std::vector<Move>& moves, const EndgameTables* tables,
+                    const ReviewTold& told, const ReviewProgress& progress,
+                    const std::atomic<bool>* cancel) {
     CountEval evaluator;
     SearchAlgo search;
     search.eval = &evaluator;
@@ -73,7 +73,7 @@ std::vector<MoveReview> ReviewGame(const Board& start, const std::vector<Move>& 
     const int total = static_cast<int>(moves.size()) + 1;
     const auto cancelled = [&] { return cancel != nullptr && cancel->load(); };
 
-    std::vector<MoveReview> reviews;
+    int reviewed = 0;
     Board b = start;
     Judgement current = Value(b, tables, search);
     if (progress) progress(1, total);
@@ -89,9 +89,18 @@ std::vector<MoveReview> ReviewGame(const Board& start, const std::vector<Move>& 
         r.after = OfMove(current);
         r.lostValue = r.before.outcome != Outcome::Unknown && r.after.outcome != Outcome::Unknown &&
                       Rank(r.after.outcome) < Rank(r.before.outcome);
-        reviews.push_back(r);
-        if (progress) progress(static_cast<int>(reviews.size()) + 1, total);
+        ++reviewed;
+        told(r);
+        if (progress) progress(reviewed + 1, total);
     }
+}
+
+std::vector<MoveReview> ReviewGame(const Board& start, const std::vector<Move>& moves,
+                                   const EndgameTables* tables, const ReviewProgress& progress,
+                                   const std::atomic<bool>* cancel) {
+    std::vector<MoveReview> reviews;
+    ReviewEachMove(
+        start, moves, tables, [&](const MoveReview& r) { reviews.push_back(r); }, progress, cancel);
     return reviews;
 }
 

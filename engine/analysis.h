@@ -45,6 +45,8 @@ struct MoveReview {
 // Told after each position is valued: done of total positions (the
 // moves' count plus one).
 using ReviewProgress = std::function<void(int done, int total)>;
+// Told each move's review as soon as it is known, in the game's order.
+using ReviewTold = std::function<void(const MoveReview&)>;
 
 // Reviews the game that `moves` play from `start` (the initial position for
 // a whole game); each move must be legal where it is played. tables may be
@@ -54,6 +56,12 @@ using ReviewProgress = std::function<void(int done, int total)>;
 std::vector<MoveReview> ReviewGame(const Board& start, const std::vector<Move>& moves,
                                    const EndgameTables* tables, const ReviewProgress& progress = {},
                                    const std::atomic<bool>* cancel = nullptr);
+
+// The same review, each move told to `told` as soon as it is valued and not
+// kept: its memory does not grow with the game.
+void ReviewEachMove(const Board& start, const std::vector<Move>& moves, const EndgameTables* tables,
+                    const ReviewTold& told, const ReviewProgress& progress = {},
+                    const std::atomic<bool>* cancel = nullptr);
 
 // "win 7", "loss 12", "draw", "win <=9" (proved by the search), "+1.3".
 std::string JudgementText(const Judgement& j);

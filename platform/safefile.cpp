@@ -64,8 +64,16 @@ bool replace(const QString& path, qint64 maxSize, const Update& update, QString*
     // read-only folder, or a directory in its place) must not make us wait
     // for ever, as QSettings would.
     QLockFile lock(path + ".lock");
-    if (!lock.tryLock(lockWaitMs))
-        return failure(why, lock.error() == QLockFile::LockFailedError ? EWOULDBLOCK : EACCES);
+    errno = 0;
+    if (!lock.tryLock(lockWaitMs)) {
+        // A lock that could not be made leaves the system's reason in errno
+        // (a full disk fails writing the lock's content); without one, the
+        // likeliest reason for its kind of failure.
+        const int error = errno;
+        if (lock.error() == QLockFile::LockFailedError) return failure(why, EWOULDBLOCK);
+        if (error != 0 && error != EEXIST) return failure(why, error);
+        return failure(why, lock.error() == QLockFile::PermissionError ? EACCES : EIO);
+    }
 
     // Read under the lock, so that what others wrote before is what the
     // update sees.

@@ -85,6 +85,10 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    // Which start is the window is decided first, by a lock that ends with
+    // the process that holds it: two starts at once never both open one.
+    OneWindow one(GameStore().path());
+
     int qtArgc = static_cast<int>(args.size()) - 1;
     Application application(qtArgc, args.data(), Application::GuiClient);
     application.loadTranslations("quarn");
@@ -98,9 +102,16 @@ int main(int argc, char** argv) {
     const QString file = rest.isEmpty() ? QString() : QDir().absoluteFilePath(rest[0]);
     // A window of this user is open already: it takes the file, and this
     // start ends there. Two windows would overwrite each other's kept game.
-    OneWindow one(GameStore().path());
-    if (one.handOver(file)) return 0;
-    if (!one.listen() && one.handOver(file)) return 0; // another start came first
+    switch (one.start(file)) {
+    case OneWindow::Start::Window:
+        break;
+    case OneWindow::Start::HandedOver:
+        return 0;
+    case OneWindow::Start::NoAnswer:
+        std::fprintf(stderr, "%s: another window of this game is starting but does not answer\n",
+                     argv[0]);
+        return 1;
+    }
     // The window's icon, and the desktop entry that the desktop links the
     // window to (its name without ".desktop").
     QIcon icon;

@@ -41,7 +41,7 @@ public:
     // Restores the game kept from the last run, in the colour it was played
     // in when it says so (the colour setting follows); a record that cannot
     // be read is set aside, and while it cannot be, nothing is kept over it.
-    // From then on the game in progress is kept: after every turn and when
+    // From then on the game in progress is kept: after every move and when
     // the window goes away. Needs the mill table.
     void resumeGame();
     // Opens the game record at `path`, or says in a message box why it
@@ -86,9 +86,9 @@ private:
     void takeGame(const GameRecord& r);
     // Keeps a game that has just ended among the recent games.
     void keepFinishedGame();
-    // After every change of the game: the move list follows it, and once
-    // the game waits for the user again it is kept.
-    void gameChanged(bool settled);
+    // After every change of the game: the move list follows it, and the
+    // game is kept.
+    void gameChanged();
     void keepGame();
     // Shows or clears the line that tells what could not be written.
     void showWriteProblems();

@@ -1,5 +1,5 @@
 // The kept side of the main window: the game in progress written to the
-// store after every turn and restored at the next start, games saved to and
+// store after every move and restored at the next start, games saved to and
 // opened from game records, the move list that follows the game, and the
 // line that tells what could not be written.
 
@@ -54,7 +54,7 @@ QString shownPath(const QString& path) {
 
 } // namespace
 
-void Quarn::gameChanged(bool settled) {
+void Quarn::gameChanged() {
     // Only the moves from the first that changed are written out again.
     const std::vector<Move>& moves = session->moves();
     QStringList tail;
@@ -69,7 +69,10 @@ void Quarn::gameChanged(bool settled) {
     if (ended && !endedBefore && !takingGame) keepFinishedGame();
     endedBefore = ended;
     showGameMenuState();
-    if (settled) keepGame();
+    // Every move is kept as soon as it is made, the computer's included
+    // (also the one it makes at once on a restored game, with nothing
+    // settling after it), so that a window ended at any moment loses none.
+    keepGame();
 }
 
 void Quarn::showGameMenuState() {

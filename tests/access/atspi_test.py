@@ -60,45 +60,66 @@ def clean_environment(home):
 
 
 def start_display(env):
-    """An Xvfb on a display number it picks itself; returns (process, ':N')."""
-    read_end, write_end = os.pipe()
-    xvfb = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
-         "-nolisten", "tcp"],
-        env=env, pass_fds=(write_end,), start_new_session=True,
-        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    number = b""
-    deadline = time.monotonic() + 10
-    os.set_blocking(read_end, False)
-    while not number.endswith(b"\n"):
-        if xvfb.poll() is not None or time.monotonic() > deadline:
-            os.close(read_end)
-            raise Failure("Xvfb did not start")
-        try:
-            chunk = os.read(read_end, 16)
-        except BlockingIOError:
-            chunk = b""
-        number += chunk
-        if not chunk:
-            time.sleep(0.05)
-    os.close(read_end)
-    display = number.decode().strip()
-    # The number comes when the server is up; still, a client may only
-    # connect once its socket answers.
-    wait_for("Xvfb's socket", lambda: answers(f"/tmp/.X11-unix/X{display}"), 10)
-    return xvfb, ":" + display
+    """An Xvfb of our own; returns (process, ':N').
+
+    A display counts as ours only once a client that reaches its number as
+    Xlib and xcb do completes the X handshake with this very Xvfb: another
+    server may hold the number's abstract socket (one in another file system
+    namespace, where our lock files cannot see it), and a socket file proves
+    nothing. A number taken so is left for the next.
+    """
+    for attempt in range(20):
+        number = 100 + (os.getpid() * 7 + attempt * 37) % 800
+        if os.path.exists(f"/tmp/.X{number}-lock"):
+            continue
+        xvfb = subprocess.Popen(
+            ["Xvfb", f":{number}", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+            env=env, start_new_session=True,
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        deadline = time.monotonic() + 10
+        answer = None
+        while answer is None and xvfb.poll() is None and time.monotonic() < deadline:
+            answer = x_answer(number, xvfb.pid)
+            time.sleep(0 if answer else 0.05)
+        if answer == "ours":
+            return xvfb, f":{number}"
+        stop([xvfb.pid])
+        xvfb.wait()
+    raise Failure("no Xvfb of our own answered")
 
 
-def answers(path):
-    """Whether a Unix socket at `path` takes a connection."""
+def x_answer(number, pid):
+    """Who answers at display `number`, reached as Xlib and xcb reach it (the
+    abstract socket first, then the socket file): "ours" when the process
+    `pid` completes the X handshake, "another" for anyone else, None while
+    nothing answers."""
     import socket
-    with socket.socket(socket.AF_UNIX, socket.SOCK_STREAM) as s:
-        try:
-            s.connect(path)
-            return True
-        except OSError:
-            return False
+    import struct
+    path = f"/tmp/.X11-unix/X{number}"
+    for address in ("\0" + path, path):
+        with socket.socket(socket.AF_UNIX, socket.SOCK_STREAM) as s:
+            try:
+                s.connect(address)
+            except (FileNotFoundError, ConnectionRefusedError):
+                if address.startswith("\0"):
+                    continue
+                return None
+            except OSError:
+                return None
+            # The connection setup of X 11.0, little-endian, without
+            # authorisation: the reply's first byte is 1 on success.
+            s.settimeout(2)
+            try:
+                s.sendall(b"l\0\x0b\0\0\0\0\0\0\0\0\0")
+                status = s.recv(1)
+            except OSError:
+                return None
+            if status != b"\x01":
+                return "another"
+            peer = struct.unpack("3i", s.getsockopt(socket.SOL_SOCKET, socket.SO_PEERCRED,
+                                                     struct.calcsize("3i")))[0]
+            return "ours" if peer == pid else "another"
+    return None
 
 
 def ours(home):

@@ -1,13 +1,17 @@
 // quarn-engine's contract: its commands, and exit status 2 with a one-line
 // message (and nothing on stdout) for anything it cannot take.
+#include "engine/record.h"
 #include "engine/signature.h"
 #include "quarn-engine/commands.h"
 #include "quarn_version.h"
 #include "support/positions.h"
+#include "support/random_games.h"
 #include "support/run_program.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+
+#include <csignal>
 
 #include <filesystem>
 #include <fstream>
@@ -157,9 +161,60 @@ TEST(EngineProgram, LevelsAndTheReviewOfARecordedGame) {
     const ProgramResult r = Engine({"analyse", "--game", game.path});
     EXPECT_EQ(0, r.status) << r.err;
     EXPECT_TRUE(testing::internal::RE::FullMatch(
-        r.out, "1\\. b2 [-+][0-9.]+ -> [-+][0-9.]+\n1\\.\\.\\. b4 [-+][0-9.]+ -> [-+][0-9.]+\n"
+        r.out, "1\\. b2 [-+][0-9.]+ -> [-+][0-9.]+\n1\\. \\.\\.\\. b4 [-+][0-9.]+ -> [-+][0-9.]+\n"
                "White 0 \\?, Black 0 \\?\n"))
         << r.out;
+    // The numbers and moves it quotes read back as the game.
+    std::string quoted;
+    std::istringstream lines(r.out);
+    for (std::string line; std::getline(lines, line) && line.rfind("White", 0) != 0;) {
+        std::istringstream words(line);
+        std::string number, move;
+        words >> number >> move;
+        if (move == "...") words >> move;
+        quoted += number + " " + move + "\n";
+    }
+    GameRecord back;
+    RecordError error;
+    ASSERT_TRUE(ReadGameRecord(quoted, back, error)) << quoted << Describe(error);
+    EXPECT_EQ(2u, back.moves.size()) << quoted;
+}
+
+TEST(EngineProgram, AnalyseTellsEachMoveAsSoonAsItIsKnown) {
+    // Its whole review is shorter than a pipe's buffer: printed at the end,
+    // it would come in one piece.
+    GameRecord record;
+    record.moves = LongRandomGame(7, 60);
+    const std::optional<std::string> text = WriteGameRecord(record);
+    ASSERT_TRUE(text);
+    const TempFile game(*text);
+    int out[2];
+    ASSERT_EQ(0, pipe(out));
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    std::vector<std::string> args = {QUARN_ENGINE, "analyse", "--game", game.path};
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    ASSERT_EQ(0, posix_spawn(&pid, QUARN_ENGINE, &actions, nullptr, argv.data(), environ));
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    // The first lines arrive while the rest of the game is still being
+    // reviewed; the process is then stopped.
+    char buffer[64 * 1024];
+    const ssize_t got = read(out[0], buffer, sizeof buffer);
+    const std::string first(buffer, static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
+    int status = 0;
+    const pid_t ended = waitpid(pid, &status, WNOHANG);
+    kill(pid, SIGKILL);
+    if (ended == 0) waitpid(pid, &status, 0);
+    close(out[0]);
+    EXPECT_EQ(0u, first.find("1. ")) << first;
+    EXPECT_EQ(std::string::npos, first.find("White ")) << "the review came in one piece";
+    EXPECT_EQ(0, ended) << "the review ended before its first line was read";
 }
 
 TEST(EngineProgram, RejectsBadPositions) {

@@ -6,7 +6,12 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <csignal>
+#include <cstring>
+#include <optional>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -32,6 +37,49 @@ int writeUnderFileSizeLimit(const QString& path, const QByteArray& bytes, rlim_t
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+// Runs safefile::write into `folder` after mounting a file system there,
+// in a mount namespace of a child process, and filling it up: `leaveRoom`
+// bytes are left free. Returns the reason the write gave, "written" when it
+// reported success, or nothing when no file system can be mounted here (the
+// test is not run as root).
+std::optional<QString> whyWriteFailsOnAFullDisk(const QString& folder, qint64 leaveRoom) {
+    int channel[2];
+    if (pipe(channel) != 0) return std::nullopt;
+    const pid_t child = fork();
+    if (child == 0) {
+        close(channel[0]);
+        const QByteArray where = QFile::encodeName(folder);
+        if (unshare(CLONE_NEWNS) != 0 ||
+            mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            mount("tmpfs", where.constData(), "tmpfs", 0, "size=64k") != 0)
+            _exit(2);
+        // Fills the file system but for `leaveRoom` bytes.
+        QFile filler(folder + "/filler");
+        if (!filler.open(QIODevice::WriteOnly)) _exit(3);
+        while (filler.write(QByteArray(4096, 'x')) == 4096 && filler.flush()) {
+        }
+        filler.close();
+        filler.resize(std::max<qint64>(0, filler.size() - leaveRoom));
+        QString why;
+        const QByteArray said =
+            safefile::write(folder + "/game", QByteArray(8192, 'g'), kLimit, &why)
+                ? QByteArray("written")
+                : why.toUtf8();
+        _exit(write(channel[1], said.constData(), static_cast<size_t>(said.size())) == said.size()
+                  ? 0
+                  : 3);
+    }
+    close(channel[1]);
+    QByteArray said;
+    char buffer[256];
+    for (ssize_t n; (n = read(channel[0], buffer, sizeof buffer)) > 0;) said.append(buffer, n);
+    close(channel[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 2) return std::nullopt;
+    return QString::fromUtf8(said);
+}
+
 } // namespace
 
 class SafeFileTest : public QObject {
@@ -48,6 +96,17 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"game"});
         QCOMPARE(writeUnderFileSizeLimit(path, "a new game\n", 4096), 1);
         QCOMPARE(contents(path), QByteArray("a new game\n"));
+    }
+
+    // A full disk is told as such, whether even the lock cannot be written
+    // or only the new content cannot.
+    void aFullDiskIsToldAsAFullDisk() {
+        QTemporaryDir dir;
+        for (const qint64 room : {0, 4096}) {
+            const std::optional<QString> why = whyWriteFailsOnAFullDisk(dir.path(), room);
+            if (!why) QSKIP("no file system can be mounted here");
+            QCOMPARE(*why, QString::fromLocal8Bit(std::strerror(ENOSPC)));
+        }
     }
 
     // What is written must read back: content over the reader's limit is refused.

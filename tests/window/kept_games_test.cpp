@@ -245,6 +245,19 @@ private slots:
         QCOMPARE(Checked(SettingMenu(empty, "Player Color")), QStringList({"Black"}));
     }
 
+    void theComputersMoveOnARestoredGameIsKeptAtOnce() {
+        ConfigFolder folder;
+        Write(folder.gameFile(), "# Quarn game record\n# You: Black\n1. a1 b1\n2. c4 b2\n");
+        Quarn w;
+        w.resumeGame(); // the computer, White, moves at once
+        QCOMPARE(history_pos, 6);
+        // In the store before any input, and before any event is handled.
+        GameRecord kept;
+        RecordError error;
+        QVERIFY(ReadGameRecord(Read(folder.gameFile()).toStdString(), kept, error));
+        QCOMPARE(kept.moves.size(), std::size_t{5});
+    }
+
     void aGameThatCannotBeWrittenIsToldOnceAndTriedAgain() {
         ConfigFolder folder;
         Write(folder.path() + "/state", "a file where the folder should be");

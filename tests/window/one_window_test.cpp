@@ -1,8 +1,10 @@
 // Real starts of the program: a second start by the same user hands its file
 // to the first window and ends, a socket left by a window that crashed is
-// taken over, and a file size limit makes the window's writes fail instead of
-// ending it. The windows open on an X server of the test's own (Xvfb).
+// taken over, two starts at once leave one window, and a file size limit
+// makes the window's writes fail instead of ending it. The windows open on an
+// X server of the test's own (Xvfb), or offscreen where none is shown.
 #include "support/window_fixture.h"
+#include "support/x_server.h"
 
 #include "platform/gamestore.h"
 #include "ui/onewindow.h"
@@ -57,14 +59,16 @@ bool LeaveStaleSocket(const QString& path) {
 class OneWindowTest : public QObject {
     Q_OBJECT
 
-    QProcess xvfb;
-    QString display;
+    XServer x;
+    QTemporaryDir runtime; // the runtime folder of the test's windows, where their locks are
 
-    // `program` on the test's X server.
-    void start(QProcess& process, const QString& program, const QStringList& arguments) {
+    // `program` on the test's X server, or on `platform` when one is given.
+    void start(QProcess& process, const QString& program, const QStringList& arguments,
+               const QString& platform = {}) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove("QT_QPA_PLATFORM");
-        env.insert("DISPLAY", display);
+        if (!platform.isEmpty()) env.insert("QT_QPA_PLATFORM", platform);
+        env.insert("DISPLAY", x.display());
         process.setProcessEnvironment(env);
         process.start(program, arguments);
         QVERIFY(process.waitForStarted());
@@ -72,27 +76,15 @@ class OneWindowTest : public QObject {
 
 private slots:
     void initTestCase() {
-        // A display number nobody uses.
-        for (int n = 73; n < 200 && display.isEmpty(); ++n)
-            if (!QFile::exists(QString("/tmp/.X%1-lock").arg(n)) &&
-                !QFile::exists(QString("/tmp/.X11-unix/X%1").arg(n)))
-                display = QString(":%1").arg(n);
-        xvfb.start("Xvfb", {display, "-screen", "0", "800x600x24", "-nolisten", "tcp"});
-        QVERIFY2(xvfb.waitForStarted(), "Xvfb is needed (package xvfb)");
-        const QString socket = "/tmp/.X11-unix/X" + display.mid(1);
-        QVERIFY(WaitFor([&] { return QFile::exists(socket); }, 10000));
-    }
-
-    void cleanupTestCase() {
-        xvfb.terminate();
-        xvfb.waitForFinished();
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        QVERIFY2(x.start(), "Xvfb is needed (package xvfb)");
     }
 
     void aSecondStartHandsItsFileToTheFirstWindow() {
         ConfigFolder folder;
         const QString name = OneWindow::nameFor(GameStore().path());
-        QLocalServer::removeServer(name);
-        QVERIFY(LeaveStaleSocket(QDir::temp().filePath(name)));
+        QVERIFY(QDir().mkpath(QFileInfo(name).absolutePath()));
+        QVERIFY(LeaveStaleSocket(name));
         const QString file = folder.path() + "/handed.quarn";
         WriteRecord(file);
 
@@ -115,6 +107,28 @@ private slots:
         QCOMPARE(first.state(), QProcess::Running);
         first.terminate();
         QVERIFY(first.waitForFinished());
+    }
+
+    // Each pair starts at once, the second with a temporary folder of its
+    // own; the window is then killed, leaving its socket for the next pair.
+    void simultaneousStartsLeaveOneWindow() {
+        ConfigFolder folder;
+        QTemporaryDir otherTemp;
+        for (int pair = 0; pair < 20; ++pair) {
+            QProcess a, b;
+            start(a, QUARN_PROGRAM, {}, "offscreen");
+            start(b, "env", {"TMPDIR=" + otherTemp.path(), QUARN_PROGRAM}, "offscreen");
+            // One start hands over and ends; the other stays as the window.
+            QVERIFY(WaitFor([&] { return a.state() != b.state(); }, 10000));
+            QProcess& ended = a.state() == QProcess::NotRunning ? a : b;
+            QProcess& window = &ended == &a ? b : a;
+            QCOMPARE(ended.exitStatus(), QProcess::NormalExit);
+            QVERIFY2(ended.exitCode() == 0, ended.readAllStandardError().constData());
+            // It handed over to the other, which listens and is the window.
+            QCOMPARE(window.state(), QProcess::Running);
+            window.kill();
+            QVERIFY(window.waitForFinished());
+        }
     }
 
     void aFileSizeLimitMakesWritesFailNotTheWindow() {

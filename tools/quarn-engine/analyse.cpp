@@ -5,6 +5,8 @@
 #include "engine/record.h"
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <numeric>
 #include <random>
@@ -19,19 +21,34 @@ bool OpenTables(EndgameTables& tables, const std::string& without) {
 }
 
 void Analyse(const std::vector<Move>& moves) {
+    using Clock = std::chrono::steady_clock;
+    // A long game tells how far it has come on standard error this often.
+    constexpr auto kProgressEvery = std::chrono::seconds(10);
     EndgameTables tables;
     const bool found = OpenTables(tables, "every value comes from a Very hard search");
     int lost[2] = {0, 0}; // White, Black
     Board start;
     start.Init();
-    for (const MoveReview& r : ReviewGame(start, moves, found ? &tables : nullptr)) {
-        // Move numbers as a record writes them: "12." for White, "12..." for Black.
+    // Output that can no longer be written ends the review: nobody reads it.
+    std::atomic<bool> unwritable = false;
+    auto told = Clock::now();
+    const auto line = [&](const MoveReview& r) {
+        // Move numbers as a record reads them: "12. a1" for White, "12. ... b4"
+        // for Black.
         const int number = (r.ply + 1) / 2;
-        std::printf("%d%s %s %s -> %s%s\n", number, r.side == 1 ? "." : "...",
+        std::printf("%d.%s %s %s -> %s%s\n", number, r.side == 1 ? "" : " ...",
                     MoveWord(r.move).c_str(), JudgementText(r.before).c_str(),
                     JudgementText(r.after).c_str(), r.lostValue ? " ?" : "");
+        // Each line as soon as it is known, also through a pipe.
+        if (std::fflush(stdout) != 0) unwritable = true;
         lost[r.side == 1 ? 0 : 1] += r.lostValue;
-    }
+    };
+    const auto progress = [&](int done, int total) {
+        if (Clock::now() - told < kProgressEvery || done == total) return;
+        told = Clock::now();
+        std::fprintf(stderr, "quarn-engine: analyse: %d of %d moves\n", done - 1, total - 1);
+    };
+    ReviewEachMove(start, moves, found ? &tables : nullptr, line, progress, &unwritable);
     std::printf("White %d ?, Black %d ?\n", lost[0], lost[1]);
 }
 
