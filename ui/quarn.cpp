@@ -60,7 +60,7 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
 
     session = new GameSession(this);
     session->openTables(DefaultTableFolders());
-    boardWidget = new BoardWidget(this, nullptr, {}, session);
+    boardWidget = new BoardWidget(this, nullptr, {}, *session);
     setCentralWidget(boardWidget);
     boardWidget->show();
 
