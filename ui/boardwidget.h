@@ -58,7 +58,7 @@ public:
     QString statusText() const;
     bool browsing() const { return turn_.browsing() >= 0; }
     void showPointNames(bool on);
-    void showHint(const Move& move) { turn_.showHint(move); }
+    bool pointNamesShown() const { return pointNames; }
     void suggestMove() { turn_.suggestMove(); }
     void restoreGame(const GameRecord& record) { turn_.restoreGame(record); }
 

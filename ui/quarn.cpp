@@ -11,6 +11,7 @@
 #include "ui/gamesession.h"
 #include "ui/helpboxes.h"
 #include "ui/movelist.h"
+#include "ui/movelistfollower.h"
 #include "ui/settings.h"
 
 #include <QDockWidget>
@@ -145,9 +146,8 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     connect(viewMenu, &PopupMenu::activated, this, [this](int id) {
         if (id == kFullScreenId) toggleFullScreen();
         if (id != kPointNamesId) return;
-        pointNames = 1 - pointNames;
-        viewMenu->setItemChecked(kPointNamesId, pointNames);
-        boardWidget->showPointNames(pointNames);
+        boardWidget->showPointNames(!boardWidget->pointNamesShown());
+        viewMenu->setItemChecked(kPointNamesId, boardWidget->pointNamesShown());
         writeConfig();
     });
 
@@ -174,19 +174,16 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     moveListDock->setFeatures(QDockWidget::NoDockWidgetFeatures);
     moveListDock->setTitleBarWidget(new QWidget(moveListDock)); // no title bar
     addDockWidget(Qt::RightDockWidgetArea, moveListDock);
-    connect(session, &GameSession::changed, this, &Quarn::gameChanged);
-
     // A click on a move shows the position after it; Escape, or a click on
     // the last move played, returns to the game.
-    connect(moveList, &MoveList::moveClicked, boardWidget,
-            [this](int index) { boardWidget->browse(index + 1); });
+    new MoveListFollower(*moveList, boardWidget->turn());
+    connect(session, &GameSession::changed, this, &Quarn::gameChanged);
+
     endBrowsing = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     endBrowsing->setEnabled(false);
     connect(endBrowsing, &QShortcut::activated, boardWidget, &BoardWidget::stopBrowsing);
-    connect(boardWidget, &BoardWidget::browsed, this, [this](int count) {
-        moveList->setBrowsed(count >= 0 ? count - 1 : -1);
-        endBrowsing->setEnabled(count >= 0);
-    });
+    connect(boardWidget, &BoardWidget::browsed, this,
+            [this](int count) { endBrowsing->setEnabled(count >= 0); });
 
     review = new GameReview(this);
     connect(review, &GameReview::finished, this, &Quarn::reviewDone);
@@ -194,7 +191,7 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     readConfig();
     showSettings();
     moveListMenu->setItemChecked(showMoveList, true);
-    viewMenu->setItemChecked(kPointNamesId, pointNames);
+    viewMenu->setItemChecked(kPointNamesId, boardWidget->pointNamesShown());
     placeMoveList();
     showGameMenuState();
 }
@@ -218,8 +215,7 @@ void Quarn::readConfig() {
     session->setLevel(read(kLevel));
     boardWidget->updateAnimations(read(kAnimations));
     showMoveList = read(kMoveList);
-    pointNames = read(kPointNames);
-    boardWidget->showPointNames(pointNames);
+    boardWidget->showPointNames(read(kPointNames) != 0);
     // One game, with both settings in place.
     boardWidget->start();
 }
@@ -232,7 +228,7 @@ void Quarn::writeConfig() {
     config.writeEntry(kLevel.key, session->level());
     config.writeEntry(kAnimations.key, boardWidget->animationsOn() ? 1 : 0);
     config.writeEntry(kMoveList.key, showMoveList);
-    config.writeEntry(kPointNames.key, pointNames);
+    config.writeEntry(kPointNames.key, boardWidget->pointNamesShown() ? 1 : 0);
     const bool saved = config.save();
     if (saved == !settingsUnsaved) return;
     settingsUnsaved = !saved;

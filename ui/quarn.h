@@ -76,8 +76,8 @@ private:
     // The check marks of the three setting menus, as the game and the board
     // have them.
     void showSettings();
-    // After every change of the game: the move list follows it, and once
-    // the game waits for the user again it is kept.
+    // After every change of the game: a review of other moves stops, and
+    // once the game waits for the user again it is kept.
     void gameChanged(bool settled);
     void keepGame();
     // Shows or clears the line that tells what could not be written.
@@ -122,7 +122,6 @@ private:
     // maximised before it went full screen.
     static constexpr int kFullScreenId = 0, kPointNamesId = 1;
     PopupMenu* viewMenu;
-    int pointNames = 0;
     bool wasMaximized = true;
 
     GameStore store;      // the game in progress, across runs

@@ -277,12 +277,6 @@ void GameTurn::carryOn() {
     emit worked();
 }
 
-void GameTurn::showHint(const Move& move) {
-    hint_ = move;
-    hintValue_ = {};
-    emit changed();
-}
-
 void GameTurn::suggestMove() {
     if (browsing_ >= 0 || !awaitsUser()) return;
     const GameSession::Hint h = [this] {

@@ -72,10 +72,8 @@ public:
     // new one does, else the computer's move.
     void carryOn();
 
-    // Marks a suggested move (the empty move clears it) until the next
-    // choice, undo, redo or new game; suggestMove searches for one while
-    // the user is to place or pick a piece.
-    void showHint(const Move& move);
+    // While the user is to place or pick a piece, searches for a move and
+    // marks it until the next choice, undo, redo or new game.
     void suggestMove();
     const Move& hint() const { return hint_; }
     // What the hint's position is worth to the user, where the tables say.
