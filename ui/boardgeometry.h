@@ -69,6 +69,7 @@ static_assert(StripHeightFor(32) == 22 && StripHeightFor(63) == 43 && StripHeigh
               StripHeightFor(500) == 44);
 static_assert(LayoutFor(576, 620).cell == 64 && LayoutFor(576, 619).cell == 63 &&
               LayoutFor(576, 619).strip == 43);
+
 // BoardMapData[row][column]: id 1..12 of the tile of the board sheet drawn in
 // that cell; tile t lies at sheet x ((t-1) % 4) * 32, y ((t-1) / 4) * 32.
 inline constexpr int BoardMapData[kGridCells][kGridCells] = {
@@ -108,3 +109,5 @@ inline constexpr CellTable<bool> validplace = [] {
             table.cells[row][column] = coord2move[row][column] >= 0;
     return table;
 }();
+// a2 (1) on top, c4 (19) right of the empty centre.
+static_assert(coord2move[0][3] == 1 && coord2move[3][4] == 19 && !validplace[3][3]);

@@ -24,7 +24,8 @@ int BoardWidget::pointAt(const QPoint& pos) const {
     if (gy < 0 || gx < 0 || gy >= height() - l.strip || gx >= width() || gx >= l.grid() ||
         gy >= l.grid())
         return GameTurn::kOffGrid;
-    return coord2move[gy / l.cell][gx / l.cell];
+    const int row = gy / l.cell, column = gx / l.cell;
+    return validplace[row][column] ? coord2move[row][column] : GameTurn::kNoPoint;
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
