@@ -12,7 +12,9 @@ TEST(BoardGeometry, ALargerWidgetNeverHasASmallerCell) {
             ASSERT_GE(l.cell, last) << w << " x " << h;
             ASSERT_GE(taller.cell, l.cell) << w << " x " << h;
             // A cell above the smallest fits the grid and its margins.
-            if (l.cell > kCellSize) ASSERT_TRUE(9 * l.cell <= w && 9 * l.cell + l.strip <= h);
+            if (l.cell > kCellSize) {
+                ASSERT_TRUE(9 * l.cell <= w && 9 * l.cell + l.strip <= h);
+            }
             last = l.cell;
         }
     }
