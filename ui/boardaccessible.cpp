@@ -1,6 +1,8 @@
 #include "ui/boardaccessible.h"
 
+#include "ui/boardannouncer.h"
 #include "ui/boardwidget.h"
+#include "ui/keyboardcursor.h"
 #include "ui/pointpress.h"
 
 #include <QCoreApplication>
@@ -25,14 +27,14 @@ public:
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
 
     QString text(QAccessible::Text t) const override {
-        return board && t == QAccessible::Name ? board->pointText(point) : QString();
+        return board && t == QAccessible::Name ? board->announcer().pointText(point) : QString();
     }
     void setText(QAccessible::Text, const QString&) override {}
 
     QRect rect() const override {
         if (!board) return {};
-        const int cell = board->layout().cell;
-        return {board->mapToGlobal(board->cellCorner(point)), QSize(cell, cell)};
+        const QRect cell = board->cellRect(point);
+        return {board->mapToGlobal(cell.topLeft()), cell.size()};
     }
 
     QAccessible::Role role() const override { return QAccessible::Button; }
@@ -45,7 +47,8 @@ public:
         }
         const BoardMarks marks = board->marks();
         s.focusable = true;
-        s.focused = board->hasFocus() && board->cursorShown && board->cursorPoint == point;
+        s.focused =
+            board->hasFocus() && board->cursor().shown() && board->cursor().point() == point;
         s.selectable = true;
         s.selected = marks.selected == point;
         s.checkable = true;
@@ -102,14 +105,13 @@ int BoardAccessible::indexOfChild(const QAccessibleInterface* child) const {
 }
 
 QAccessibleInterface* BoardAccessible::childAt(int x, int y) const {
-    int point = -1;
-    if (!board()->hitTest(board()->mapFromGlobal(QPoint(x, y)), point) || point < 0) return nullptr;
-    return child(point);
+    const int point = board()->pointAt(board()->mapFromGlobal(QPoint(x, y)));
+    return point >= 0 ? child(point) : nullptr;
 }
 
 QAccessibleInterface* BoardAccessible::focusChild() const {
-    if (!board()->hasFocus() || !board()->cursorShown) return nullptr;
-    return child(board()->cursorPoint);
+    if (!board()->hasFocus() || !board()->cursor().shown()) return nullptr;
+    return child(board()->cursor().point());
 }
 
 QString BoardAccessible::text(QAccessible::Text t) const {
@@ -117,7 +119,7 @@ QString BoardAccessible::text(QAccessible::Text t) const {
     case QAccessible::Name:
         return BoardWidget::tr("Board");
     case QAccessible::Description:
-        return board()->announcement;
+        return board()->announcer().announcement();
     default:
         return QAccessibleWidget::text(t);
     }
@@ -129,11 +131,11 @@ void* BoardAccessible::interface_cast(QAccessible::InterfaceType type) {
 }
 
 QString BoardAccessible::text(int startOffset, int endOffset) const {
-    return board()->announcement.mid(startOffset, endOffset - startOffset);
+    return board()->announcer().announcement().mid(startOffset, endOffset - startOffset);
 }
 
 int BoardAccessible::characterCount() const {
-    return static_cast<int>(board()->announcement.size());
+    return static_cast<int>(board()->announcer().announcement().size());
 }
 
 void BoardAccessible::selection(int, int* startOffset, int* endOffset) const {

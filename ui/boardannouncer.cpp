@@ -1,16 +1,9 @@
-// What BoardWidget tells assistive technology: every move of either side
-// ("Computer moves b4 to b5 and takes a3"), every change of the status line,
-// the points whose piece or marks changed, and the point the keyboard's
-// cursor moved to. Qt 6.4 has no announcement event: a move or a status
-// becomes the board's text and description, and the replacement of the text
-// is the event a screen reader hears; it carries the new text, where a
-// change of description makes the reader ask back, too late to hear a move
-// that the next status has replaced already.
-
-#include "ui/boardwidget.h"
+#include "ui/boardannouncer.h"
 
 #include "engine/notation.h"
+#include "ui/boardwidget.h"
 #include "ui/gamesession.h"
+#include "ui/keyboardcursor.h"
 
 #include <QAccessible>
 
@@ -29,61 +22,69 @@ constexpr int kSelected = 4, kTakeable = 8;
 
 } // namespace
 
-int BoardWidget::pointContent(int point) const {
-    return session_->position().board[point];
+BoardAnnouncer::BoardAnnouncer(BoardWidget& board) : board(board) {
+    GameTurn& turn = board.turn();
+    connect(&turn, &GameTurn::moveMade, this, &BoardAnnouncer::announceMove);
+    connect(&turn, &GameTurn::computerThinks, this, &BoardAnnouncer::announceStatus);
+    // A screen reader hears what the game waits for each time it settles.
+    connect(&turn.session(), &GameSession::changed, this, [this](bool settled) {
+        if (settled) announceStatus();
+    });
 }
 
-QString BoardWidget::pointText(int point) const {
-    const int content = pointContent(point);
+QString BoardAnnouncer::pointText(int point) const {
+    const int content = board.onScreen().board[point];
     return Named(point) + ", " +
-           (content > 0   ? tr("White")
-            : content < 0 ? tr("Black")
-                          : tr("empty"));
+           (content > 0   ? BoardWidget::tr("White")
+            : content < 0 ? BoardWidget::tr("Black")
+                          : BoardWidget::tr("empty"));
 }
 
-void BoardWidget::announceMove(const Move& move) {
-    // The piece that moved stands on its new point in the colour of its side.
-    const bool byUser = pointContent(move.end) == session_->userColor();
+void BoardAnnouncer::announceMove(const Move& move, bool byUser) {
     const QString end = Named(move.end);
     QString text;
     if (move.start < 0 && move.take < 0)
-        text = byUser ? tr("You place %1").arg(end) : tr("Computer places %1").arg(end);
+        text = byUser ? BoardWidget::tr("You place %1").arg(end)
+                      : BoardWidget::tr("Computer places %1").arg(end);
     else if (move.start < 0)
-        text = (byUser ? tr("You place %1 and take %2") : tr("Computer places %1 and takes %2"))
+        text = (byUser ? BoardWidget::tr("You place %1 and take %2")
+                       : BoardWidget::tr("Computer places %1 and takes %2"))
                    .arg(end, Named(move.take));
     else if (move.take < 0)
-        text = (byUser ? tr("You move %1 to %2") : tr("Computer moves %1 to %2"))
+        text = (byUser ? BoardWidget::tr("You move %1 to %2")
+                       : BoardWidget::tr("Computer moves %1 to %2"))
                    .arg(Named(move.start), end);
     else
-        text = (byUser ? tr("You move %1 to %2 and take %3")
-                       : tr("Computer moves %1 to %2 and takes %3"))
+        text = (byUser ? BoardWidget::tr("You move %1 to %2 and take %3")
+                       : BoardWidget::tr("Computer moves %1 to %2 and takes %3"))
                    .arg(Named(move.start), end, Named(move.take));
     announce(text);
 }
 
-void BoardWidget::announceStatus() {
-    const QString status = statusText();
+void BoardAnnouncer::announceStatus() {
+    const QString status = board.statusText();
     if (status == spokenStatus) return;
     spokenStatus = status;
     announce(status);
 }
 
-void BoardWidget::announce(const QString& text) {
-    const QString before = std::exchange(announcement, text);
+void BoardAnnouncer::announce(const QString& text) {
+    const QString before = std::exchange(announcement_, text);
     if (!QAccessible::isActive()) return;
-    QAccessibleTextUpdateEvent replaced(this, 0, before, text);
+    QAccessibleTextUpdateEvent replaced(&board, 0, before, text);
     QAccessible::updateAccessibility(&replaced);
-    QAccessibleEvent described(this, QAccessible::DescriptionChanged);
+    QAccessibleEvent described(&board, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&described);
     announcePoints();
 }
 
-void BoardWidget::announcePoints() {
-    QAccessibleInterface* self = QAccessible::queryAccessibleInterface(this);
+void BoardAnnouncer::announcePoints() {
+    QAccessibleInterface* self = QAccessible::queryAccessibleInterface(&board);
     if (!self) return;
-    const BoardMarks m = marks();
+    const BoardMarks m = board.marks();
+    const Board shown = board.onScreen();
     for (int p = 0; p < 24; ++p) {
-        const int now = (pointContent(p) & 3) | (m.selected == p ? kSelected : 0) |
+        const int now = (shown.board[p] & 3) | (m.selected == p ? kSelected : 0) |
                         (m.takeable >> p & 1 ? kTakeable : 0);
         const int before = std::exchange(spokenPoints[static_cast<std::size_t>(p)], now);
         if (now == before) continue;
@@ -102,9 +103,9 @@ void BoardWidget::announcePoints() {
     }
 }
 
-void BoardWidget::announceCursor() {
-    if (!QAccessible::isActive() || !hasFocus()) return;
-    QAccessibleEvent focus(this, QAccessible::Focus);
-    focus.setChild(cursorPoint);
+void BoardAnnouncer::announceCursor() {
+    if (!QAccessible::isActive() || !board.hasFocus()) return;
+    QAccessibleEvent focus(&board, QAccessible::Focus);
+    focus.setChild(board.cursor().point());
     QAccessible::updateAccessibility(&focus);
 }

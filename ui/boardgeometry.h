@@ -1,8 +1,8 @@
 // Where the board sits on screen: a status strip on top, below it a 7 x 7
 // grid of cells of at least 32 pixels, and the tables that tie the 24 points
 // to cells of that grid for drawing (BoardMapData, move2coord) and for
-// hit-testing taps (validplace, coord2move). No toolkit types, so the tables check each
-// other, and the engine's adjacency, at compile time.
+// hit-testing taps (coord2move, derived from move2coord). No toolkit types,
+// so that the tables are built at compile time.
 #pragma once
 
 #include "engine/board.h"
@@ -69,20 +69,6 @@ static_assert(StripHeightFor(32) == 22 && StripHeightFor(63) == 43 && StripHeigh
               StripHeightFor(500) == 44);
 static_assert(LayoutFor(576, 620).cell == 64 && LayoutFor(576, 619).cell == 63 &&
               LayoutFor(576, 619).strip == 43);
-// A larger widget never has a smaller cell.
-consteval bool CellGrowsWithTheWidget() {
-    for (int h = 200; h < 720; h += 13) {
-        int last = 0;
-        for (int w = 200; w < 720; w += 3) {
-            const BoardLayout l = LayoutFor(w, h), taller = LayoutFor(w, h + 1);
-            if (l.cell < last || taller.cell < l.cell) return false;
-            if (l.cell > kCellSize && (9 * l.cell > w || 9 * l.cell + l.strip > h)) return false;
-            last = l.cell;
-        }
-    }
-    return true;
-}
-static_assert(CellGrowsWithTheWidget());
 
 // BoardMapData[row][column]: id 1..12 of the tile of the board sheet drawn in
 // that cell; tile t lies at sheet x ((t-1) % 4) * 32, y ((t-1) / 4) * 32.
@@ -99,72 +85,29 @@ inline constexpr int move2coord[24][2] = {
     {2, 2}, {2, 3}, {2, 4}, {3, 4}, {4, 4}, {4, 3}, {4, 2}, {3, 2}, // inner square
 };
 
-// validplace[row][column]: 1 where the cell holds a point, 0 elsewhere.
-inline constexpr int validplace[kGridCells][kGridCells] = {
-    {1, 0, 0, 1, 0, 0, 1}, {0, 1, 0, 1, 0, 1, 0}, {0, 0, 1, 1, 1, 0, 0}, {1, 1, 1, 0, 1, 1, 1},
-    {0, 0, 1, 1, 1, 0, 0}, {0, 1, 0, 1, 0, 1, 0}, {1, 0, 0, 1, 0, 0, 1},
+// A value for each cell of the grid, read as table[row][column].
+template <typename T> struct CellTable {
+    T cells[kGridCells][kGridCells];
+    constexpr const T* operator[](int row) const { return cells[row]; }
 };
 
-// coord2move[row][column]: the point in that cell; 0 (meaningless) where
-// validplace is 0, so it is read only after validplace.
-inline constexpr int coord2move[kGridCells][kGridCells] = {
-    {0, 0, 0, 1, 0, 0, 2},     {0, 8, 0, 9, 0, 10, 0},   {0, 0, 16, 17, 18, 0, 0},
-    {7, 15, 23, 0, 19, 11, 3}, {0, 0, 22, 21, 20, 0, 0}, {0, 14, 0, 13, 0, 12, 0},
-    {6, 0, 0, 5, 0, 0, 4},
-};
+// coord2move[row][column]: the point shown in that cell, -1 where none is.
+inline constexpr CellTable<int> coord2move = [] {
+    CellTable<int> table{};
+    for (auto& row : table.cells)
+        for (int& cell : row) cell = -1;
+    for (int point = 0; point < 24; ++point)
+        table.cells[move2coord[point][0]][move2coord[point][1]] = point;
+    return table;
+}();
 
-namespace board_geometry_check {
-
-// Lines drawn by each tile id, as a mask of the directions below; index 0 is
-// unused. A tile with a point at its centre also has kPoint.
-inline constexpr int kUp = 1, kDown = 2, kLeft = 4, kRight = 8, kPoint = 16;
-inline constexpr int kTileShape[13] = {
-    0,
-    kPoint | kRight | kDown,               // 1: top-left corner
-    kLeft | kRight,                        // 2: horizontal line
-    kPoint | kLeft | kRight | kDown,       // 3
-    kPoint | kLeft | kDown,                // 4: top-right corner
-    kUp | kDown,                           // 5: vertical line
-    kPoint | kUp | kDown | kLeft | kRight, // 6
-    kPoint | kLeft | kRight | kUp,         // 7
-    kPoint | kUp | kDown | kRight,         // 8
-    kPoint | kUp | kDown | kLeft,          // 9
-    kPoint | kUp | kRight,                 // 10: bottom-left corner
-    kPoint | kUp | kLeft,                  // 11: bottom-right corner
-    0,                                     // 12: the empty centre
-};
-
-// Every point maps to a cell of its own, which both hit-test tables give
-// back, and which shows a point tile whose lines run exactly toward the
-// point's neighbours; cells without a point show no point tile.
-consteval bool TablesAgree() {
-    int cellsWithPoint = 0;
-    for (int r = 0; r < kGridCells; ++r) {
-        for (int c = 0; c < kGridCells; ++c) {
-            const int t = BoardMapData[r][c];
-            if (t < 1 || t > 12) return false;
-            if (((kTileShape[t] & kPoint) != 0) != (validplace[r][c] == 1)) return false;
-            cellsWithPoint += validplace[r][c];
-        }
-    }
-    if (cellsWithPoint != 24) return false;
-    for (int p = 0; p < 24; ++p) {
-        const int r = move2coord[p][0], c = move2coord[p][1];
-        if (r < 0 || r >= kGridCells || c < 0 || c >= kGridCells) return false;
-        if (validplace[r][c] != 1 || coord2move[r][c] != p) return false;
-        int toward = 0;
-        for (int q : neighbour[p]) {
-            if (q < 0) continue;
-            const int dr = move2coord[q][0] - r, dc = move2coord[q][1] - c;
-            if (dr != 0 && dc != 0) return false; // a line runs along a row or a column
-            toward |= dr < 0 ? kUp : dr > 0 ? kDown : dc < 0 ? kLeft : kRight;
-        }
-        if ((kTileShape[BoardMapData[r][c]] & ~kPoint) != toward) return false;
-    }
-    return true;
-}
-
-static_assert(TablesAgree(), "board drawing and hit-test tables disagree with each other or "
-                             "with the engine's neighbour table");
-
-} // namespace board_geometry_check
+// validplace[row][column]: whether the cell shows a point.
+inline constexpr CellTable<bool> validplace = [] {
+    CellTable<bool> table{};
+    for (int row = 0; row < kGridCells; ++row)
+        for (int column = 0; column < kGridCells; ++column)
+            table.cells[row][column] = coord2move[row][column] >= 0;
+    return table;
+}();
+// a2 (1) on top, c4 (19) right of the empty centre.
+static_assert(coord2move[0][3] == 1 && coord2move[3][4] == 19 && !validplace[3][3]);

@@ -163,7 +163,7 @@ PieceCounts CountPieces(const Board& b) {
         counts.toPlace[side] = 9 - placed[side];
         counts.lost[side] = std::max(0, placed[side] - onBoard[side]);
     }
-    counts.placing = b.plies < 18;
+    counts.placing = b.InPlacingPhase();
     return counts;
 }
 

@@ -1,5 +1,5 @@
-// The drawing half of BoardWidget: its images and off-screen buffer, the
-// picture of board, pieces, marks and status line, and the sliding of a piece.
+// BoardWidget's drawing: its images and off-screen buffer, the picture of
+// board, pieces, marks and status line, and the sliding of a piece.
 //
 // All geometry is in logical pixels. The board's cell is a whole number of
 // pixels that grows with the widget (BoardLayout), and the status strip with
@@ -67,10 +67,31 @@ QSize deviceSize(const QSize& size, qreal ratio) {
     return {scaled(size.width()), scaled(size.height())};
 }
 
+// Draws the 32 x 32 cell at (sx, sy) of an image sheet into the square of
+// `size` at (x, y); sx and sy count 1x pixels whatever the sheet's
+// resolution: 64 x 64 of its own pixels on a 2x sheet.
+void drawCell(QPainter& painter, int x, int y, int size, const QPixmap& sheet, int sx, int sy) {
+    const qreal scale = sheet.devicePixelRatio();
+    painter.drawPixmap(QRectF(x, y, size, size), sheet,
+                       QRectF(sx * scale, sy * scale, kCellSize * scale, kCellSize * scale));
+}
+
+// The status strip's font: the widget's own at a cell of 32, growing with
+// the strip.
+QFont stripFont(QFont f, const BoardLayout& l) {
+    if (l.strip == kStatusHeight) return f;
+    const qreal grown = l.strip / static_cast<qreal>(kStatusHeight);
+    if (f.pixelSize() > 0)
+        f.setPixelSize(qRound(f.pixelSize() * grown));
+    else
+        f.setPointSizeF(f.pointSizeF() * grown);
+    return f;
+}
+
 } // namespace
 
-BoardWidget::BoardWidget(QWidget* parent, const char* name, Qt::WindowFlags f, GameSession* session)
-    : QWidget(parent, f), session_(session ? session : new GameSession(this)) {
+BoardWidget::BoardWidget(QWidget* parent, const char* name, Qt::WindowFlags f, GameSession& session)
+    : QWidget(parent, f), turn_(session) {
     if (name) setObjectName(QString::fromLatin1(name));
     boardPixmap.loadFromData(board_data_, sizeof(board_data_));
     piecesPixmap.loadFromData(pieces_data_, sizeof(pieces_data_));
@@ -84,36 +105,29 @@ BoardWidget::BoardWidget(QWidget* parent, const char* name, Qt::WindowFlags f, G
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::StrongFocus); // the game can be played from the keyboard
     InstallBoardAccessibility();
-    // A screen reader hears what the game waits for each time it settles.
-    connect(session_, &GameSession::changed, this, [this](bool settled) {
-        if (settled) announceStatus();
+    // The turn runs synchronously: each change is painted at once, and a
+    // flight or the game-over box is over when its signal returns.
+    connect(&turn_, &GameTurn::changed, this, [this] { repaint(); });
+    connect(&turn_, &GameTurn::flight, this, &BoardWidget::animateMove);
+    connect(&turn_, &GameTurn::ended, this, &BoardWidget::gameOver);
+    connect(&turn_, &GameTurn::worked, this, &BoardWidget::dropQueuedInput);
+    connect(&turn_, &GameTurn::browsed, this, &BoardWidget::browsed);
+    connect(&cursor_, &KeyboardCursor::moved, this, [this] {
+        if (!cursor_.shown()) return update();
+        repaint();
+        announcer_.announceCursor();
     });
-    // A browsed position belongs to the game as it was.
-    connect(session_, &GameSession::changed, this, &BoardWidget::stopBrowsing);
 }
 
-BoardWidget::~BoardWidget() {
-    delete buffer;
-}
-
-QPoint BoardWidget::cellCorner(int point) const {
+QRect BoardWidget::cellRect(int point) const {
     const BoardLayout l = layout();
-    return {l.cellX(move2coord[point][1]), l.cellY(move2coord[point][0])};
+    return {l.cellX(move2coord[point][1]), l.cellY(move2coord[point][0]), l.cell, l.cell};
 }
 
 QPoint BoardWidget::offBoard(int color) const {
     const BoardLayout l = layout();
     return {(width() - l.cell) / 2,
-            color == session_->userColor() ? height() + 10 * l.cell / kCellSize : -l.cell};
-}
-
-void BoardWidget::drawCell(QPainter& painter, int x, int y, int size, const QPixmap& sheet, int sx,
-                           int sy) {
-    // The source rectangle counts the sheet's own pixels: 64 x 64 on a 2x
-    // sheet, still one cell of 32 x 32 logical pixels of the sheet.
-    const qreal scale = sheet.devicePixelRatio();
-    painter.drawPixmap(QRectF(x, y, size, size), sheet,
-                       QRectF(sx * scale, sy * scale, kCellSize * scale, kCellSize * scale));
+            color == session().userColor() ? height() + 10 * l.cell / kCellSize : -l.cell};
 }
 
 void BoardWidget::showPointNames(bool on) {
@@ -121,42 +135,17 @@ void BoardWidget::showPointNames(bool on) {
     update();
 }
 
-QString BoardWidget::statusText() const {
-    if (animating) return tr("Moving piece...");
-    if (browsing())
-        return tr("Move %1 of %2 (Escape returns)").arg(browsing_).arg(session_->played());
-    if (const QString worth = hintWorth(); !worth.isEmpty()) return worth;
-    switch (state) {
-    case Idle:
-        return tr("Click to start game");
-    case ComputerPlacing:
-    case ComputerMoving:
-        return tr("Computer is thinking...");
-    case HumanPlacing:
-        return tr("Set your %1. piece").arg(session_->position().plies / 2 + 1);
-    case HumanSelecting:
-        if (session_->canClaimDraw())
-            return tr("Position repeated three times: you may claim a draw");
-        return tr("Select which piece to move");
-    case HumanMoving:
-        return tr("Select where to move the piece");
-    case HumanTaking:
-        return tr("Take a %1 piece").arg(session_->userColor() == 1 ? tr("black") : tr("white"));
-    }
-    return QString();
-}
-
 void BoardWidget::paintEvent(QPaintEvent*) {
     // Qt sends a resize before the first paint of a shown widget; a paint
     // without one (rendering a widget never shown) gets a buffer of its own.
     // A move to a screen of another pixel density changes the ratio without
     // a resize, and is caught here, before the buffer is drawn.
-    if (!bufferFits(size())) replaceBuffer(size());
-    if (buffer->isNull()) return; // an empty widget: nothing to draw
+    fitBuffer(size());
+    if (buffer_.isNull()) return; // an empty widget: nothing to draw
 
     const int w = width();
     const BoardLayout l = layout();
-    const qreal ratio = buffer->devicePixelRatio();
+    const qreal ratio = buffer_.devicePixelRatio();
     const BoardArt::Sheets sheets = art.at(l.cell * ratio);
     const QPixmap& empty = art.board(l.cell, ratio);
     // A cell of the sheets in device pixels: the cell times the ratio, or
@@ -171,32 +160,34 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     // copied to the widget straight from its picture, and the olive around
     // it filled there (showBuffer).
     const BoardMarks shownMarks = marks();
+    const Board shown = onScreen();
     const QRect onBoard(QPoint(device(l.offX), device(l.strip + l.offY)), empty.size());
     PointBits busyPoints = pointNames ? (1u << 24) - 1 : MarkedPoints(shownMarks);
     for (int point = 0; point < 24; ++point)
-        if (shown().board[point] != 0) busyPoints |= 1u << point;
+        if (shown.board[point] != 0) busyPoints |= 1u << point;
     QRegion busy;
     for (int point = 0; point < 24; ++point) {
         if (!(busyPoints >> point & 1)) continue;
-        const QPoint corner = cellCorner(point);
+        const QPoint corner = cellRect(point).topLeft();
         busy += QRect(device(corner.x()) - 1, device(corner.y()) - 1, n + 2, n + 2);
     }
-    const QRect flight = animating ? QRect(device(animX), device(animY), n, n) : QRect();
+    const QRect flight =
+        flight_.on ? QRect(device(flight_.at.x()), device(flight_.at.y()), n, n) : QRect();
     busy = (busy + flight) & onBoard;
 
-    QPainter painter(buffer);
+    QPainter painter(&buffer_);
     // The board, its pieces and the piece in flight are copied in device
     // pixels from pictures of exactly their resolution, so that no paint
     // resamples them; at a fractional ratio their corners are rounded to
     // the nearest device pixel.
     painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
-    if (animating) painter.fillRect(flight, kSurround);
+    if (flight_.on) painter.fillRect(flight, kSurround);
     for (const QRect& r : busy)
         painter.drawPixmap(r.topLeft(), empty, r.translated(-onBoard.topLeft()));
     for (int point = 0; point < 24; ++point) {
-        const int value = shown().board[point];
+        const int value = shown.board[point];
         if (value == 0) continue;
-        const QPoint corner = cellCorner(point);
+        const QPoint corner = cellRect(point).topLeft();
         drawCell(painter, device(corner.x()), device(corner.y()), n, sheets.pieces,
                  pieceSourceX(value), 0);
     }
@@ -205,10 +196,10 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     if (pointNames) drawPointNames(painter, l);
     drawMarks(painter, l, shownMarks);
 
-    if (animating) {
+    if (flight_.on) {
         painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
-        drawCell(painter, device(animX), device(animY), n, sheets.pieces, pieceSourceX(animColor),
-                 0);
+        drawCell(painter, device(flight_.at.x()), device(flight_.at.y()), n, sheets.pieces,
+                 pieceSourceX(flight_.color), 0);
         painter.resetTransform();
     }
 
@@ -216,11 +207,11 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     // passes under it. Its fill covers whole device pixels, also the last
     // row at a fractional ratio, which showBuffer copies.
     const QString text = statusText();
-    painter.fillRect(QRectF(0, 0, buffer->deviceIndependentSize().width(),
+    painter.fillRect(QRectF(0, 0, buffer_.deviceIndependentSize().width(),
                             std::ceil(l.strip * ratio - 1e-6) / ratio),
                      palette().color(backgroundRole()));
     painter.setPen(QColor(0, 0, 0));
-    painter.setFont(stripFont(l));
+    painter.setFont(stripFont(font(), l));
     const int textX = kTextX * l.strip / kStatusHeight;
     // A text longer than the strip ends in an ellipsis rather than a cut
     // letter; the counts then give way to it.
@@ -228,7 +219,7 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     painter.drawText(QRect(textX, 0, w - textX, l.strip), Qt::AlignLeft | Qt::AlignVCenter, fitted);
     CountLabels labels;
     const QRect counts = countsRect(text, labels);
-    if (!counts.isEmpty()) drawCounts(painter, counts, CountPieces(shown()), labels);
+    if (!counts.isEmpty()) drawCounts(painter, counts, CountPieces(shown), labels);
     painter.end();
 
     showBuffer(l.strip, busy + flight, onBoard, empty);
@@ -244,30 +235,18 @@ void BoardWidget::showBuffer(int strip, const QRegion& composed, const QRect& on
     // rectangles the paint drew, so that no two parts leave a seam between
     // them at a fractional ratio, and Qt copies without its scaling path.
     QPainter widget(this);
-    const qreal ratio = buffer->devicePixelRatio();
-    const QRect all(QPoint(0, 0), buffer->size());
+    const qreal ratio = buffer_.devicePixelRatio();
+    const QRect all(QPoint(0, 0), buffer_.size());
     const QRegion copied =
         (composed + QRect(0, 0, all.width(), static_cast<int>(std::ceil(strip * ratio - 1e-6)))) &
         all;
-    buffer->setDevicePixelRatio(1);
+    buffer_.setDevicePixelRatio(1);
     widget.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
     for (const QRect& r : QRegion(all) - onBoard - copied) widget.fillRect(r, kSurround);
     for (const QRect& r : (QRegion(onBoard) & all) - copied)
         widget.drawPixmap(r.topLeft(), empty, r.translated(-onBoard.topLeft()));
-    for (const QRect& r : copied) widget.drawPixmap(r.topLeft(), *buffer, r);
-    buffer->setDevicePixelRatio(ratio);
-}
-
-QFont BoardWidget::stripFont(const BoardLayout& l) const {
-    // The widget's own font at a cell of 32, growing with the strip.
-    QFont f = font();
-    if (l.strip == kStatusHeight) return f;
-    const qreal grown = l.strip / static_cast<qreal>(kStatusHeight);
-    if (f.pixelSize() > 0)
-        f.setPixelSize(qRound(f.pixelSize() * grown));
-    else
-        f.setPointSizeF(f.pointSizeF() * grown);
-    return f;
+    for (const QRect& r : copied) widget.drawPixmap(r.topLeft(), buffer_, r);
+    buffer_.setDevicePixelRatio(ratio);
 }
 
 QRect BoardWidget::countsRect(const QString& status, CountLabels& labels) const {
@@ -275,11 +254,11 @@ QRect BoardWidget::countsRect(const QString& status, CountLabels& labels) const 
     // the whole status text leaves room for them, else without, else not at
     // all.
     const BoardLayout l = layout();
-    const QFontMetrics metrics(stripFont(l));
+    const QFontMetrics metrics(stripFont(font(), l));
     const int margin = kCountsMargin * l.strip / kStatusHeight;
     const int free =
         width() - kTextX * l.strip / kStatusHeight - metrics.horizontalAdvance(status) - 2 * margin;
-    const PieceCounts counts = CountPieces(shown());
+    const PieceCounts counts = CountPieces(turn_.shown());
     labels = {tr("To place"), tr("Lost")};
     int wanted = countsWidth(metrics, counts, labels);
     if (wanted > free) {
@@ -291,35 +270,23 @@ QRect BoardWidget::countsRect(const QString& status, CountLabels& labels) const 
 }
 
 BoardMarks BoardWidget::marks() const {
-    BoardMarks m;
-    if (browsing()) {
-        // The move that led to the browsed position, whoever made it.
-        m.computer = browsedMove_;
-        return m;
-    }
-    m.computer = lastComputerMove;
-    m.hint = hint;
-    const Move& current = session_->currentMove();
-    const Move* legal = session_->legalMoves();
-    if (cursorShown) m.cursor = cursorPoint;
-    if (state == HumanMoving) {
-        m.selected = current.start;
-        for (int i = 0; i < session_->legalMoveCount(); ++i)
-            if (legal[i].start == current.start) m.targets |= 1u << legal[i].end;
-    }
-    if (state == HumanTaking) {
-        for (int i = 0; i < session_->legalMoveCount(); ++i) {
-            const Move& move = legal[i];
-            if (move.start == current.start && move.end == current.end && move.take >= 0)
-                m.takeable |= 1u << move.take;
-        }
-    }
+    BoardMarks m = turn_.marks();
+    if (cursor_.shown() && !browsing()) m.cursor = cursor_.point();
     return m;
+}
+
+Board BoardWidget::onScreen() const {
+    // Both points of a flight look empty: the piece has left `from`, and
+    // `to` must not show it before it arrives.
+    Board shown = turn_.shown();
+    for (const int point : {flight_.from, flight_.to})
+        if (flight_.on && point >= 0) shown.board[point] = 0;
+    return shown;
 }
 
 bool BoardWidget::event(QEvent* event) {
     if (event->type() == PointPressEvent::kType) {
-        tapPoint(static_cast<PointPressEvent*>(event)->point);
+        turn_.choose(static_cast<PointPressEvent*>(event)->point);
         return true;
     }
     // The piece counts explain themselves in a tooltip.
@@ -328,7 +295,7 @@ bool BoardWidget::event(QEvent* event) {
         CountLabels labels;
         const QRect counts = countsRect(statusText(), labels);
         if (!counts.isEmpty() && counts.contains(help->pos())) {
-            const PieceCounts c = CountPieces(shown());
+            const PieceCounts c = CountPieces(turn_.shown());
             QToolTip::showText(help->globalPos(),
                                tr("White: %1 to place, %2 lost\nBlack: %3 to place, %4 lost")
                                    .arg(c.toPlace[0])
@@ -347,35 +314,6 @@ bool BoardWidget::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-const Board& BoardWidget::shown() const {
-    return browsing() ? browsed_ : session_->position();
-}
-
-QString BoardWidget::hintWorth() const {
-    if (hint.IsEmpty() || (state != HumanPlacing && state != HumanSelecting)) return {};
-    // The distance counts plies to the end, and the user makes every other
-    // one from this one on: a win in 7 plies takes 4 of the user's moves,
-    // and a loss in 12 plies comes after 6 of them.
-    const int plies = hintValue.plies;
-    switch (hintValue.outcome) {
-    case Outcome::Win: {
-        const int moves = (plies + 1) / 2;
-        return moves == 1 ? tr("You win in 1 move with best play")
-                          : tr("You win in %1 moves with best play").arg(moves);
-    }
-    case Outcome::Loss: {
-        const int moves = plies / 2;
-        return moves == 1 ? tr("You lose in 1 move with best play")
-                          : tr("You lose in %1 moves with best play").arg(moves);
-    }
-    case Outcome::Draw:
-        return tr("A draw with best play");
-    case Outcome::Unknown:
-        break;
-    }
-    return {};
-}
-
 QSize BoardWidget::sizeHint() const {
     return {kGridSize + 2 * kCellSize, kStatusHeight + kGridSize + 2 * kCellSize};
 }
@@ -386,49 +324,27 @@ QSize BoardWidget::minimumSizeHint() const {
 
 void BoardWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (bufferFits(event->size())) return;
-    replaceBuffer(event->size());
+    fitBuffer(event->size());
 }
 
-bool BoardWidget::bufferFits(const QSize& size) const {
+void BoardWidget::fitBuffer(const QSize& size) {
     const qreal ratio = devicePixelRatio();
-    return buffer && buffer->devicePixelRatio() == ratio &&
-           buffer->size() == deviceSize(size, ratio);
-}
-
-void BoardWidget::replaceBuffer(const QSize& size) {
-    delete buffer;
-    const qreal ratio = devicePixelRatio();
+    const QSize device = deviceSize(size, ratio);
+    if (!buffer_.isNull() && buffer_.devicePixelRatio() == ratio && buffer_.size() == device)
+        return;
     // Left uninitialised: the next paint covers every pixel.
-    buffer = new QPixmap(deviceSize(size, ratio));
-    buffer->setDevicePixelRatio(ratio);
+    buffer_ = QPixmap(device);
+    buffer_.setDevicePixelRatio(ratio);
 }
 
 void BoardWidget::animateMove(int from, int to, int color) {
     if (!animations) return;
     if (from == -1 && to == -1) return;
 
-    const QPoint start = from >= 0 ? cellCorner(from) : offBoard(color);
-    const QPoint end = to >= 0 ? cellCorner(to) : offBoard(color);
+    const QPoint start = from >= 0 ? cellRect(from).topLeft() : offBoard(color);
+    const QPoint end = to >= 0 ? cellRect(to).topLeft() : offBoard(color);
 
-    // Both points look empty during the flight: the piece has left `from`,
-    // and `to` must not show it before it arrives.
-    Board& board = session_->shownPosition();
-    int fromValue = 0;
-    int toValue = 0;
-    if (from >= 0) {
-        fromValue = board.board[from];
-        board.board[from] = 0;
-    }
-    if (to >= 0) {
-        toValue = board.board[to];
-        board.board[to] = 0;
-    }
-
-    animating = 1;
-    animColor = color;
-    animX = start.x();
-    animY = start.y();
+    flight_ = {true, from, to, color, start};
     const int cell = layout().cell;
     const BusyPointer busy(Qt::BusyCursor);
     // The axes advance independently: diagonal until one arrives, then
@@ -436,15 +352,12 @@ void BoardWidget::animateMove(int from, int to, int color) {
     // the start, in whole pixels: 8 pixels a step at a cell of 32. A click or
     // key during a pause lands the piece at once: the caller's next picture
     // shows it arrived.
-    for (int frame = 1; animX != end.x() || animY != end.y(); ++frame) {
+    for (int frame = 1; flight_.at != end; ++frame) {
         repaint();
         if (pauseFrame(kFramePause)) break;
         const int travelled = frame * kAnimationStep * cell / kCellSize;
-        animX = travelToward(start.x(), end.x(), travelled);
-        animY = travelToward(start.y(), end.y(), travelled);
+        flight_.at = {travelToward(start.x(), end.x(), travelled),
+                      travelToward(start.y(), end.y(), travelled)};
     }
-    animating = 0;
-
-    if (from >= 0) board.board[from] = static_cast<std::int16_t>(fromValue);
-    if (to >= 0) board.board[to] = static_cast<std::int16_t>(toValue);
+    flight_ = {};
 }

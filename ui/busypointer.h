@@ -3,6 +3,7 @@
 // watch while a piece flies (a click ends the flight).
 #pragma once
 
+#include <QCursor>
 #include <QGuiApplication>
 
 class BusyPointer {

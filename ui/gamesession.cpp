@@ -5,6 +5,7 @@
 #include <QDateTime>
 
 #include <algorithm>
+#include <cassert>
 #include <iterator>
 
 namespace {
@@ -17,18 +18,29 @@ QString now() {
 // the same side to move, in the moving phase (while placing, every move
 // adds a piece, so no position comes back).
 bool Repeats(const Board& a, const Board& b) {
-    return a.plies >= 18 && b.plies >= 18 && a.next == b.next &&
+    return !a.InPlacingPhase() && !b.InPlacingPhase() && a.next == b.next &&
            std::equal(std::begin(a.board), std::end(a.board), std::begin(b.board));
 }
 
 } // namespace
 
+namespace {
+
+// The game state is the program's: a second session would start a game over
+// the first one's position while its moves still stood in its list.
+bool sessionExists = false;
+
+} // namespace
+
 GameSession::GameSession(QObject* parent) : QObject(parent) {
+    assert(!sessionExists && "only one GameSession may exist at a time");
+    sessionExists = true;
     game_init();
 }
 
 GameSession::~GameSession() {
     game_exit();
+    sessionExists = false;
 }
 
 void GameSession::setUserColor(int color) {
@@ -45,10 +57,6 @@ void GameSession::openTables(const std::vector<std::string>& folders) {
 }
 
 const Board& GameSession::position() const {
-    return board;
-}
-
-Board& GameSession::shownPosition() {
     return board;
 }
 
@@ -90,7 +98,8 @@ int GameSession::repetitions() const {
     int count = 0;
     for (int i = history_pos - 1; i >= 0; --i) {
         const Board& earlier = history[i];
-        if (earlier.plies < 18 || earlier.n_white != now.n_white || earlier.n_black != now.n_black)
+        if (earlier.InPlacingPhase() || earlier.n_white != now.n_white ||
+            earlier.n_black != now.n_black)
             break;
         count += Repeats(earlier, now);
     }

@@ -24,7 +24,8 @@ class GameSession : public QObject {
     Q_OBJECT
 
 public:
-    // Starts a game with the user as White at "Very easy".
+    // Starts a game with the user as White at "Very easy". Only one session
+    // may exist at a time: the game state it reaches is the program's.
     explicit GameSession(QObject* parent = nullptr);
     // Stops the computer opponent.
     ~GameSession() override;
@@ -47,11 +48,8 @@ public:
     void openTables(const std::vector<std::string>& folders);
     const EndgameTables& tables() const { return tables_; }
 
-    // The position on the board. The board widget may change points of it
-    // for the user to see (a piece in flight, a mill-closing piece waiting
-    // for its capture) and puts them back before the next move is played.
+    // The position on the board: the moves played, nothing else.
     const Board& position() const;
-    Board& shownPosition();
     // The move being put together from the user's taps.
     Move& currentMove();
     // The legal moves of the position, in generation order.

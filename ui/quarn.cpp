@@ -12,6 +12,7 @@
 #include "ui/helpboxes.h"
 #include "ui/movelist.h"
 #include "ui/recentgamesmenu.h"
+#include "ui/movelistfollower.h"
 #include "ui/settings.h"
 
 #include <QDockWidget>
@@ -68,7 +69,7 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
 
     session = new GameSession(this);
     session->openTables(DefaultTableFolders());
-    boardWidget = new BoardWidget(this, nullptr, {}, session);
+    boardWidget = new BoardWidget(this, nullptr, {}, *session);
     setCentralWidget(boardWidget);
     boardWidget->show();
 
@@ -165,9 +166,8 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
             placeMoveList();
         }
         if (id != kPointNamesId) return;
-        pointNames = 1 - pointNames;
-        viewMenu->setItemChecked(kPointNamesId, pointNames);
-        boardWidget->showPointNames(pointNames);
+        boardWidget->showPointNames(!boardWidget->pointNamesShown());
+        viewMenu->setItemChecked(kPointNamesId, boardWidget->pointNamesShown());
         writeConfig();
     });
 
@@ -194,17 +194,15 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     moveListDock->setFeatures(QDockWidget::NoDockWidgetFeatures);
     moveListDock->setTitleBarWidget(new QWidget(moveListDock)); // no title bar
     addDockWidget(Qt::RightDockWidgetArea, moveListDock);
-    connect(session, &GameSession::changed, this, &Quarn::gameChanged);
-
     // A click on a move shows the position after it; Escape, or a click on
     // the last move played, returns to the game.
-    connect(moveList, &MoveList::moveClicked, boardWidget,
-            [this](int index) { boardWidget->browse(index + 1); });
+    new MoveListFollower(*moveList, boardWidget->turn());
+    connect(session, &GameSession::changed, this, &Quarn::gameChanged);
+
     endBrowsing = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     endBrowsing->setEnabled(false);
     connect(endBrowsing, &QShortcut::activated, boardWidget, &BoardWidget::stopBrowsing);
     connect(boardWidget, &BoardWidget::browsed, this, [this](int count) {
-        moveList->setBrowsed(count >= 0 ? count - 1 : -1);
         endBrowsing->setEnabled(count >= 0);
         showGameMenuState();
     });
@@ -215,7 +213,7 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     readConfig();
     showSettings();
     viewMenu->setItemChecked(moveListId, showMoveList);
-    viewMenu->setItemChecked(kPointNamesId, pointNames);
+    viewMenu->setItemChecked(kPointNamesId, boardWidget->pointNamesShown());
     placeMoveList();
     showGameMenuState();
 }
@@ -239,9 +237,8 @@ void Quarn::readConfig() {
     session->setLevel(read(kLevel));
     boardWidget->updateAnimations(read(kAnimations));
     showMoveList = read(kMoveList);
-    pointNames = read(kPointNames);
     lastFolder = config.readEntry(kLastFolder);
-    boardWidget->showPointNames(pointNames);
+    boardWidget->showPointNames(read(kPointNames) != 0);
     // One game, with both settings in place.
     boardWidget->start();
 }
@@ -254,7 +251,7 @@ void Quarn::writeConfig() {
     config.writeEntry(kLevel.key, session->level());
     config.writeEntry(kAnimations.key, boardWidget->animationsOn() ? 1 : 0);
     config.writeEntry(kMoveList.key, showMoveList);
-    config.writeEntry(kPointNames.key, pointNames);
+    config.writeEntry(kPointNames.key, boardWidget->pointNamesShown() ? 1 : 0);
     if (!lastFolder.isEmpty()) config.writeEntry(kLastFolder, lastFolder);
     const bool saved = config.save();
     if (saved == !settingsUnsaved) return;

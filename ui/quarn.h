@@ -137,7 +137,6 @@ private:
     static constexpr int kFullScreenId = 0, kPointNamesId = 1;
     PopupMenu* viewMenu;
     int moveListId = -1;
-    int pointNames = 0;
     bool wasMaximized = true;
 
     GameStore store;      // the game in progress, across runs

@@ -5,7 +5,6 @@
 
 #include "ui/quarn.h"
 
-#include "engine/notation.h"
 #include "engine/record.h"
 #include "engine/text.h"
 #include "platform/popupmenu.h"
@@ -55,12 +54,6 @@ QString shownPath(const QString& path) {
 } // namespace
 
 void Quarn::gameChanged() {
-    // Only the moves from the first that changed are written out again.
-    const std::vector<Move>& moves = session->moves();
-    QStringList tail;
-    for (std::size_t i = session->changedFrom(); i < moves.size(); ++i)
-        tail << QString::fromStdString(MoveWord(moves[i]));
-    moveList->replaceFrom(session->changedFrom(), tail, session->played());
     // A review is of the moves it was given; other moves end it.
     if (review->running() &&
         (session->changedFrom() < reviewedMoves || session->played() != reviewedMoves))

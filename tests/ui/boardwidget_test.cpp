@@ -1,12 +1,13 @@
-// The board widget driven the way a user drives it: synthetic taps at pixel
-// positions, at the "Very easy" level and without animations unless a test
-// is about animation.
+// The board widget and its turn driven the way a user drives them: points
+// chosen, keys, and taps at pixel positions where the hit test is the
+// point, at the "Very easy" level and without animations unless a test is
+// about animation.
 
 #include "engine/game.h"
 #include "support/board_taps.h"
 #include "support/positions.h"
+#include "support/test_session.h"
 #include "ui/boardwidget.h"
-#include "ui/gamesession.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -26,47 +27,46 @@ namespace {
 
 using S = BoardWidget; // for the state names
 
-// Exposes the widget's fields and records every animation frame it paints.
+// Records every animation frame the widget paints.
 class Probe : public BoardWidget {
 public:
-    using BoardWidget::animateMove, BoardWidget::animating, BoardWidget::buffer, BoardWidget::state,
-        BoardWidget::statusText;
     int playerColor() const { return session().userColor(); }
     int level() const { return session().level(); }
 
     struct Frame {
         QPoint at;
         QString status;
-        int watched; // the value of point `watch` in board
+        int watched; // the value of point `watch` on the screen
     };
     std::vector<Frame> frames;
     int watch = 0;
     std::function<void()> onPaint; // runs at the start of every paint
 
-    explicit Probe(int w = 240, int h = 266) {
+    explicit Probe(int w = 240, int h = 266) : BoardWidget(nullptr, nullptr, {}, Session()) {
         resize(w, h);
         updateAnimations(0);
+        updatePlayerColor(0);
         updateLevel(0);
     }
     void tap(int x, int y) { Tap(this, QPoint(x, y)); }
-    void tapPoint(int p) { TapPoint(this, p); }
+    void tapPoint(int p) { turn().choose(p); }
     void tapPoint(std::string_view name) { tapPoint(pt(name)); }
 
 protected:
     void paintEvent(QPaintEvent* e) override {
         if (onPaint) onPaint();
-        if (animating) frames.push_back({{animX, animY}, statusText(), board.board[watch]});
+        if (flight().on) frames.push_back({flight().at, statusText(), onScreen().board[watch]});
         BoardWidget::paintEvent(e);
     }
 };
 
 // Puts the game at a position given by the names of the occupied points,
-// with `plies` moves made, and the widget in the matching human state.
+// with `plies` moves made, and the turn taking the game up from there.
 void setPosition(Probe& w, std::string_view white, std::string_view black, int plies) {
     board = algo.board = history[0] = Pieces(white, black, plies);
     history_pos = history_length = 1;
     gen_valid_moves();
-    w.state = plies > 17 ? S::HumanSelecting : S::HumanPlacing;
+    w.turn().carryOn();
 }
 
 // Closes the game-over box as soon as it is up, keeping what it said;
@@ -167,7 +167,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         int queued = 0;
         w.onPaint = [&] {
-            if (w.state != S::ComputerPlacing || queued++ > 0) return;
+            if (w.state() != S::ComputerPlacing || queued++ > 0) return;
             const QPointF at(8 + 6 * 32 + 16, 32 + 6 * 32 + 16); // a5
             for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
                 QCoreApplication::postEvent(
@@ -181,7 +181,7 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(queued, 1);
         QCOMPARE(board.plies, 2);
-        QCOMPARE(w.state, +S::HumanPlacing);
+        QCOMPARE(w.state(), +S::HumanPlacing);
         // A tap made after the turn counts.
         w.tapPoint("a5");
         QCOMPARE(board.plies, 4);
@@ -197,8 +197,8 @@ private slots:
         bool flying = false;
         std::vector<Qt::CursorShape> pointers;
         w.onPaint = [&] {
-            if (w.animating && !flying) queueClick(w, pt("a5"));
-            flying = w.animating;
+            if (w.flight().on && !flying) queueClick(w, pt("a5"));
+            flying = w.flight().on;
             if (flying) pointers.push_back(QGuiApplication::overrideCursor()->shape());
         };
         w.tapPoint("a1");
@@ -206,23 +206,23 @@ private slots:
         QCOMPARE(board.board[pt("a1")], 1);
         QCOMPARE(board.plies, 2);
         QVERIFY(board.board[pt("a5")] != 1); // the clicks were not taps
-        QCOMPARE(w.state, +S::HumanPlacing);
+        QCOMPARE(w.state(), +S::HumanPlacing);
         QCOMPARE(pointers, std::vector<Qt::CursorShape>(2, Qt::BusyCursor));
         QVERIFY(!QGuiApplication::overrideCursor());
 
         // A press during a flight spends its click, even when the button
         // comes up after the turn.
         w.onPaint = [&] {
-            if (w.animating && !flying && board.plies == 2) queueClick(w, pt("a5"), false);
-            flying = w.animating;
+            if (w.flight().on && !flying && board.plies == 2) queueClick(w, pt("a5"), false);
+            flying = w.flight().on;
         };
         w.tapPoint("a3");
         QCOMPARE(board.plies, 4);
         w.updateAnimations(0);
-        w.tapPoint("a5"); // the release of that press
+        TapPoint(&w, pt("a5")); // the release of that press
         QVERIFY(board.board[pt("a5")] != 1);
         QCOMPARE(board.plies, 4);
-        w.tapPoint("c5"); // a new click counts
+        TapPoint(&w, pt("c5")); // a new click counts
         QCOMPARE(board.plies, 6);
     }
 
@@ -256,9 +256,9 @@ private slots:
         setPosition(w, "a1 a3 b2 c5", "a2 a8 b1 b3", 20);
         typePoint(w, pt("c5"));
         QTest::keyClick(&w, Qt::Key_Space);
-        QCOMPARE(w.state, +S::HumanMoving);
+        QCOMPARE(w.state(), +S::HumanMoving);
         QTest::keyClick(&w, Qt::Key_Escape);
-        QCOMPARE(w.state, +S::HumanSelecting);
+        QCOMPARE(w.state(), +S::HumanSelecting);
         QCOMPARE(current_move.start, -1);
         QTest::keyClick(&w, Qt::Key_Enter); // c5 again
         QTest::keyClick(&w, Qt::Key_Left);  // along the line to c6
@@ -282,16 +282,16 @@ private slots:
             typePoint(w, p);
             QTest::keyClick(&w, Qt::Key_Return);
         };
-        for (int turn = 0; turn < 400 && w.state != S::Idle; ++turn) {
+        for (int turn = 0; turn < 400 && w.state() != S::Idle; ++turn) {
             const Move m = next_valid[turn * 7 % n_next_valid];
             if (m.start >= 0) press(m.start);
             press(m.end);
             if (m.take >= 0) press(m.take);
         }
         QVERIFY2(ending.startsWith("Game over\nYou "), qPrintable(ending));
-        QCOMPARE(w.state, +S::Idle);
+        QCOMPARE(w.state(), +S::Idle);
         QTest::keyClick(&w, Qt::Key_Space); // a new game
-        QCOMPARE(w.state, +S::HumanPlacing);
+        QCOMPARE(w.state(), +S::HumanPlacing);
         QCOMPARE(board.plies, 0);
     }
 
@@ -353,15 +353,16 @@ private slots:
 
     void aTapInIdleStartsANewGame() {
         Probe w;
-        w.state = S::Idle;
+        setPosition(w, "a1 a2", "b1 b2 b3", 20); // White has lost: Idle
+        QCOMPARE(w.state(), +S::Idle);
         w.tap(1, 1); // in the status strip: no hit test in Idle
-        QCOMPARE(w.state, +S::HumanPlacing);
+        QCOMPARE(w.state(), +S::HumanPlacing);
         QCOMPARE(board.plies, 0);
 
         w.updatePlayerColor(1);
         QCOMPARE(w.statusText(), QString("Click to start game"));
         w.tap(239, 265);
-        QCOMPARE(w.state, +S::HumanPlacing);
+        QCOMPARE(w.state(), +S::HumanPlacing);
         QCOMPARE(board.n_white, 1);
         QCOMPARE(w.statusText(), QString("Set your 1. piece"));
     }
@@ -371,46 +372,46 @@ private slots:
         setPosition(w, "a1 a3 b2 c5", "a2 a8 b1 b3", 20);
         w.tapPoint("a2"); // the computer's piece
         w.tapPoint("a5"); // an empty point
-        QCOMPARE(w.state, +S::HumanSelecting);
+        QCOMPARE(w.state(), +S::HumanSelecting);
 
         w.tapPoint("a1"); // blocked, but selectable
         w.tap(239, 100);  // outside the grid: ignored, the selection stays
-        QCOMPARE(w.state, +S::HumanMoving);
+        QCOMPARE(w.state(), +S::HumanMoving);
         w.tapPoint("a7"); // not reachable from a1: the selection is dropped
-        QCOMPARE(w.state, +S::HumanSelecting);
+        QCOMPARE(w.state(), +S::HumanSelecting);
         QCOMPARE(current_move.start, -1);
         w.tapPoint("c5");
         w.tapPoint("a3"); // another own piece does not become the selection
-        QCOMPARE(w.state, +S::HumanSelecting);
+        QCOMPARE(w.state(), +S::HumanSelecting);
         w.tapPoint("c5");
         w.tap(120, 128); // nor does the centre cell keep it
-        QCOMPARE(w.state, +S::HumanSelecting);
+        QCOMPARE(w.state(), +S::HumanSelecting);
 
         w.tapPoint("c5");
         w.tapPoint("c6");
         QCOMPARE(board.plies, 22); // the move and the computer's reply
         QCOMPARE(history_pos, 3);
-        QCOMPARE(w.state, +S::HumanSelecting);
+        QCOMPARE(w.state(), +S::HumanSelecting);
     }
 
     void aMillWaitsForTheCapture() {
         Probe w;
         setPosition(w, "a1 a2 c3", "a7 a8 b1", 6);
         w.tapPoint("a3");
-        QCOMPARE(w.state, +S::HumanTaking);
+        QCOMPARE(w.state(), +S::HumanTaking);
         QCOMPARE(w.statusText(), QString("Take a black piece"));
-        QCOMPARE(board.board[pt("a3")], 1); // shown, not applied
-        QCOMPARE(algo.board.board[pt("a3")], 0);
+        QCOMPARE(w.onScreen().board[pt("a3")], 1); // shown, not applied
+        QCOMPARE(board.board[pt("a3")], 0);
         QCOMPARE(history_pos, 1);
         w.tapPoint("c1"); // empty
         w.tapPoint("a1"); // own
-        QCOMPARE(w.state, +S::HumanTaking);
+        QCOMPARE(w.state(), +S::HumanTaking);
 
         w.tapPoint("b1");
         QCOMPARE(history[1].board[pt("b1")], 0);
         QCOMPARE(history[1].board[pt("a3")], 1);
         QCOMPARE(history_pos, 3); // the move with its capture, and the reply
-        QCOMPARE(w.state, +S::HumanPlacing);
+        QCOMPARE(w.state(), +S::HumanPlacing);
     }
 
     void piecesInMillsAreTakenOnlyWhenAllStandInMills() {
@@ -418,7 +419,7 @@ private slots:
         setPosition(w, "a1 a2 c1", "b1 b2 b3 c8", 8);
         w.tapPoint("a3");
         w.tapPoint("b2");
-        QCOMPARE(w.state, +S::HumanTaking);
+        QCOMPARE(w.state(), +S::HumanTaking);
         w.tapPoint("c8");
         QCOMPARE(history[1].board[pt("c8")], 0);
 
@@ -437,8 +438,8 @@ private slots:
             box.whileShown = [&] { behind = w.statusText(); };
             w.tapPoint("a4");
             w.tapPoint("a3"); // a slide into a mill shows the piece moved
-            QCOMPARE(board.board[pt("a4")], 0);
-            QCOMPARE(board.board[pt("a3")], 1);
+            QCOMPARE(w.onScreen().board[pt("a4")], 0);
+            QCOMPARE(w.onScreen().board[pt("a3")], 1);
             w.tapPoint("b4");
             QCOMPARE(box.shown, 1);
             QCOMPARE(box.title, QString("Nine Men's Morris"));
@@ -447,12 +448,12 @@ private slots:
             QCOMPARE(box.buttons, 1);
             QCOMPARE(behind, QString("Click to start game"));
         }
-        QCOMPARE(w.state, +S::Idle);
+        QCOMPARE(w.state(), +S::Idle);
         QCOMPARE(history[1].board[pt("a4")], 0);
         // Undo takes the winning move back, and play goes on from there.
         w.undo();
         QCOMPARE(history_pos, 1);
-        QCOMPARE(w.state, +S::HumanSelecting);
+        QCOMPARE(w.state(), +S::HumanSelecting);
 
         // Black closes one of two mills that three flying pieces cannot both
         // block. A tap while the box is up starts a new game, which the
@@ -463,7 +464,7 @@ private slots:
         w.tapPoint("c8");
         w.tapPoint("a3");
         QCOMPARE(box.text, QString("Game over\nYou lose\n\nYou have only two pieces left."));
-        QCOMPARE(w.state, +S::HumanPlacing);
+        QCOMPARE(w.state(), +S::HumanPlacing);
         QCOMPARE(board.plies, 0);
     }
 
@@ -486,21 +487,21 @@ private slots:
         w.redo();
         w.redo();
         QVERIFY(board == after);
-        QCOMPARE(w.state, +S::HumanPlacing);
+        QCOMPARE(w.state(), +S::HumanPlacing);
 
         setPosition(w, "a1 a2 c3", "a7 a8 b1", 6);
         push(board);
         push(board);
         w.tapPoint("a3");
         w.undo(); // the capture is pending
-        QCOMPARE(w.state, +S::HumanTaking);
+        QCOMPARE(w.state(), +S::HumanTaking);
 
         // As Black, the computer's opening move cannot be taken back alone.
         w.updatePlayerColor(1);
         w.tap(5, 5);
         w.undo();
         QCOMPARE(history_pos, 2);
-        QCOMPARE(w.state, +S::HumanPlacing);
+        QCOMPARE(w.state(), +S::HumanPlacing);
     }
 
     void settingsSlots() {
@@ -526,17 +527,17 @@ private slots:
             w.updatePlayerColor(color);
             BoxCloser box;
             w.tap(100, 100);
-            for (int turn = 0; turn < 400 && w.state != S::Idle; ++turn) {
+            for (int turn = 0; turn < 400 && w.state() != S::Idle; ++turn) {
                 QVERIFY(board == algo.board && board == history[history_pos - 1]);
                 QCOMPARE(int(board.next), w.playerColor());
                 if (turn == 20) {
                     w.undo();
-                    QCOMPARE(w.state, board.plies > 17 ? +S::HumanSelecting : +S::HumanPlacing);
+                    QCOMPARE(w.state(), board.plies > 17 ? +S::HumanSelecting : +S::HumanPlacing);
                     w.redo();
                 }
                 playUserMove(w, turn * 7);
             }
-            QCOMPARE(w.state, +S::Idle);
+            QCOMPARE(w.state(), +S::Idle);
             QCOMPARE(box.shown, 1);
         }
     }
@@ -562,11 +563,11 @@ private slots:
         QResizeEvent first(QSize(240, 266), QSize(-1, -1)), same(QSize(240, 266), QSize(240, 266)),
             other(QSize(300, 300), QSize(240, 266));
         QApplication::sendEvent(&w, &first);
-        const qint64 kept = w.buffer->cacheKey(); // the address may be reused
+        const qint64 kept = w.buffer().cacheKey(); // the address may be reused
         QApplication::sendEvent(&w, &same);
-        QCOMPARE(w.buffer->cacheKey(), kept);
+        QCOMPARE(w.buffer().cacheKey(), kept);
         QApplication::sendEvent(&w, &other);
-        QCOMPARE(w.buffer->size(), QSize(300, 300));
+        QCOMPARE(w.buffer().size(), QSize(300, 300));
     }
 
     void aPieceSlidesInStepsOfEightPixels() {
@@ -587,8 +588,8 @@ private slots:
         w.watch = pt("a1");
         w.animateMove(pt("a1"), pt("a2"), 1); // three cells apart
         QCOMPARE(w.frames.size(), std::size_t(12));
-        QCOMPARE(w.frames.front().watched, 0); // the piece has left its point
-        QCOMPARE(board.board[pt("a1")], 1);    // and is back after the flight
+        QCOMPARE(w.frames.front().watched, 0);     // the piece has left its point
+        QCOMPARE(w.onScreen().board[pt("a1")], 1); // and is back after the flight
 
         w.updateAnimations(0);
         w.frames.clear();

@@ -1,60 +1,19 @@
-// The board on dense screens. The program runs on five virtual screens side
-// by side with device pixel ratios 1, 2, 1.25, 3 and 1.5, so that one widget can
-// be drawn at each ratio and moved from one screen to another.
+// The board on dense screens: one widget drawn at each device pixel ratio
+// and moved from one screen to another.
 //
 // At ratio 2 the board shows the pictures drawn at twice the resolution,
 // pixel for pixel, not the 1x pictures enlarged; at ratio 1 it is exactly the
 // picture of the 1x sheets.
 
-#include "engine/game.h"
 #include "quarn_images.h"
-#include "support/board_taps.h"
-#include "support/positions.h"
-#include "ui/boardwidget.h"
+#include "support/dense_screens.h"
 
-#include <QApplication>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
-#include <QTemporaryDir>
-#include <QtTest>
-
-#include <string_view>
 
 namespace {
 
 const QColor kKhaki(172, 170, 96);   // the tiles' background
 const QColor kSurround(102, 92, 21); // around the grid
-
-// A widget of 240 x 266 has its grid's top-left corner at (8, 32).
-constexpr int kWidth = 240, kHeight = 266, kLeft = 8, kTop = 32;
-
-class Probe : public BoardWidget {
-public:
-    using BoardWidget::buffer;
-
-    explicit Probe(qreal ratio) {
-        resize(kWidth, kHeight);
-        updateAnimations(0);
-        updateLevel(0);
-        show();
-        moveTo(ratio);
-    }
-    // Onto the screen of that ratio; the size stays.
-    void moveTo(qreal ratio) {
-        for (QScreen* s : QGuiApplication::screens())
-            if (s->devicePixelRatio() == ratio) move(s->geometry().topLeft() + QPoint(10, 10));
-        QTRY_COMPARE(devicePixelRatio(), ratio);
-        QVERIFY(QTest::qWaitForWindowExposed(this)); // repaints are ignored until then
-    }
-    void tap(QPointF at) { Tap(this, at); }
-    // The picture in device pixels.
-    QImage picture() {
-        QImage image = grab().toImage().convertToFormat(QImage::Format_RGB32);
-        image.setDevicePixelRatio(1);
-        return image;
-    }
-};
 
 // The board as the sheets of `scale` (1 or 2) show it, composed directly in
 // device pixels on a widget of 240 x 266: the surround, the 49 tiles and the
@@ -112,11 +71,6 @@ bool olive(const QColor& c) {
            c.blue() >= 40 && c.blue() <= 76;
 }
 
-// The position every picture test draws: White on a1 and c5, Black on b2.
-void setPieces() {
-    board = Pieces("a1 c5", "b2", 3);
-}
-
 } // namespace
 
 class HiDpiTest : public QObject {
@@ -143,21 +97,21 @@ private slots:
         w.moveTo(2);
         w.repaint();
         QCOMPARE(w.size(), QSize(kWidth, kHeight));
-        QCOMPARE(w.buffer->size(), QSize(2 * kWidth, 2 * kHeight));
-        QCOMPARE(w.buffer->devicePixelRatio(), 2.0);
+        QCOMPARE(w.buffer().size(), QSize(2 * kWidth, 2 * kHeight));
+        QCOMPARE(w.buffer().devicePixelRatio(), 2.0);
         image = w.picture();
         QCOMPARE(image.size(), QSize(2 * kWidth, 2 * kHeight));
         QCOMPARE(boardArea(image, 2), boardArea(sheetPicture(2), 2));
 
         // Same size, same ratio: the buffer stays.
-        const qint64 kept = w.buffer->cacheKey();
+        const qint64 kept = w.buffer().cacheKey();
         QResizeEvent same(w.size(), w.size());
         QApplication::sendEvent(&w, &same);
-        QCOMPARE(w.buffer->cacheKey(), kept);
+        QCOMPARE(w.buffer().cacheKey(), kept);
 
         w.moveTo(1);
         QCOMPARE(boardArea(w.picture(), 1), boardArea(sheetPicture(1), 1));
-        QCOMPARE(w.buffer->devicePixelRatio(), 1.0);
+        QCOMPARE(w.buffer().devicePixelRatio(), 1.0);
     }
 
     void atRatioTwoLinesDiscsAndTextHaveDeviceDetail() {
@@ -204,7 +158,7 @@ private slots:
             w.resize(241, 267); // a fractional number of device pixels at 1.25
             setPieces();
             w.repaint();
-            w.buffer->fill(Qt::magenta);
+            w.buffer().fill(Qt::magenta);
             w.repaint();
             const QImage drawn = w.picture();
             int left = 0;
@@ -216,30 +170,6 @@ private slots:
             QCOMPARE(image.pixelColor(qRound(2 * ratio), qRound(100 * ratio)), kSurround);
             QCOMPARE(image.pixelColor(qRound((kLeft + 32 + 5) * ratio), qRound((kTop + 5) * ratio)),
                      kKhaki);
-        }
-    }
-
-    // What a repaint of a board filling a screen of 3840 x 2160 device
-    // pixels costs, once its pictures are drawn: run with -tickcounter or
-    // -callgrind for other measures, and this function's name alone to see
-    // the figures.
-    void aRepaintOfAFullScreenBoard_data() {
-        QTest::addColumn<qreal>("ratio");
-        for (const qreal ratio : {1.0, 2.0, 1.25, 1.5})
-            QTest::newRow(qPrintable(QString::number(ratio))) << ratio;
-    }
-    void aRepaintOfAFullScreenBoard() {
-        QFETCH(qreal, ratio);
-        Probe w(ratio);
-        w.resize(qRound(3840 / ratio), qRound(2160 / ratio));
-        setPieces();
-        // Drawn into a picture of the screen's size rather than the
-        // offscreen platform's window, which is clipped to its small screen.
-        QPixmap screen(3840, 2160);
-        screen.setDevicePixelRatio(ratio);
-        w.render(&screen);
-        QBENCHMARK {
-            w.render(&screen);
         }
     }
 
@@ -256,26 +186,8 @@ private slots:
     }
 };
 
-// Describes the four screens to the offscreen platform before the
-// application starts.
 int main(int argc, char** argv) {
-    QTemporaryDir dir;
-    const QString config = dir.filePath("screens.json");
-    {
-        QFile file(config);
-        if (!file.open(QIODevice::WriteOnly)) return 1;
-        file.write(R"({"screens": [
-            {"name": "one", "x": 0, "y": 0, "width": 1024, "height": 768, "dpr": 1},
-            {"name": "two", "x": 1024, "y": 0, "width": 1024, "height": 768, "dpr": 2},
-            {"name": "fractional", "x": 2048, "y": 0, "width": 1024, "height": 768, "dpr": 1.25},
-            {"name": "three", "x": 3072, "y": 0, "width": 1024, "height": 768, "dpr": 3},
-            {"name": "half", "x": 4096, "y": 0, "width": 1024, "height": 768, "dpr": 1.5}]})");
-    }
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
-    QApplication app(argc, argv);
-    HiDpiTest test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
+    return RunOnDenseScreens<HiDpiTest>(argc, argv);
 }
 
 #include "hidpi_test.moc"

@@ -65,12 +65,15 @@ private slots:
         list.resize(list.width(), list.height() / 2);
         QVERIFY(inView(list, 41));
 
-        for (int count : {0, 10000}) { // paints whole lists without fault
+        QImage pictures[2]; // of an empty list and of a long one, at ratio 2
+        for (int count : {0, 10000}) {
             list.setMoves(someMoves(count), count);
-            QImage picture(list.size() * 2, QImage::Format_ARGB32);
+            QImage& picture = pictures[count > 0] = QImage(list.size() * 2, QImage::Format_ARGB32);
+            picture.fill(0);
             picture.setDevicePixelRatio(2);
             list.render(&picture);
         }
+        QVERIFY(pictures[0] != pictures[1]); // the moves in view are drawn
     }
 
     void theHintHasRoomForTwoLongMovesAndAScrollBar() {
