@@ -141,7 +141,7 @@ std::optional<Board> ReadPosition(std::string_view text, std::string& problem) {
         return Refused(problem, "position: the side to move has pieces but its opponent has none");
     // While placing, a side has at most the pieces it has placed; more would
     // let it place a tenth.
-    if (b.plies <= 17 && (b.n_white > (b.plies + 1) / 2 || b.n_black > b.plies / 2))
+    if (b.InPlacingPhase() && (b.n_white > (b.plies + 1) / 2 || b.n_black > b.plies / 2))
         return Refused(problem, "position: more pieces on the board than placed in " +
                                     std::to_string(b.plies) + " plies");
     return b;

@@ -69,12 +69,7 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     colorMenu->insertItem(tr("Black"), 1);
 
     levelMenu = SettingMenu("level_menu", this, SLOT(updateLevel(int)));
-    levelMenu->insertItem(tr("Very easy"), 0);
-    levelMenu->insertItem(tr("Easy"), 1);
-    levelMenu->insertItem(tr("Medium"), 2);
-    levelMenu->insertItem(tr("Hard"), 3);
-    levelMenu->insertItem(tr("Very hard"), 4);
-    levelMenu->insertItem(tr("Master"), 5);
+    for (const Level& level : kLevelTable) levelMenu->insertItem(tr(level.name), level.id);
 
     animationsMenu = SettingMenu("animations_menu", this, SLOT(updateAnimations(int)));
     animationsMenu->insertItem(tr("No"), 0);

@@ -233,7 +233,8 @@ TEST(EngineProgram, RejectsBadUsage) {
     ExpectRejected({"search", "--nodes"}, "needs a value");
     ExpectRejected({"search", "--nodes", "5", "--seed", "4294967296"}, "--seed");
     ExpectRejected({"play", "--white", "0"}, "--black");
-    ExpectRejected({"play", "--white", "5", "--black", "0"}, "--white");
+    ExpectRejected({"play", "--white", "6", "--black", "0"}, "--white");
+    EXPECT_EQ(0, Engine({"play", "--white", "5", "--black", "0", "--max-plies", "1"}).status);
     ExpectRejected({"play", "--white", "0", "--black", "0", "--max-plies", "-1"}, "--max-plies");
     ExpectRejected({"bench", "--position", "........................ w 0"}, "--position");
     ExpectRejected({"bench", "a1"}, "bench");
