@@ -216,6 +216,14 @@ TEST(EngineProgram, RejectsBadMovesNamingThem) {
     ExpectRejected({"moves", std::string(5000, 'a')}, "\"" + std::string(40, 'a') + "\"...");
 }
 
+TEST(EngineProgram, EveryWordOfTheCommandLineIsInTheFuzzersDictionary) {
+    std::ifstream file(QUARN_FUZZ_DICTIONARY);
+    const std::string dictionary((std::istreambuf_iterator<char>(file)), {});
+    ASSERT_FALSE(dictionary.empty()) << QUARN_FUZZ_DICTIONARY;
+    for (std::string_view word : CommandLineWords())
+        EXPECT_NE(std::string::npos, dictionary.find("\n\"" + std::string(word) + "\"\n")) << word;
+}
+
 TEST(EngineProgram, RejectsBadUsage) {
     ExpectRejected({}, "no command");
     ExpectRejected({"fly"}, "unknown command");

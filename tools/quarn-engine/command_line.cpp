@@ -143,6 +143,13 @@ void SetOption(Invocation& inv, std::string_view name, const std::string& value)
 
 } // namespace
 
+std::vector<std::string_view> CommandLineWords() {
+    std::vector<std::string_view> words;
+    for (const CommandName& c : kCommands) words.push_back(c.name);
+    for (const OptionSpec& o : kOptions) words.push_back(o.name);
+    return words;
+}
+
 Invocation ParseCommandLine(const std::vector<std::string>& args) {
     Invocation inv;
     if (std::find(args.begin(), args.end(), "--help") != args.end()) {
