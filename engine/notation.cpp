@@ -71,9 +71,9 @@ std::optional<Move> LegalMoveNamed(const Board& b, std::string_view text, MoveTe
         return std::nullopt;
     };
     if (!IsMoveText(text)) return none(MoveTextFault::NotAMove);
+    if (SideToMoveHasLost(b)) return none(MoveTextFault::GameOver);
     Move moves[kMaxMoves];
     const int n = b.GenMoves(moves, kMaxMoves);
-    if (b.CurrentHasLost() || n == 0) return none(MoveTextFault::GameOver);
     // The parser reads a zero-terminated text; a move text has at most 7 characters.
     signed char word[8] = {};
     std::copy(text.begin(), text.end(), word);
