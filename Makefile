@@ -13,7 +13,7 @@ PREFIX ?= /usr/local
 PACKAGES = cmake ninja-build g++ make libgtest-dev \
 	qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n \
 	libgl-dev fonts-dejavu-core appstream desktop-file-utils clang-format \
-	xvfb dbus at-spi2-core python3-pyatspi
+	xvfb dbus at-spi2-core python3-pyatspi clang libclang-rt-14-dev
 
 # And those that building the Debian package needs on top.
 DEB_PACKAGES = debhelper lintian dpkg-dev
@@ -39,9 +39,11 @@ build: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCMAKE_INSTALL_PREFIX=$(PREFIX)
 	cmake --build $(BUILD)
 
-# The suite runs twice: in the build the game uses, and with the engine, the
-# game state and their tests (everything without Qt) built again under
-# AddressSanitizer and UndefinedBehaviorSanitizer, where any report fails.
+# The suite runs twice: in the build the game uses (g++), and with the
+# engine, the game state and their tests (everything without Qt) built again
+# by clang, warnings as errors, under AddressSanitizer and
+# UndefinedBehaviorSanitizer, where any report fails. So every change is
+# compiled by both compilers.
 # Then the Debian package is built and checked, without running the suite
 # a third time inside the package's build.
 test: build sanitize
@@ -56,6 +58,7 @@ format-check: deps
 
 sanitize: deps
 	cmake -S . -B $(BUILD)-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_COMPILE_WARNING_AS_ERROR=ON \
 	  -DQUARN_WITH_UI=OFF -DQUARN_SANITIZE=ON
 	cmake --build $(BUILD)-sanitize
 

@@ -18,14 +18,6 @@ int Rank(Outcome o) {
     return o == Outcome::Win ? 2 : o == Outcome::Draw ? 1 : 0;
 }
 
-Judgement FromTables(EndgameValue v) {
-    Judgement j;
-    j.outcome = v.outcome;
-    j.plies = v.plies;
-    j.exact = true;
-    return j;
-}
-
 // The value of b for its side to move: the tables where they cover it,
 // otherwise a search at Master's budget that scores covered positions from
 // the tables.
@@ -104,6 +96,14 @@ std::vector<MoveReview> ReviewGame(const Board& start, const std::vector<Move>& 
     return reviews;
 }
 
+Judgement FromTables(EndgameValue v) {
+    Judgement j;
+    j.outcome = v.outcome;
+    j.plies = v.plies;
+    j.exact = true;
+    return j;
+}
+
 std::string JudgementText(const Judgement& j) {
     const std::string plies = (j.exact ? " " : " <=") + std::to_string(j.plies);
     switch (j.outcome) {
@@ -114,6 +114,7 @@ std::string JudgementText(const Judgement& j) {
     case Outcome::Draw:
         return "draw";
     case Outcome::Unknown:
+        if (j.exact) return "unknown";
         break;
     }
     char text[32];

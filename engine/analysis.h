@@ -63,5 +63,10 @@ void ReviewEachMove(const Board& start, const std::vector<Move>& moves, const En
                     const ReviewTold& told, const ReviewProgress& progress = {},
                     const std::atomic<bool>* cancel = nullptr);
 
-// "win 7", "loss 12", "draw", "win <=9" (proved by the search), "+1.3".
+// The tables' value of a position, exact; Unknown where they do not cover it.
+Judgement FromTables(EndgameValue v);
+
+// A value as text, the same wherever it is shown: "win 7", "loss 12",
+// "draw", "unknown" (the tables do not cover it), "win <=9" (proved by the
+// search), "+1.3" (the search's score).
 std::string JudgementText(const Judgement& j);

@@ -114,13 +114,18 @@ void Board::DoMove(const Move& m) {
 }
 
 bool Board::CurrentHasLost() const {
-    if (plies <= 17) return false;
+    if (InPlacingPhase()) return false;
     return (next == 1 ? n_white : n_black) == 2;
 }
 
 bool Board::OpponentHasLost() const {
-    if (plies <= 17) return false;
+    if (InPlacingPhase()) return false;
     return (next == 1 ? n_black : n_white) == 2;
+}
+
+bool SideToMoveHasLost(const Board& b) {
+    Move moves[kMaxMoves];
+    return b.CurrentHasLost() || b.GenMoves(moves, kMaxMoves) == 0;
 }
 
 void Board::MoveToString(const Move& m, signed char* out) const {

@@ -76,12 +76,13 @@ struct Move {
 // The placing phase: plies 0 to kPlacingPlies - 1 put a new piece on the
 // board; from ply kPlacingPlies on, pieces move.
 inline constexpr int kPlacingPlies = 18;
-constexpr bool InPlacingPhase(int plies) { return plies < kPlacingPlies; }
+constexpr bool InPlacingPhase(int plies) {
+    return plies < kPlacingPlies;
+}
 
 // A position. A plain value, copied for every node of the search.
 // Invariants kept by DoMove for legal moves: n_white and n_black count the
 // +1 and -1 entries of board; next is +1 exactly when plies is even.
-// Plies 0..17 are the placing phase, from ply 18 on pieces move.
 struct Board {
     std::int16_t board[24]; // +1 White, -1 Black, 0 empty
     signed char next;       // side to move: +1 White, -1 Black
@@ -94,9 +95,9 @@ struct Board {
     // Applies a move taken from this position's legal-move list.
     void DoMove(const Move& m);
 
-    // Loss by material: from ply 18 on, the side to move (or the side that
-    // has just moved) is down to two pieces. A blocked side is found by an
-    // empty move list instead.
+    // Loss by material: once the placing phase is over, the side to move (or
+    // the side that has just moved) is down to two pieces. A blocked side is
+    // found by an empty move list instead (SideToMoveHasLost).
     bool CurrentHasLost() const;
     bool OpponentHasLost() const;
 
@@ -121,3 +122,7 @@ struct Board {
 
     friend bool operator==(const Board&, const Board&) = default;
 };
+
+// Whether the side to move has lost the game: down to two pieces once the
+// placing phase is over, or without a legal move.
+bool SideToMoveHasLost(const Board& b);

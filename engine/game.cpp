@@ -9,7 +9,7 @@ CountEval eval_cnt;
 Move current_move;
 Move next_valid[kMaxMoves];
 int n_next_valid;
-Board* history;
+std::vector<Board> history;
 int history_size;
 int history_length;
 int history_pos;
@@ -24,10 +24,7 @@ constexpr int kHistoryStep = 100;
 void grow_history(int positions) {
     if (positions <= history_size) return;
     const int size = (positions + kHistoryStep - 1) / kHistoryStep * kHistoryStep;
-    Board* grown = new Board[size];
-    for (int i = 0; i < history_length; ++i) grown[i] = history[i];
-    delete[] history;
-    history = grown;
+    history.resize(static_cast<std::size_t>(size));
     history_size = size;
 }
 
@@ -152,9 +149,5 @@ void game_restore(const std::vector<Move>& moves, int played) {
 }
 
 Move game_hint() {
-    CountEval eval;
-    SearchAlgo search;
-    search.eval = &eval;
-    search.board = board;
-    return search.ComputerMove(level2nodes[4]);
+    return CountingSearch(board).ComputerMove(kMasterNodes);
 }

@@ -19,8 +19,9 @@ extern int n_next_valid;
 // Recorded positions, oldest first. history[history_pos - 1] is the current
 // position (the initial position when history_pos is 0); entries from
 // history_pos to history_length - 1 can be redone.
-// 0 <= history_pos <= history_length <= history_size.
-extern Board* history;
+// 0 <= history_pos <= history_length <= history_size, the entries held,
+// which grow in steps of a hundred and are kept from game to game.
+extern std::vector<Board> history;
 extern int history_size;
 extern int history_length;
 extern int history_pos;

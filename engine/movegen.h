@@ -31,7 +31,7 @@ public:
         own = b.next == 1 ? pieces.white : pieces.black;
         opponent = b.next == 1 ? pieces.black : pieces.white;
         empty = ~(pieces.white | pieces.black) & kAllPoints;
-        placing_ = b.plies <= 17;
+        placing_ = b.InPlacingPhase();
         flying_ = !placing_ && (b.next == 1 ? b.n_white : b.n_black) == 3;
         sources_ = placing_ ? empty : own;
     }

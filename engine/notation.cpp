@@ -71,9 +71,9 @@ std::optional<Move> LegalMoveNamed(const Board& b, std::string_view text, MoveTe
         return std::nullopt;
     };
     if (!IsMoveText(text)) return none(MoveTextFault::NotAMove);
+    if (SideToMoveHasLost(b)) return none(MoveTextFault::GameOver);
     Move moves[kMaxMoves];
     const int n = b.GenMoves(moves, kMaxMoves);
-    if (b.CurrentHasLost() || n == 0) return none(MoveTextFault::GameOver);
     // The parser reads a zero-terminated text; a move text has at most 7 characters.
     signed char word[8] = {};
     std::copy(text.begin(), text.end(), word);
@@ -141,7 +141,7 @@ std::optional<Board> ReadPosition(std::string_view text, std::string& problem) {
         return Refused(problem, "position: the side to move has pieces but its opponent has none");
     // While placing, a side has at most the pieces it has placed; more would
     // let it place a tenth.
-    if (b.plies <= 17 && (b.n_white > (b.plies + 1) / 2 || b.n_black > b.plies / 2))
+    if (b.InPlacingPhase() && (b.n_white > (b.plies + 1) / 2 || b.n_black > b.plies / 2))
         return Refused(problem, "position: more pieces on the board than placed in " +
                                     std::to_string(b.plies) + " plies");
     return b;

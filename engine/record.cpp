@@ -1,8 +1,8 @@
 #include "record.h"
 
+#include "levels.h"
 #include "notation.h"
 #include "text.h"
-#include "tree.h"
 
 #include <algorithm>
 #include <array>
@@ -43,8 +43,8 @@ constexpr std::size_t Digits(std::size_t n) {
 // every header line at its longest, every move a capture with a start.
 constexpr std::size_t LongestRecordBytes(std::size_t plies) {
     std::size_t longestLevelName = 0;
-    for (std::string_view name : kLevelNames)
-        longestLevelName = std::max(longestLevelName, name.size());
+    for (const Level& level : kLevelTable)
+        longestLevelName = std::max(longestLevelName, std::string_view(level.name).size());
     std::size_t longestResult = 0;
     for (const ResultText& r : kResults) longestResult = std::max(longestResult, r.text.size());
     std::size_t bytes = kTitle.size() + kDateKey.size() + kMaxDateBytes + 1 + kColourLine.size() +
@@ -205,9 +205,9 @@ std::optional<std::string> WriteGameRecord(const GameRecord& record) {
     if (!date.empty()) text += std::string(kDateKey) + std::string(date) + "\n";
     if (record.userColor == 1 || record.userColor == -1)
         text += record.userColor == 1 ? kColourLine : "# You: Black\n";
-    if (record.level >= 0 && record.level < kLevels)
+    if (ValidLevel(record.level))
         text += std::string(kLevelKey) + std::to_string(record.level) + " (" +
-                std::string(kLevelNames[record.level]) + ")\n";
+                kLevelTable[record.level].name + ")\n";
     const int moves = static_cast<int>(record.moves.size());
     const int takenBack = std::clamp(record.takenBack, 0, moves);
     if (takenBack > 0) text += std::string(kTakenBackKey) + std::to_string(takenBack) + "\n";
@@ -249,11 +249,6 @@ bool ReadGameRecord(std::string_view text, GameRecord& out, RecordError& error) 
     }
     out = std::move(reader.record);
     return true;
-}
-
-bool SideToMoveHasLost(const Board& b) {
-    Move moves[kMaxMoves];
-    return b.CurrentHasLost() || b.GenMoves(moves, kMaxMoves) == 0;
 }
 
 Board CurrentPosition(const GameRecord& record) {

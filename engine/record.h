@@ -79,7 +79,5 @@ std::optional<std::string> WriteGameRecord(const GameRecord& record);
 // false, fills `error` and leaves `out` untouched.
 bool ReadGameRecord(std::string_view text, GameRecord& out, RecordError& error);
 
-// Whether the side to move has lost: two pieces from ply 18 on, or no legal move.
-bool SideToMoveHasLost(const Board& b);
 // The position reached by the record's moves, less the taken-back ones.
 Board CurrentPosition(const GameRecord& record);

@@ -61,10 +61,21 @@ struct MoveLoop {
 // that the nodes above the tables keep the fast leaf scoring; the next
 // iteration sees that position exactly.
 bool ChildrenMayBeCovered(const Board& b, const EndgameTables& tables) {
-    return b.plies >= 17 && b.n_white + b.n_black <= tables.maxPieces();
+    return !InPlacingPhase(b.plies + 1) && b.n_white + b.n_black <= tables.maxPieces();
 }
 
+// Scores the leaves of every counting search.
+CountEval counting;
+
 } // namespace
+
+SearchAlgo CountingSearch(const Board& root, const EndgameTables* tables) {
+    SearchAlgo search;
+    search.eval = &counting;
+    search.board = root;
+    search.tables = tables;
+    return search;
+}
 
 double ExactScore(const Board& b, EndgameValue value, int depth) {
     switch (value.outcome) {

@@ -4,27 +4,12 @@
 
 #include "board.h"
 #include "eval.h"
+#include "levels.h"
 
 #include <cstdint>
 
 class EndgameTables;
 struct EndgameValue;
-
-// The difficulty levels, numbered as the items of the Level menu. Levels 0
-// to 4 differ only in their node budget; "Master" searches with the budget
-// of "Very hard" and knows the exact value of every position that the
-// endgame tables cover.
-inline constexpr int level2nodes[5] = {500, 15000, 100000, 300000, 1000000};
-inline constexpr int kMasterLevel = 5;
-inline constexpr int kMasterNodes = level2nodes[4];
-inline constexpr int kLevels = 6;
-inline constexpr const char* kLevelNames[kLevels] = {"Very easy", "Easy",      "Medium",
-                                                     "Hard",      "Very hard", "Master"};
-
-// The node budget of a level 0..5.
-constexpr int LevelNodes(int level) {
-    return level == kMasterLevel ? kMasterNodes : level2nodes[level];
-}
 
 class SearchAlgo {
 public:
@@ -67,6 +52,11 @@ public:
     bool CurrentHasLost() const { return board.CurrentHasLost(); }
     bool OpponentHasLost() const { return board.OpponentHasLost(); }
 };
+
+// A search from `root` whose leaves the counting evaluator scores (one
+// shared by every search: it keeps no state) and that, given `tables`, plays
+// perfectly where they cover.
+SearchAlgo CountingSearch(const Board& root, const EndgameTables* tables = nullptr);
 
 // The score of b, whose value for its side to move the tables give, at a
 // node of remaining depth `depth`: a draw is 0.0, and a game that ends d

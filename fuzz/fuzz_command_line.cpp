@@ -3,8 +3,11 @@
 // is typed must end in a result or in InputError, whose message is one line
 // and which leaves stdout untouched. The expensive commands run with reduced
 // effort: the point is the parsing and the moves played before the command.
+// The checks take the levels from the program's own level table, and every
+// command of the parser's enumeration must be given its effort here.
 #include "fuzz_check.h"
 
+#include "engine/levels.h"
 #include "quarn-engine/commands.h"
 
 #include <algorithm>
@@ -16,6 +19,7 @@ namespace {
 constexpr std::int64_t kMaxPerftDepth = 2;
 constexpr int kMaxSearchNodes = 300;
 constexpr std::int64_t kMaxPlayPlies = 2;
+constexpr int kMaxSamples = 2;
 
 // What the parser guarantees to the commands.
 void CheckParsed(const Invocation& inv) {
@@ -23,13 +27,45 @@ void CheckParsed(const Invocation& inv) {
     CheckConsistent(inv.position);
     FUZZ_CHECK(inv.position.n_white <= 9 && inv.position.n_black <= 9);
     FUZZ_CHECK(inv.depth >= 0);
-    if (inv.command == Command::Search) FUZZ_CHECK(inv.nodes >= 1);
+    if (inv.command == Command::Search) // a budget or a level, not both
+        FUZZ_CHECK(inv.level == -1 ? inv.nodes >= 1 : ValidLevel(inv.level) && inv.nodes == 0);
     if (inv.command == Command::Play) {
-        FUZZ_CHECK(inv.white >= 0 && inv.white <= 4);
-        FUZZ_CHECK(inv.black >= 0 && inv.black <= 4);
+        FUZZ_CHECK(ValidLevel(inv.white) && ValidLevel(inv.black));
         FUZZ_CHECK(inv.max_plies >= 0);
     }
-    if (inv.command == Command::Bench) FUZZ_CHECK(inv.moves.empty());
+    if (inv.command == Command::Bench || inv.command == Command::Analyse)
+        FUZZ_CHECK(inv.moves.empty());
+}
+
+// Brings a parsed command down to a few milliseconds of work; false for the
+// commands that are only parsed: bench (a fixed search of millions of
+// nodes), tables (builds files) and analyse (a deep search per move).
+bool ReduceEffort(Invocation& inv) {
+    switch (inv.command) {
+    case Command::Perft:
+        inv.depth = std::min(inv.depth, kMaxPerftDepth);
+        return true;
+    case Command::Search:
+        inv.nodes = std::min(inv.level >= 0 ? LevelNodes(inv.level) : inv.nodes, kMaxSearchNodes);
+        inv.level = -1;
+        return true;
+    case Command::Play:
+        inv.white = inv.black = 0;
+        inv.max_plies = std::min(inv.max_plies, kMaxPlayPlies);
+        return true;
+    case Command::Sample:
+        inv.sample_count = std::min(inv.sample_count, kMaxSamples);
+        return true;
+    case Command::Moves:
+    case Command::Eval:
+    case Command::Probe:
+        return true;
+    case Command::Bench:
+    case Command::Tables:
+    case Command::Analyse:
+        break;
+    }
+    return false;
 }
 
 // Bytes written to stdout since the last call.
@@ -59,12 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Invocation inv = ParseCommandLine(args);
         CheckParsed(inv);
         if (inv.version) return 0; // main prints the version and runs no command
-        if (inv.command == Command::Bench && !inv.help) return 0; // a fixed million-node search
-        inv.depth = std::min(inv.depth, kMaxPerftDepth);
-        inv.nodes = std::min(inv.nodes, kMaxSearchNodes);
-        inv.white = inv.white >= 0 ? 0 : inv.white;
-        inv.black = inv.black >= 0 ? 0 : inv.black;
-        inv.max_plies = std::min(inv.max_plies, kMaxPlayPlies);
+        if (!inv.help && !ReduceEffort(inv)) return 0;
         FUZZ_CHECK(RunCommand(inv) == 0);
         // Every command but `moves` (in a position without moves) prints a result.
         const long written = StdoutWritten();

@@ -17,7 +17,7 @@ namespace {
 // piece comes while placing), it lands on an empty point, and a capture
 // takes an opposing piece.
 void CheckFits(const Board& b, const Move& m) {
-    const bool placing = b.plies <= 17;
+    const bool placing = b.InPlacingPhase();
     FUZZ_CHECK(m.end >= 0 && m.end < 24 && b.board[m.end] == 0);
     if (placing)
         FUZZ_CHECK(m.start == -1);
@@ -82,9 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     if (!SideToMoveHasLost(b)) {
-        SearchAlgo algo;
-        algo.eval = &evaluator;
-        algo.board = b;
+        SearchAlgo algo = CountingSearch(b);
         std::srand(1);                            // the same tie-breaks on every run of an input
         const Move chosen = algo.ComputerMove(1); // one iteration, two plies
         bool listed = false;

@@ -4,6 +4,7 @@
 // and describe its fault on one line.
 #include "fuzz_check.h"
 
+#include "engine/levels.h"
 #include "engine/record.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -14,16 +15,16 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text = TextOf(data, size);
     GameRecord record;
-    record.level = 9; // no record reads to this, so an untouched output shows
+    record.level = kLevels; // no record reads to this, so an untouched output shows
     RecordError error;
     if (!ReadGameRecord(text, record, error)) {
-        FUZZ_CHECK(record.level == 9 && record.moves.empty());
+        FUZZ_CHECK(record.level == kLevels && record.moves.empty());
         const std::string message = Describe(error);
         FUZZ_CHECK(!message.empty());
         for (char c : message) FUZZ_CHECK(static_cast<unsigned char>(c) >= 0x20 && c != 0x7f);
         return 0;
     }
-    FUZZ_CHECK(record.level >= -1 && record.level <= 4);
+    FUZZ_CHECK(record.level == -1 || ValidLevel(record.level));
     FUZZ_CHECK(record.takenBack >= 0 && record.takenBack <= static_cast<int>(record.moves.size()));
     CheckConsistent(CurrentPosition(record));
 

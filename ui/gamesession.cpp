@@ -81,7 +81,7 @@ bool GameSession::canGo(const Move& m) const {
 }
 
 bool GameSession::sideToMoveHasLost() const {
-    return algo.CurrentHasLost() || n_next_valid == 0;
+    return SideToMoveHasLost(algo.board);
 }
 
 bool GameSession::inProgress() const {

@@ -11,8 +11,8 @@
 #include "ui/gamesession.h"
 #include "ui/helpboxes.h"
 #include "ui/movelist.h"
-#include "ui/recentgamesmenu.h"
 #include "ui/movelistfollower.h"
+#include "ui/recentgamesmenu.h"
 #include "ui/settings.h"
 
 #include <QDockWidget>
@@ -78,23 +78,11 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     colorMenu->insertItem(tr("Black"), 1);
 
     levelMenu = SettingMenu("level_menu", this, SLOT(updateLevel(int)));
-    levelMenu->insertItem(tr("Very easy"), 0);
-    levelMenu->insertItem(tr("Easy"), 1);
-    levelMenu->insertItem(tr("Medium"), 2);
-    levelMenu->insertItem(tr("Hard"), 3);
-    levelMenu->insertItem(tr("Very hard"), 4);
-    levelMenu->insertItem(tr("Master"), 5);
-    // What each level is, by id, shown while the pointer rests on it.
-    const QString levelTips[] = {
-        tr("Very easy: a few moves ahead"),
-        tr("Easy: a little further ahead, and still easy to trick"),
-        tr("Medium: several moves ahead"),
-        tr("Hard: a deeper search that seldom misses a mill"),
-        tr("Very hard: the deepest search, about a second a move"),
-        tr("Master: perfect in every position its tables cover"),
-    };
-    for (int id = 0; id < static_cast<int>(std::size(levelTips)); ++id)
-        levelMenu->setItemToolTip(id, levelTips[id]);
+    for (const Level& level : kLevelTable) {
+        levelMenu->insertItem(tr(level.name), level.id);
+        // What the level is, shown while the pointer rests on it.
+        levelMenu->setItemToolTip(level.id, tr(level.tip));
+    }
 
     animationsMenu = SettingMenu("animations_menu", this, SLOT(updateAnimations(int)));
     animationsMenu->insertItem(tr("No"), 0);

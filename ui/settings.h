@@ -4,6 +4,8 @@
 // into that range.
 #pragma once
 
+#include "engine/levels.h"
+
 #include <algorithm>
 
 namespace settings {
@@ -18,7 +20,7 @@ struct Setting {
 };
 
 inline constexpr Setting kPlayerColor{"PlayerColor", 0, 1}; // 0 White, 1 Black
-inline constexpr Setting kLevel{"Level", 0, 5};             // "Very easy" to "Master"
+inline constexpr Setting kLevel{"Level", 0, kLevels - 1};   // "Very easy" to "Master"
 inline constexpr Setting kAnimations{"Animations", 1, 1};   // 0 No, 1 Yes
 inline constexpr Setting kMoveList{"MoveList", 1, 1};       // 0 No, 1 Yes
 inline constexpr Setting kPointNames{"PointNames", 0, 1};   // 0 hidden, 1 shown

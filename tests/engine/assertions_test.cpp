@@ -7,9 +7,12 @@
 namespace {
 
 // "function: Assertion `expression' failed", as the C library prints it.
+// The function is written as GCC spells it; clang puts a space before the
+// & and * of a parameter's type.
 std::string Aborts(const std::string& function, const std::string& expression) {
     std::string pattern;
     for (char c : function + ": Assertion `" + expression + "' failed") {
+        if ((c == '&' || c == '*') && !pattern.ends_with(' ')) pattern += " ?";
         if (std::string("()[]*+.?|{}^$\\").find(c) != std::string::npos) pattern += '\\';
         pattern += c;
     }

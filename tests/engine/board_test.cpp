@@ -79,21 +79,23 @@ TEST(Position, EighteenPlacementsEndThePlacingPhase) {
     EXPECT_EQ(9, b.n_black);
     EXPECT_EQ(18, b.plies);
     EXPECT_EQ(1, b.next);
+    EXPECT_FALSE(b.InPlacingPhase());
 }
 
-TEST(Position, LossByMaterialCountsOnlyFromPly18) {
+TEST(Position, LossByMaterialCountsOnlyOnceThePlacingPhaseIsOver) {
     const std::string two = "WW......BBB.............";
-    EXPECT_FALSE(Position(two, 16).CurrentHasLost());
-    Board at17 = Position(two, 17);
-    at17.next = 1; // White to move with two pieces, still placing
-    EXPECT_FALSE(at17.CurrentHasLost());
-    EXPECT_TRUE(Position(two, 18).CurrentHasLost());
+    EXPECT_FALSE(Position(two, kPlacingPlies - 2).CurrentHasLost());
+    Board last = Position(two, kPlacingPlies - 1);
+    last.next = 1; // White to move with two pieces, still placing
+    EXPECT_FALSE(last.CurrentHasLost());
+    EXPECT_TRUE(Position(two, kPlacingPlies).CurrentHasLost());
+    EXPECT_TRUE(SideToMoveHasLost(Position(two, kPlacingPlies)));
     EXPECT_FALSE(Position("WWW.....BBB.............", 40).CurrentHasLost());
 
     // The side that has just moved is down to two, whatever the mover holds.
-    EXPECT_TRUE(Position("WWW.....BB..............", 18).OpponentHasLost());
-    EXPECT_FALSE(Position("WWW.....BB..............", 16).OpponentHasLost());
-    EXPECT_FALSE(Position("WWW.....BB..............", 19).OpponentHasLost());
+    EXPECT_TRUE(Position("WWW.....BB..............", kPlacingPlies).OpponentHasLost());
+    EXPECT_FALSE(Position("WWW.....BB..............", kPlacingPlies - 2).OpponentHasLost());
+    EXPECT_FALSE(Position("WWW.....BB..............", kPlacingPlies + 1).OpponentHasLost());
 }
 
 TEST(MoveText, WritesPlacementsSlidesAndCaptures) {

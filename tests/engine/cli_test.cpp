@@ -271,6 +271,14 @@ TEST(EngineProgram, RejectsBadMovesNamingThem) {
     ExpectRejected({"moves", std::string(5000, 'a')}, "\"" + std::string(40, 'a') + "\"...");
 }
 
+TEST(EngineProgram, EveryWordOfTheCommandLineIsInTheFuzzersDictionary) {
+    std::ifstream file(QUARN_FUZZ_DICTIONARY);
+    const std::string dictionary((std::istreambuf_iterator<char>(file)), {});
+    ASSERT_FALSE(dictionary.empty()) << QUARN_FUZZ_DICTIONARY;
+    for (std::string_view word : CommandLineWords())
+        EXPECT_NE(std::string::npos, dictionary.find("\n\"" + std::string(word) + "\"\n")) << word;
+}
+
 TEST(EngineProgram, RejectsBadUsage) {
     ExpectRejected({}, "no command");
     ExpectRejected({"fly"}, "unknown command");
@@ -288,7 +296,8 @@ TEST(EngineProgram, RejectsBadUsage) {
     ExpectRejected({"search", "--nodes"}, "needs a value");
     ExpectRejected({"search", "--nodes", "5", "--seed", "4294967296"}, "--seed");
     ExpectRejected({"play", "--white", "0"}, "--black");
-    ExpectRejected({"play", "--white", "5", "--black", "0"}, "--white");
+    ExpectRejected({"play", "--white", "6", "--black", "0"}, "--white");
+    EXPECT_EQ(0, Engine({"play", "--white", "5", "--black", "0", "--max-plies", "1"}).status);
     ExpectRejected({"play", "--white", "0", "--black", "0", "--max-plies", "-1"}, "--max-plies");
     ExpectRejected({"bench", "--position", "........................ w 0"}, "--position");
     ExpectRejected({"bench", "a1"}, "bench");

@@ -12,18 +12,19 @@
 namespace {
 
 TEST(Levels, NamesAndBudgetsStandInOneTable) {
-    EXPECT_STREQ("Very hard", kLevelNames[4]);
-    EXPECT_STREQ("Master", kLevelNames[kMasterLevel]);
-    for (int level = 0; level < 5; ++level) EXPECT_EQ(level2nodes[level], LevelNodes(level));
+    EXPECT_STREQ("Very hard", kLevelTable[4].name);
+    EXPECT_STREQ("Master", kLevelTable[kMasterLevel].name);
+    for (int level = 0; level < 5; ++level) {
+        EXPECT_EQ(level2nodes[level], LevelNodes(level));
+        EXPECT_FALSE(kLevelTable[level].perfect);
+    }
     EXPECT_EQ(level2nodes[4], LevelNodes(kMasterLevel));
 }
 
 TEST(Levels, ZeroToFourKeepEveryMove) {
     std::ifstream data(QUARN_TEST_DATA "/levels.txt");
     ASSERT_TRUE(data) << QUARN_TEST_DATA "/levels.txt";
-    CountEval counting;
-    SearchAlgo algo;
-    algo.eval = &counting;
+    SearchAlgo algo = CountingSearch(Board{});
     int searches = 0;
     for (std::string line; std::getline(data, line);) {
         if (line.empty() || line[0] == '#') continue;

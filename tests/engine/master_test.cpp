@@ -52,10 +52,7 @@ protected:
 };
 
 TEST_F(Master, PlaysEveryCoveredPositionPerfectly) {
-    CountEval counting;
-    SearchAlgo algo;
-    algo.eval = &counting;
-    algo.tables = tables_;
+    SearchAlgo algo = CountingSearch(Board{}, tables_);
     for (Outcome o : {Outcome::Win, Outcome::Draw, Outcome::Loss})
         for (const Board& b : Positions(o, 40)) {
             Move moves[kMaxMoves];
@@ -72,10 +69,7 @@ TEST_F(Master, TableScoresMeshWithTheSearchsOwn) {
     // Where a plain search sees a covered game to its end, the table's score
     // is the search's: the same quickest win or slowest loss, found at the
     // same remaining depth.
-    CountEval counting;
-    SearchAlgo plain, master;
-    plain.eval = master.eval = &counting;
-    master.tables = tables_;
+    SearchAlgo plain = CountingSearch(Board{}), master = CountingSearch(Board{}, tables_);
     int compared = 0;
     for (Outcome o : {Outcome::Win, Outcome::Loss})
         for (const Board& b : Positions(o, 150)) {

@@ -47,7 +47,7 @@ std::vector<Move> RuleMoves(const Board& b) {
     };
     const int own = b.next == 1 ? b.n_white : b.n_black;
     for (int s = 0; s < 24; ++s) {
-        if (b.plies <= 17) {
+        if (b.InPlacingPhase()) {
             if (b.board[s] == 0) add(-1, s);
         } else if (b.board[s] == b.next) {
             for (int d = 0; d < 24; ++d)
@@ -66,7 +66,7 @@ struct Largest {
     int list[3] = {0, 0, 0};
     void Note(const Board& b, int n) {
         const int own = b.next == 1 ? b.n_white : b.n_black;
-        const Phase phase = b.plies <= 17 ? kPlacing : own == 3 ? kFlying : kMoving;
+        const Phase phase = b.InPlacingPhase() ? kPlacing : own == 3 ? kFlying : kMoving;
         list[phase] = std::max(list[phase], n);
     }
 };
@@ -101,11 +101,11 @@ int CheckPosition(const Board& b, Move* moves, Largest& largest) {
     return n;
 }
 
-// The game is over exactly when the side to move has two pieces from ply
-// 18 on, or no move.
+// The game is over exactly when the side to move has two pieces once the
+// placing phase is over, or no move.
 bool Over(const Board& b, int n) {
     const int own = b.next == 1 ? b.n_white : b.n_black;
-    EXPECT_EQ(b.plies >= 18 && own == 2, b.CurrentHasLost());
+    EXPECT_EQ(!b.InPlacingPhase() && own == 2, b.CurrentHasLost());
     return b.CurrentHasLost() || n == 0;
 }
 
@@ -136,9 +136,7 @@ TEST(Soak, SearchAgainstItselfAtTheLowestLevels) {
     constexpr int kGames[2] = {200, 60};
     Largest largest;
     long plies = 0;
-    CountEval counting;
-    SearchAlgo algo;
-    algo.eval = &counting;
+    SearchAlgo algo = CountingSearch(Board{});
     for (int level = 0; level < 2; ++level) {
         for (int game = 0; game < kGames[level]; ++game) {
             srand(static_cast<unsigned>(7 + game));

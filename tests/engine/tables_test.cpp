@@ -205,7 +205,7 @@ TEST_F(Tables, SymmetricAndColourSwappedPositionsShareTheirValue) {
 }
 
 TEST_F(Tables, KnowTheEndOfTheGameAndNothingBeyondTheirMaterial) {
-    // Down to two pieces from ply 18 on, the side to move has lost.
+    // Down to two pieces once the placing phase is over, the side to move has lost.
     Board two = BoardOf(Bit(0) | Bit(1), Bit(8) | Bit(9) | Bit(10), 1);
     EXPECT_EQ((EndgameValue{Outcome::Loss, 0}), tables_->probe(two));
     // A mill closed with the opponent at three wins at once.
@@ -213,7 +213,7 @@ TEST_F(Tables, KnowTheEndOfTheGameAndNothingBeyondTheirMaterial) {
     EXPECT_EQ((EndgameValue{Outcome::Win, 1}), tables_->probe(closing));
     std::mt19937 rng(5);
     Board placing = RandomPosition(rng, 3, 3);
-    placing.plies = placing.next == 1 ? 16 : 17;
+    placing.plies = kPlacingPlies - (placing.next == 1 ? 2 : 1);
     EXPECT_EQ(Outcome::Unknown, tables_->probe(placing).outcome);
     EXPECT_EQ(Outcome::Unknown, tables_->probe(RandomPosition(rng, 4, 4)).outcome);
     EXPECT_EQ(7, tables_->maxPieces());

@@ -36,12 +36,8 @@ private:
 };
 
 struct Search {
-    CountEval counting;
     SearchAlgo algo;
-    explicit Search(const Board& b) {
-        algo.eval = &counting;
-        algo.board = b;
-    }
+    explicit Search(const Board& b) : algo(CountingSearch(b)) {}
     double Score(const Board& b, int depth) { return algo.Recurse(b, -kInf, kInf, depth, nullptr); }
 };
 
@@ -163,14 +159,10 @@ TEST(Search, LeavesScoredFromPieceSetsMatchTheGeneralPath) {
     const std::vector<Board> positions = RandomPositions(21, 30, 160);
     for (std::size_t i = 0; i < positions.size(); i += 7) {
         const Board& b = positions[i];
-        Move moves[kMaxMoves];
-        if (b.CurrentHasLost() || b.GenMoves(moves, kMaxMoves) == 0) continue;
-        CountEval counting;
+        if (SideToMoveHasLost(b)) continue;
         ThroughInterface general;
-        SearchAlgo fast, slow;
-        fast.eval = &counting;
+        SearchAlgo fast = CountingSearch(b), slow = fast;
         slow.eval = &general;
-        fast.board = slow.board = b;
         srand(static_cast<unsigned>(i));
         const Move a = fast.ComputerMove(level2nodes[1]);
         srand(static_cast<unsigned>(i));
@@ -206,10 +198,7 @@ TEST(Search, StopAbandonsTheSearch) {
 }
 
 TEST(SearchDeathTest, LostRootIsABrokenPrecondition) {
-    SearchAlgo algo;
-    CountEval counting;
-    algo.eval = &counting;
-    algo.board = Position("WW......BBB.............", 30);
+    SearchAlgo algo = CountingSearch(Position("WW......BBB.............", 30));
     EXPECT_DEATH(algo.ComputerMove(500), "Recurse.*Assertion `!m' failed");
     algo.board = Pieces("a1 a2 a3 b2", "a4 a8 b1 b3 c2", 30);
     EXPECT_DEATH(algo.ComputerMove(500), "Assertion `!m' failed");

@@ -3,7 +3,6 @@
 #include "support/permissions.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -196,11 +195,8 @@ private slots:
         QByteArray huge = "[Settings]\nLevel=3\n";
         while (huge.size() < 10 * 1024 * 1024) huge += "a junk line without any meaning at all\n";
         put(folder.path(), huge);
-        QElapsedTimer timer;
-        timer.start();
         QCOMPARE(readValues(), (Values{-1, 3, -1}));
-        writeValues({1, 4, 1});
-        QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed()) + " ms"));
+        QVERIFY(writeValues({1, 4, 1}));
         QCOMPARE(contents(folder.path()),
                  "[Settings]\nLevel=4\nPlayerColor=1\nAnimations=1\n" + huge.mid(19));
     }
@@ -248,11 +244,10 @@ private slots:
         PermissionChecks enforced;
         if (mode && !permissionsEnforced()) QSKIP("file permissions are not enforced here");
 
-        QElapsedTimer timer;
-        timer.start();
+        // A lock that cannot be taken is waited for a bounded time; the
+        // test's time limit catches a wait for ever.
         QCOMPARE(readValues()[1], level);
         QVERIFY(!writeValues({1, 3, 1}));
-        QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed()) + " ms"));
         QCOMPARE(folder.entries(), entries);
         QCOMPARE(inode(store), node);
         if (QFileInfo(store).isFile() && obstacle != "unreadable file")

@@ -28,7 +28,7 @@ void Play(BoardWidget* b, int turns) {
 }
 
 std::vector<Board> History() {
-    return {history, history + history_length};
+    return {history.begin(), history.begin() + history_length};
 }
 
 void Write(const QString& path, const QByteArray& bytes) {

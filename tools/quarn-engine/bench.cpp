@@ -1,9 +1,7 @@
 #include "quarn-engine/bench.h"
 
-#include "engine/eval.h"
 #include "engine/notation.h"
 #include "engine/tree.h"
-#include "quarn-engine/commands.h"
 
 #include <chrono>
 #include <cstdio>
@@ -35,23 +33,19 @@ constexpr const char* kPositions[] = {
     "BB......W....W.B.......W w 162",
 };
 
-constexpr int kBudget = 1000000; // "Very hard"
 constexpr unsigned kSeed = 1;
 
 } // namespace
 
 void RunBench() {
-    CountEval evaluator;
-    SearchAlgo algo;
-    algo.eval = &evaluator;
     std::srand(kSeed);
     long long total = 0;
     double seconds = 0;
     for (const char* text : kPositions) {
         std::string problem;
-        algo.board = *ReadPosition(text, problem);
+        SearchAlgo algo = CountingSearch(*ReadPosition(text, problem));
         const auto begin = std::chrono::steady_clock::now();
-        const Move m = algo.ComputerMove(kBudget);
+        const Move m = algo.ComputerMove(kBenchNodes);
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - begin;
         seconds += took.count();
         total += algo.nodes;

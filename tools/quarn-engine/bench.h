@@ -3,5 +3,10 @@
 // it changes only when the search's behaviour changes.
 #pragma once
 
+#include "engine/levels.h"
+
+// Every position is searched with the budget of "Very hard".
+inline constexpr int kBenchNodes = level2nodes[4];
+
 // Prints a line per position, then the node total, the time and the speed.
 void RunBench();

@@ -1,8 +1,8 @@
 #include "quarn-engine/command_line.h"
 
+#include "engine/levels.h"
 #include "engine/notation.h"
 #include "engine/text.h"
-#include "engine/tree.h"
 
 #include <algorithm>
 #include <array>
@@ -28,7 +28,7 @@ const char* const kUsage =
     "                              (Very hard's budget, perfect where the endgame tables\n"
     "                              cover the position); --timing adds the milliseconds\n"
     "  play --white L --black L [--seed S] [--max-plies P] [--timing]\n"
-    "                              computer against computer at levels 0..4, a line per\n"
+    "                              computer against computer at levels 0..5, a line per\n"
     "                              move (MOVE NODES [MILLISECONDS]), then the result\n"
     "  bench                       searches the built-in positions; prints the node total\n"
     "  probe                       the position's value from the endgame tables (win D,\n"
@@ -130,9 +130,9 @@ void SetOption(Invocation& inv, std::string_view name, const std::string& value)
     else if (name == "--seed")
         inv.seed = static_cast<std::uint32_t>(Number(value, 0, 4294967295, "--seed"));
     else if (name == "--white")
-        inv.white = static_cast<int>(Number(value, 0, 4, "--white"));
+        inv.white = static_cast<int>(Number(value, 0, kLevels - 1, "--white"));
     else if (name == "--black")
-        inv.black = static_cast<int>(Number(value, 0, 4, "--black"));
+        inv.black = static_cast<int>(Number(value, 0, kLevels - 1, "--black"));
     else if (name == "--max-plies")
         inv.max_plies = static_cast<std::int64_t>(Number(value, 0, kIntMax, "--max-plies"));
     else if (name == "--timing")
@@ -142,6 +142,13 @@ void SetOption(Invocation& inv, std::string_view name, const std::string& value)
 }
 
 } // namespace
+
+std::vector<std::string_view> CommandLineWords() {
+    std::vector<std::string_view> words;
+    for (const CommandName& c : kCommands) words.push_back(c.name);
+    for (const OptionSpec& o : kOptions) words.push_back(o.name);
+    return words;
+}
 
 Invocation ParseCommandLine(const std::vector<std::string>& args) {
     Invocation inv;

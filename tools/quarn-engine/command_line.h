@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 enum class Command { Moves, Perft, Eval, Search, Play, Bench, Probe, Tables, Analyse, Sample };
@@ -38,5 +39,8 @@ struct Invocation {
 
 // Throws InputError on bad usage.
 Invocation ParseCommandLine(const std::vector<std::string>& args);
+
+// Every word the parser knows: the commands, then the options.
+std::vector<std::string_view> CommandLineWords();
 
 extern const char* const kUsage;

@@ -88,13 +88,10 @@ void PrintMove(const Move& m, std::int64_t nodes, bool timing,
 void Search(const Board& b, const Invocation& inv) {
     if (SideToMoveHasLost(b))
         throw InputError("search: the side to move has lost; there is no move");
-    CountEval evaluator;
-    SearchAlgo algo;
-    algo.eval = &evaluator;
-    algo.board = b;
     EndgameTables tables;
-    if (inv.level == kMasterLevel && OpenTables(tables, "Master plays as Very hard"))
-        algo.tables = &tables;
+    const bool perfect = ValidLevel(inv.level) && kLevelTable[inv.level].perfect &&
+                         OpenTables(tables, "Master plays as Very hard");
+    SearchAlgo algo = CountingSearch(b, perfect ? &tables : nullptr);
     std::srand(inv.seed);
     const auto begin = std::chrono::steady_clock::now();
     const Move m = algo.ComputerMove(inv.level >= 0 ? LevelNodes(inv.level) : inv.nodes);
@@ -102,9 +99,9 @@ void Search(const Board& b, const Invocation& inv) {
 }
 
 void Play(Board b, const Invocation& inv) {
-    CountEval evaluator;
-    SearchAlgo algo;
-    algo.eval = &evaluator;
+    EndgameTables tables;
+    const bool perfect = (kLevelTable[inv.white].perfect || kLevelTable[inv.black].perfect) &&
+                         OpenTables(tables, "Master plays as Very hard");
     std::srand(inv.seed);
     for (std::int64_t played = 0;; ++played) {
         if (SideToMoveHasLost(b)) {
@@ -115,9 +112,10 @@ void Play(Board b, const Invocation& inv) {
             std::printf("result: ply limit\n");
             return;
         }
-        algo.board = b;
+        const Level& level = kLevelTable[b.next == 1 ? inv.white : inv.black];
+        SearchAlgo algo = CountingSearch(b, perfect && level.perfect ? &tables : nullptr);
         const auto begin = std::chrono::steady_clock::now();
-        const Move m = algo.ComputerMove(level2nodes[b.next == 1 ? inv.white : inv.black]);
+        const Move m = algo.ComputerMove(level.nodes);
         PrintMove(m, algo.nodes, inv.timing, begin);
         b.DoMove(m);
     }
@@ -138,10 +136,10 @@ std::size_t StackBytes(const Invocation& inv) {
         levels = SearchAlgo::MaxDepth(kMasterNodes);
         break;
     case Command::Play:
-        levels = SearchAlgo::MaxDepth(level2nodes[std::max(inv.white, inv.black)]);
+        levels = SearchAlgo::MaxDepth(std::max(LevelNodes(inv.white), LevelNodes(inv.black)));
         break;
     case Command::Bench:
-        levels = SearchAlgo::MaxDepth(level2nodes[4]);
+        levels = SearchAlgo::MaxDepth(kBenchNodes);
         break;
     case Command::Moves:
     case Command::Eval:
@@ -173,12 +171,9 @@ int RunCommand(const Invocation& inv) {
     case Command::Perft:
         std::printf("%llu\n", static_cast<unsigned long long>(Perft(b, inv.depth)));
         break;
-    case Command::Eval: {
-        CountEval counting;
-        Evaluator& evaluator = counting;
-        std::printf("%.17g\n", evaluator.Eval(b));
+    case Command::Eval:
+        std::printf("%.17g\n", CountEval().Eval(b));
         break;
-    }
     case Command::Search:
         Search(b, inv);
         break;

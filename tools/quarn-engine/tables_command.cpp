@@ -1,5 +1,6 @@
 #include "quarn-engine/tables_command.h"
 
+#include "engine/analysis.h"
 #include "engine/endgame.h"
 #include "engine/notation.h"
 #include "engine/record.h"
@@ -11,20 +12,6 @@
 #include <filesystem>
 
 namespace {
-
-std::string ValueText(EndgameValue v) {
-    switch (v.outcome) {
-    case Outcome::Win:
-        return "win " + std::to_string(v.plies);
-    case Outcome::Loss:
-        return "loss " + std::to_string(v.plies);
-    case Outcome::Draw:
-        return "draw";
-    case Outcome::Unknown:
-        break;
-    }
-    return "unknown";
-}
 
 void PrintReport(const TableReport& r) {
     std::printf("%-4s %10llu positions  win %10llu  draw %10llu  loss %10llu  longest win %3d "
@@ -105,7 +92,7 @@ void Probe(const Board& b) {
         for (const std::string& f : folders) where += (where.empty() ? "" : ", ") + f;
         std::fprintf(stderr, "quarn-engine: no endgame tables found in %s\n", where.c_str());
     }
-    std::printf("%s\n", ValueText(tables.probe(b)).c_str());
+    std::printf("%s\n", JudgementText(FromTables(tables.probe(b))).c_str());
     if (SideToMoveHasLost(b)) return;
     Move moves[kMaxMoves];
     const int n = b.GenMoves(moves, kMaxMoves);
@@ -113,7 +100,7 @@ void Probe(const Board& b) {
         Board child = b;
         child.DoMove(moves[i]);
         std::printf("%s %s\n", MoveWord(moves[i]).c_str(),
-                    ValueText(ValueOfMove(tables.probe(child))).c_str());
+                    JudgementText(FromTables(ValueOfMove(tables.probe(child)))).c_str());
     }
 }
 
