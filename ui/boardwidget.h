@@ -10,7 +10,7 @@
 #pragma once
 
 #include "engine/board.h"
-#include "engine/endgame.h"
+#include "engine/endgame/endgame.h"
 #include "ui/boardart.h"
 #include "ui/boardgeometry.h"
 #include "ui/boardmarks.h"

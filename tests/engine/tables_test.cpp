@@ -1,6 +1,6 @@
 // The endgame tables: built here for up to 7 pieces (3-3, 4-3 and 3-4),
 // checked against the rules as Board::GenMoves and Board::DoMove play them.
-#include "engine/endgame.h"
+#include "engine/endgame/endgame.h"
 #include "engine/endgame/moves.h"
 #include "engine/endgame/symmetry.h"
 #include "engine/endgame/tablefile.h"

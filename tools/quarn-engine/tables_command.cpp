@@ -1,6 +1,6 @@
 #include "quarn-engine/tables_command.h"
 
-#include "engine/endgame.h"
+#include "engine/endgame/endgame.h"
 #include "engine/notation.h"
 #include "engine/record.h"
 

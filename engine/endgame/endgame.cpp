@@ -1,8 +1,8 @@
-#include "endgame.h"
+#include "engine/endgame/endgame.h"
 
-#include "endgame/indexing.h"
-#include "endgame/solver.h"
-#include "endgame/tablefile.h"
+#include "engine/endgame/indexing.h"
+#include "engine/endgame/solver.h"
+#include "engine/endgame/tablefile.h"
 
 #include <unistd.h>
 

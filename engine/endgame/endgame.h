@@ -4,7 +4,7 @@
 // any number of threads may probe one EndgameTables at once.
 #pragma once
 
-#include "board.h"
+#include "engine/board.h"
 
 #include <cstdint>
 #include <functional>
