@@ -1,12 +1,13 @@
 #include "engine/endgame/endgame.h"
 
+#include "engine/endgame/blockcache.h"
 #include "engine/endgame/indexing.h"
-#include "engine/endgame/solver.h"
 #include "engine/endgame/tablefile.h"
 
 #include <unistd.h>
 
-#include <chrono>
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -17,8 +18,7 @@
 
 namespace {
 
-// Every side holds 3 to 9 pieces; a material is covered by one file.
-constexpr int kFewest = 3, kMost = 9;
+constexpr int kFewest = endgame::kFewestPieces, kMost = endgame::kMostPieces;
 
 EndgameValue Decode(std::uint8_t v) {
     if (v == 0) return {Outcome::Draw, 0};
@@ -45,27 +45,57 @@ EndgameValue ValueOfMove(EndgameValue v) {
     return v;
 }
 
-EndgameTables::EndgameTables() : indexing_(std::make_unique<endgame::Indexing>()) {}
+EndgameTables::EndgameTables()
+    : indexing_(std::make_unique<endgame::Indexing>()),
+      cache_(std::make_unique<endgame::BlockCache>()), reporter_([](const std::string& line) {
+          std::fprintf(stderr, "%s: endgame table %s\n", program_invocation_short_name,
+                       line.c_str());
+      }) {}
 EndgameTables::~EndgameTables() = default;
 
 void EndgameTables::open(const std::vector<std::string>& folders) {
+    cache_->reset(0);
     for (auto& row : tables_)
         for (auto& t : row) t.reset();
+    const std::lock_guard lock(problemsMutex_);
     problems_.clear();
+    std::size_t blocks = 0;
     for (const std::string& folder : folders) {
         for (int mover = kFewest; mover <= kMost; ++mover)
             for (int other = kFewest; other <= kMost; ++other) {
                 if (tables_[mover][other]) continue;
-                const std::string path = Join(folder, endgame::TableFileName(mover, other));
+                const std::string path = endgame::TablePath(folder, mover, other);
+                // A symbolic link counts even when broken, so that it is reported.
                 std::error_code ec;
-                if (!std::filesystem::exists(path, ec)) continue;
+                if (!std::filesystem::exists(std::filesystem::symlink_status(path, ec))) continue;
                 indexing_->prepare(mover);
                 std::string why;
-                tables_[mover][other] = endgame::TableFile::Open(
-                    path, mover, other, indexing_->entries(mover, other), why);
-                if (!tables_[mover][other]) problems_.push_back(path + ": " + why + "; not used");
+                auto file = endgame::TableFile::Open(path, mover, other,
+                                                     indexing_->entries(mover, other), why);
+                if (!file) {
+                    problems_.push_back(path + ": " + why + "; not used");
+                    continue;
+                }
+                blocks += file->blocks();
+                tables_[mover][other] = std::make_unique<endgame::CachedTable>(std::move(file));
             }
     }
+    cache_->reset(blocks);
+    maxPieces_ = coveredPieces();
+}
+
+void EndgameTables::setReporter(Reporter reporter) {
+    reporter_ = std::move(reporter);
+}
+
+void EndgameTables::drop(const endgame::CachedTable& table, const std::string& why) const {
+    const std::string line = table.file->path() + ": " + why + "; not used from now on";
+    {
+        const std::lock_guard lock(problemsMutex_);
+        problems_.push_back(line);
+        maxPieces_ = coveredPieces();
+    }
+    if (reporter_) reporter_(line);
 }
 
 EndgameValue EndgameTables::probe(const Board& b) const {
@@ -78,7 +108,18 @@ EndgameValue EndgameTables::probe(const Board& b) const {
         return {}; // the counts do not describe this board
     if (m == 2) return {Outcome::Loss, 0};
     if (m < kFewest || m > kMost || o < kFewest || o > kMost || !tables_[m][o]) return {};
-    return Decode(tables_[m][o]->entries()[indexing_->index(mover, other)]);
+    std::uint8_t entry = 0;
+    std::string why;
+    switch (cache_->entry(*tables_[m][o], indexing_->index(mover, other), entry, why)) {
+    case endgame::BlockCache::Read::Ok:
+        return Decode(entry);
+    case endgame::BlockCache::Read::Failed:
+        drop(*tables_[m][o], why);
+        break;
+    case endgame::BlockCache::Read::Dropped:
+        break;
+    }
+    return {};
 }
 
 bool EndgameTables::covers(const Board& b) const {
@@ -86,19 +127,25 @@ bool EndgameTables::covers(const Board& b) const {
 }
 
 int EndgameTables::maxPieces() const {
+    return maxPieces_.load(std::memory_order_relaxed);
+}
+
+int EndgameTables::coveredPieces() const {
     int covered = 0;
     for (int n = 2 * kFewest; n <= 2 * kMost; ++n) {
         for (int mover = kFewest; mover <= n - kFewest; ++mover) {
             const int other = n - mover;
             if (mover > kMost || other > kMost) continue;
-            if (!tables_[mover][other]) return covered;
+            const auto& t = tables_[mover][other];
+            if (!t || t->dropped.load(std::memory_order_relaxed)) return covered;
         }
         covered = n;
     }
     return covered;
 }
 
-const std::vector<std::string>& EndgameTables::problems() const {
+std::vector<std::string> EndgameTables::problems() const {
+    const std::lock_guard lock(problemsMutex_);
     return problems_;
 }
 
@@ -117,72 +164,4 @@ std::vector<std::string> DefaultTableFolders() {
     const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (!ec) folders.push_back((program.parent_path().parent_path() / "tables").string());
     return folders;
-}
-
-bool BuildTables(int maxPieces, const std::string& folder, std::string& error,
-                 const TableProgress& progress) {
-    if (maxPieces < 2 * kFewest || maxPieces > 10) {
-        error = "tables are built for 6 to 10 pieces, not " + std::to_string(maxPieces);
-        return false;
-    }
-    std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
-    if (ec) {
-        error = "cannot create " + folder + ": " + ec.message();
-        return false;
-    }
-    endgame::Indexing ix;
-    for (int k = kFewest; k <= maxPieces - kFewest; ++k) ix.prepare(k);
-    endgame::SolvedTables solved;
-    // Tables that this build writes, and those it finds already built.
-    std::vector<std::vector<std::uint8_t>> built;
-    std::vector<std::unique_ptr<endgame::TableFile>> found;
-    for (int n = 2 * kFewest; n <= maxPieces; ++n)
-        for (int b = kFewest; 2 * b <= n; ++b) {
-            const int a = n - b;
-            const auto begin = std::chrono::steady_clock::now();
-            const std::string pathAB = Join(folder, endgame::TableFileName(a, b));
-            const std::string pathBA = Join(folder, endgame::TableFileName(b, a));
-            std::string why;
-            auto ab = endgame::TableFile::Open(pathAB, a, b, ix.entries(a, b), why);
-            auto ba =
-                a == b ? nullptr : endgame::TableFile::Open(pathBA, b, a, ix.entries(b, a), why);
-            if (ab && (a == b || ba)) {
-                solved.entries[a][b] = ab->entries();
-                found.push_back(std::move(ab));
-                if (ba) {
-                    solved.entries[b][a] = ba->entries();
-                    found.push_back(std::move(ba));
-                }
-                continue;
-            }
-            std::vector<endgame::SolvedMaterial> pair;
-            if (!endgame::SolvePair(ix, a, b, solved, pair, error)) {
-                error = "table " + std::to_string(a) + "-" + std::to_string(b) + ": " + error;
-                return false;
-            }
-            const std::chrono::duration<double> took = std::chrono::steady_clock::now() - begin;
-            for (endgame::SolvedMaterial& m : pair) {
-                const std::string path = Join(folder, endgame::TableFileName(m.mover, m.other));
-                if (!endgame::WriteTableFile(path, m.mover, m.other, m.entries, error))
-                    return false;
-                if (progress) {
-                    TableReport report;
-                    report.name = std::to_string(m.mover) + "-" + std::to_string(m.other);
-                    report.path = path;
-                    report.seconds = took.count() / static_cast<double>(pair.size());
-                    report.bytes = endgame::kHeaderBytes + m.entries.size();
-                    report.positions = m.summary.positions;
-                    report.wins = m.summary.wins;
-                    report.draws = m.summary.draws;
-                    report.losses = m.summary.losses;
-                    report.longestWin = m.summary.longestWin;
-                    report.longestLoss = m.summary.longestLoss;
-                    progress(report);
-                }
-                built.push_back(std::move(m.entries));
-                solved.entries[m.mover][m.other] = built.back().data();
-            }
-        }
-    return true;
 }
