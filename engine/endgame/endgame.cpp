@@ -68,7 +68,6 @@ void EndgameTables::open(const std::vector<std::string>& folders) {
                 // A symbolic link counts even when broken, so that it is reported.
                 std::error_code ec;
                 if (!std::filesystem::exists(std::filesystem::symlink_status(path, ec))) continue;
-                indexing_->prepare(mover);
                 std::string why;
                 auto file = endgame::TableFile::Open(path, mover, other,
                                                      indexing_->entries(mover, other), why);
@@ -108,6 +107,9 @@ EndgameValue EndgameTables::probe(const Board& b) const {
         return {}; // the counts do not describe this board
     if (m == 2) return {Outcome::Loss, 0};
     if (m < kFewest || m > kMost || o < kFewest || o > kMost || !tables_[m][o]) return {};
+    // The classes of the mover's sets are computed when first needed, so
+    // that opening the tables stays quick.
+    std::call_once(prepared_[m], [&] { indexing_->prepare(m); });
     std::uint8_t entry = 0;
     std::string why;
     switch (cache_->entry(*tables_[m][o], indexing_->index(mover, other), entry, why)) {

@@ -77,6 +77,7 @@ private:
     int coveredPieces() const;
 
     std::unique_ptr<endgame::Indexing> indexing_;
+    mutable std::once_flag prepared_[10]; // indexing_->prepare(pieces) done
     std::unique_ptr<endgame::BlockCache> cache_;
     // tables_[mover][other], null where no valid file was found.
     std::unique_ptr<endgame::CachedTable> tables_[10][10];
