@@ -47,7 +47,7 @@ SetClasses MakeSetClasses(int pieces) {
         const PointSet low = set & (0u - set), ripple = set + low;
         set = (((ripple ^ set) >> 2) / low) | ripple;
     }
-    assert(sc.classes() == ClassCount(pieces));
+    assert(sc.classes() == kClassCounts[pieces]);
     return sc;
 }
 

@@ -39,11 +39,11 @@ constexpr std::uint32_t SetRank(PointSet s) {
     return rank;
 }
 
-// The number of classes of the sets of `pieces` points, by Burnside's lemma:
-// the mean over the symmetries of the sets each one keeps, which are the
-// unions of its cycles of points with `pieces` points in all.
-constexpr std::uint32_t ClassCount(int pieces) {
-    std::uint64_t kept = 0;
+// kClassCounts[k]: the number of classes of the sets of k points, by
+// Burnside's lemma: the mean over the symmetries of the sets each one keeps,
+// which are the unions of its cycles of points with k points in all.
+inline constexpr auto kClassCounts = [] {
+    std::array<std::uint64_t, 25> kept{};
     for (int s = 0; s < kSymmetries; ++s) {
         std::array<std::uint64_t, 25> unions{}; // by points covered
         unions[0] = 1;
@@ -53,14 +53,10 @@ constexpr std::uint32_t ClassCount(int pieces) {
             for (int q = p; !seen[q]; q = kSymmetryPoints[s][q], ++length) seen[q] = true;
             for (int n = 24; length > 0 && n >= length; --n) unions[n] += unions[n - length];
         }
-        kept += unions[pieces];
+        for (int k = 0; k <= 24; ++k) kept[k] += unions[k];
     }
-    return static_cast<std::uint32_t>(kept / kSymmetries);
-}
-// kClassCounts[k] = ClassCount(k) for k <= 24.
-inline constexpr auto kClassCounts = [] {
     std::array<std::uint32_t, 25> counts{};
-    for (int k = 0; k <= 24; ++k) counts[k] = ClassCount(k);
+    for (int k = 0; k <= 24; ++k) counts[k] = static_cast<std::uint32_t>(kept[k] / kSymmetries);
     return counts;
 }();
 

@@ -69,8 +69,8 @@ std::string LayBlocks(const std::uint8_t* directory, std::uint64_t entries, std:
     for (std::uint64_t b = 0; b < blocks; ++b) {
         const std::uint8_t* d = directory + b * kDirectoryEntryBytes;
         const std::uint64_t stored = GetLittle(d + 8, 4);
-        if (stored < StoredBytes(0, EntriesOfBlock(entries, b)) ||
-            stored > StoredBytes(8, EntriesOfBlock(entries, b)) || GetLittle(d + 12, 4) != 0)
+        if (stored < FewestStoredBytes(EntriesOfBlock(entries, b)) ||
+            stored > MostStoredBytes(EntriesOfBlock(entries, b)) || GetLittle(d + 12, 4) != 0)
             return "block " + std::to_string(b) + " has an impossible size";
         checksum[b] = GetLittle(d, 8);
         offset[b + 1] = offset[b] + stored;

@@ -15,11 +15,14 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <future>
+#include <mutex>
 #include <random>
+#include <thread>
 #include <utility>
 
 namespace {
@@ -282,8 +285,12 @@ int InChild(const std::function<bool(std::string&)>& job, std::string& message) 
 TEST_F(Tables, ATableChangedUnderARunningProgramGivesNoWrongValue) {
     const TableCopy copy(*folder_);
     EndgameTables tables;
+    std::mutex toldMutex;
     std::vector<std::string> told;
-    tables.setReporter([&](const std::string& line) { told.push_back(line); });
+    tables.setReporter([&](const std::string& line) {
+        const std::lock_guard lock(toldMutex);
+        told.push_back(line);
+    });
     tables.open({copy.folder.string()});
     ASSERT_EQ(7, tables.maxPieces());
     std::mt19937 rng(21);
@@ -315,6 +322,29 @@ TEST_F(Tables, ATableChangedUnderARunningProgramGivesNoWrongValue) {
         const Board b = RandomPosition(rng, 3, 3);
         EXPECT_EQ(tables_->probe(b), tables.probe(b));
     }
+
+    // The same again while another thread probes: whichever thread meets the
+    // change first, neither takes a wrong value.
+    for (const auto& [mover, other] : {std::pair{4, 3}, {3, 4}})
+        fs::copy_file(fs::path(*folder_) / TableFileName(mover, other), copy(mover, other),
+                      fs::copy_options::overwrite_existing);
+    tables.open({copy.folder.string()});
+    std::atomic<bool> done{false};
+    std::atomic<int> wrongElsewhere{0};
+    std::thread prober([&] {
+        std::mt19937 own(22);
+        for (int i = 0; !done; ++i) {
+            const Board b = RandomPosition(own, 4 - i % 2, 3 + i % 2);
+            const EndgameValue v = tables.probe(b);
+            wrongElsewhere += v.outcome != Outcome::Unknown && v != tables_->probe(b);
+        }
+    });
+    WriteOver(copy(4, 3), Contents(fs::path(*folder_) / TableFileName(3, 4)));
+    fs::resize_file(copy(3, 4), fs::file_size(copy(3, 4)) / 2);
+    probeAll(1000);
+    done = true;
+    prober.join();
+    EXPECT_EQ(0, wrongElsewhere);
 }
 
 TEST_F(Tables, BrokenFilesAreLeftUnusedAndAGoodCopyElsewhereIsTaken) {
