@@ -227,13 +227,18 @@ TEST_F(Tables, KnowTheEndOfTheGameAndNothingBeyondTheirMaterial) {
     EXPECT_EQ(7, tables_->maxPieces());
 }
 
+// A new empty folder in the system's temporary folder.
+fs::path NewFolder(const std::string& name) {
+    std::string pattern =
+        (fs::temp_directory_path() / ("quarn-tables-" + name + "-XXXXXX")).string();
+    if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "no temporary folder";
+    return pattern;
+}
+
 // A copy of some of the suite's tables in a folder of its own, removed at the end.
 struct TableCopy {
-    fs::path folder;
+    fs::path folder = NewFolder("copy");
     explicit TableCopy(const std::string& from) {
-        char pattern[] = "/tmp/quarn-tables-copy-XXXXXX";
-        if (mkdtemp(pattern) == nullptr) ADD_FAILURE() << "no temporary folder";
-        folder = pattern;
         for (const auto& [mover, other] : {std::pair{3, 3}, {4, 3}, {3, 4}})
             fs::copy_file(fs::path(from) / TableFileName(mover, other),
                           folder / TableFileName(mover, other));
@@ -399,35 +404,33 @@ TEST_F(Tables, BrokenFilesAreLeftUnusedAndAGoodCopyElsewhereIsTaken) {
 }
 
 TEST(TableBuild, PastTheFileSizeLimitFailsWithItsReasonAndLeavesNoPartialFile) {
-    char pattern[] = "/tmp/quarn-tables-limit-XXXXXX";
-    ASSERT_NE(nullptr, mkdtemp(pattern));
+    const std::string folder = NewFolder("limit");
     std::string message;
     const int status = InChild(
         [&](std::string& error) {
             const rlimit limit{64 * 1024, 64 * 1024};
-            return setrlimit(RLIMIT_FSIZE, &limit) == 0 && BuildTables(6, pattern, error);
+            return setrlimit(RLIMIT_FSIZE, &limit) == 0 && BuildTables(6, folder, error);
         },
         message);
     EXPECT_EQ(1, status);
     EXPECT_NE(std::string::npos, message.find("File too large")) << message;
-    EXPECT_FALSE(AnyPartLeft(pattern));
-    fs::remove_all(pattern);
+    EXPECT_FALSE(AnyPartLeft(folder));
+    fs::remove_all(folder);
 }
 
 TEST(TableBuild, TwoBuildsIntoOneFolderBothSucceed) {
-    char pattern[] = "/tmp/quarn-tables-twice-XXXXXX";
-    ASSERT_NE(nullptr, mkdtemp(pattern));
-    const auto build = [&](std::string& error) { return BuildTables(7, pattern, error); };
+    const std::string folder = NewFolder("twice");
+    const auto build = [&](std::string& error) { return BuildTables(7, folder, error); };
     std::string messages[2];
     auto other = std::async(std::launch::async, [&] { return InChild(build, messages[1]); });
     EXPECT_EQ(0, InChild(build, messages[0])) << messages[0];
     EXPECT_EQ(0, other.get()) << messages[1];
     EndgameTables tables;
-    tables.open({pattern});
+    tables.open({folder});
     EXPECT_TRUE(tables.problems().empty());
     EXPECT_EQ(7, tables.maxPieces());
-    EXPECT_FALSE(AnyPartLeft(pattern));
-    fs::remove_all(pattern);
+    EXPECT_FALSE(AnyPartLeft(folder));
+    fs::remove_all(folder);
 }
 
 } // namespace
