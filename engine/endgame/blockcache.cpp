@@ -6,8 +6,8 @@
 
 namespace endgame {
 
-CachedTable::CachedTable(std::unique_ptr<TableFile> f)
-    : file(std::move(f)), slotOf(file->blocks(), -1) {}
+CachedTable::CachedTable(std::unique_ptr<TableFile> f, int mover, int other)
+    : path(f->path()), mover(mover), other(other), file(std::move(f)), slotOf(file->blocks(), -1) {}
 
 void BlockCache::reset(std::size_t blocks) {
     const std::lock_guard lock(mutex_);
@@ -32,6 +32,15 @@ std::size_t BlockCache::freeSlot() {
         }
         o.used = false;
     }
+}
+
+void BlockCache::replace(CachedTable& t, std::unique_ptr<TableFile> file) {
+    const std::lock_guard lock(mutex_);
+    for (const std::int32_t slot : t.slotOf)
+        if (slot >= 0) owners_[slot] = Owner{};
+    t.file = std::move(file);
+    t.slotOf.assign(t.file->blocks(), -1);
+    t.dropped.store(false, std::memory_order_relaxed);
 }
 
 BlockCache::Read BlockCache::entry(CachedTable& t, std::uint64_t index, std::uint8_t& value,

@@ -19,10 +19,16 @@ namespace endgame {
 // An open table as the cache sees it: its file, the slot of each of its blocks
 // (-1 when not in the cache), and whether a failed read has put it out of use.
 struct CachedTable {
-    explicit CachedTable(std::unique_ptr<TableFile> f);
+    CachedTable(std::unique_ptr<TableFile> f, int mover, int other);
+    const std::string path;
+    const int mover, other;
     std::unique_ptr<TableFile> file;
     std::vector<std::int32_t> slotOf;
     std::atomic<bool> dropped{false};
+    // Once dropped: when its file may next be looked at again (steady-clock
+    // nanoseconds), and what the file was when last looked at.
+    std::atomic<std::int64_t> nextLook{0};
+    FileIdentity seen;
 };
 
 class BlockCache {
@@ -38,6 +44,9 @@ public:
     // first time a block of t cannot be read as its directory says, which puts
     // t out of use; Dropped for every later call.
     Read entry(CachedTable& t, std::uint64_t index, std::uint8_t& value, std::string& why);
+
+    // Puts file in place of t's, which was dropped, and t back in use.
+    void replace(CachedTable& t, std::unique_ptr<TableFile> file);
 
 private:
     struct Owner {

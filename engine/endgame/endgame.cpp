@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -24,6 +25,15 @@ EndgameValue Decode(std::uint8_t v) {
     if (v == 0) return {Outcome::Draw, 0};
     const int d = v - 1;
     return {d % 2 == 1 ? Outcome::Win : Outcome::Loss, d};
+}
+
+// A dropped table's file is looked at no more often than this.
+constexpr std::int64_t kLookAgainNanoseconds = 1000000000;
+
+std::int64_t SteadyNanoseconds() {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 std::string Join(const std::string& folder, const std::string& name) {
@@ -76,7 +86,8 @@ void EndgameTables::open(const std::vector<std::string>& folders) {
                     continue;
                 }
                 blocks += file->blocks();
-                tables_[mover][other] = std::make_unique<endgame::CachedTable>(std::move(file));
+                tables_[mover][other] =
+                    std::make_unique<endgame::CachedTable>(std::move(file), mover, other);
             }
     }
     cache_->reset(blocks);
@@ -87,14 +98,39 @@ void EndgameTables::setReporter(Reporter reporter) {
     reporter_ = std::move(reporter);
 }
 
-void EndgameTables::drop(const endgame::CachedTable& table, const std::string& why) const {
-    const std::string line = table.file->path() + ": " + why + "; not used from now on";
+void EndgameTables::tell(const std::string& line) const {
     {
         const std::lock_guard lock(problemsMutex_);
         problems_.push_back(line);
         maxPieces_ = coveredPieces();
     }
     if (reporter_) reporter_(line);
+}
+
+void EndgameTables::drop(endgame::CachedTable& table, const std::string& why) const {
+    {
+        const std::lock_guard lock(lookMutex_);
+        table.seen = endgame::IdentityOf(table.path);
+        table.nextLook = SteadyNanoseconds() + kLookAgainNanoseconds;
+    }
+    tell(table.path + ": " + why + "; not used until it changes");
+}
+
+void EndgameTables::lookAgain(endgame::CachedTable& table) const {
+    const std::int64_t now = SteadyNanoseconds();
+    if (now < table.nextLook.load(std::memory_order_relaxed)) return;
+    const std::unique_lock lock(lookMutex_, std::try_to_lock);
+    if (!lock || !table.dropped || now < table.nextLook) return;
+    table.nextLook = now + kLookAgainNanoseconds;
+    const endgame::FileIdentity identity = endgame::IdentityOf(table.path);
+    if (identity == table.seen) return;
+    table.seen = identity;
+    std::string why;
+    auto file = endgame::TableFile::Open(table.path, table.mover, table.other,
+                                         indexing_->entries(table.mover, table.other), why);
+    if (!file) return;
+    cache_->replace(table, std::move(file));
+    tell(table.path + ": changed again and opens; used");
 }
 
 EndgameValue EndgameTables::probe(const Board& b) const {
@@ -119,6 +155,7 @@ EndgameValue EndgameTables::probe(const Board& b) const {
         drop(*tables_[m][o], why);
         break;
     case endgame::BlockCache::Read::Dropped:
+        lookAgain(*tables_[m][o]);
         break;
     }
     return {};

@@ -43,7 +43,8 @@ struct CachedTable;
 // probe reads and checks the block it needs the first time. A table whose
 // file has changed or been cut short since it was opened is dropped at the
 // first block that no longer matches: its positions are Unknown from then on,
-// and the reporter is told once.
+// and the reporter is told once. Its file is looked at again at most once a
+// second while it is probed, and taken back once it has changed and opens.
 class EndgameTables {
 public:
     EndgameTables();
@@ -73,7 +74,9 @@ public:
     void setReporter(Reporter reporter);
 
 private:
-    void drop(const endgame::CachedTable& table, const std::string& why) const;
+    void drop(endgame::CachedTable& table, const std::string& why) const;
+    void lookAgain(endgame::CachedTable& table) const;
+    void tell(const std::string& line) const;
     int coveredPieces() const;
 
     std::unique_ptr<endgame::Indexing> indexing_;
@@ -82,6 +85,7 @@ private:
     // tables_[mover][other], null where no valid file was found.
     std::unique_ptr<endgame::CachedTable> tables_[10][10];
     mutable std::atomic<int> maxPieces_{0};
+    mutable std::mutex lookMutex_; // guards CachedTable::seen
     mutable std::mutex problemsMutex_;
     mutable std::vector<std::string> problems_;
     Reporter reporter_;

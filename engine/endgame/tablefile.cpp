@@ -220,6 +220,16 @@ bool TableFile::readBlock(std::uint32_t b, std::uint8_t* entries, std::uint8_t* 
     return true;
 }
 
+FileIdentity IdentityOf(const std::string& path) {
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0) return {};
+    const auto nanoseconds = [](const timespec& t) {
+        return std::int64_t{t.tv_sec} * 1000000000 + t.tv_nsec;
+    };
+    return {st.st_dev, st.st_ino, static_cast<std::uint64_t>(st.st_size), nanoseconds(st.st_mtim),
+            nanoseconds(st.st_ctim)};
+}
+
 bool ReadTableFile(const std::string& path, int mover, int other, std::uint64_t entries,
                    std::vector<std::uint8_t>& out, std::string& why) {
     const std::unique_ptr<TableFile> table = TableFile::Open(path, mover, other, entries, why);

@@ -79,6 +79,15 @@ private:
     std::vector<std::uint64_t> offset_;
 };
 
+// What a file is at a moment: which file, its size and when it last changed;
+// all zero for a path that names no file.
+struct FileIdentity {
+    std::uint64_t device = 0, inode = 0, size = 0;
+    std::int64_t modified = 0, changed = 0; // nanoseconds
+    friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
+FileIdentity IdentityOf(const std::string& path);
+
 // Reads the whole table of the material at path into entries, checking every
 // block. Returns false with the reason in why, as TableFile::Open does.
 bool ReadTableFile(const std::string& path, int mover, int other, std::uint64_t entries,

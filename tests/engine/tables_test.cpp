@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -325,6 +326,18 @@ TEST_F(Tables, ATableChangedUnderARunningProgramGivesNoWrongValue) {
     EXPECT_EQ(6, tables.maxPieces());
     for (int i = 0; i < 200; ++i) {
         const Board b = RandomPosition(rng, 3, 3);
+        EXPECT_EQ(tables_->probe(b), tables.probe(b));
+    }
+
+    // 4-3 put right is taken back once its file is looked at again, a second
+    // after it was dropped.
+    WriteOver(copy(4, 3), Contents(fs::path(*folder_) / TableFileName(4, 3)));
+    std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+    tables.probe(RandomPosition(rng, 4, 3));
+    ASSERT_EQ(3u, told.size());
+    EXPECT_NE(std::string::npos, told[2].find("4-3.egt: changed again and opens")) << told[2];
+    for (int i = 0; i < 200; ++i) {
+        const Board b = RandomPosition(rng, 4, 3);
         EXPECT_EQ(tables_->probe(b), tables.probe(b));
     }
 
