@@ -5,7 +5,7 @@
 #pragma once
 
 #include "board.h"
-#include "endgame.h"
+#include "endgame/endgame.h"
 
 #include <atomic>
 #include <functional>

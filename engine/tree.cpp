@@ -1,6 +1,6 @@
 #include "tree.h"
 
-#include "endgame.h"
+#include "endgame/endgame.h"
 #include "leafscore.h"
 #include "movegen.h"
 

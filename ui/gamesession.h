@@ -11,7 +11,7 @@
 #pragma once
 
 #include "engine/board.h"
-#include "engine/endgame.h"
+#include "engine/endgame/endgame.h"
 #include "engine/record.h"
 
 #include <QObject>

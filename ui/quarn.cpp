@@ -1,6 +1,6 @@
 #include "ui/quarn.h"
 
-#include "engine/endgame.h"
+#include "engine/endgame/endgame.h"
 #include "engine/signature.h"
 #include "platform/config.h"
 #include "platform/menubar.h"

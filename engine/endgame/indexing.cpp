@@ -12,16 +12,14 @@ SetClasses MakeSetClasses(int pieces) {
     sc.classOf.assign(sets, 0);
     sc.toRepresentative.assign(sets, 0);
     // Sets come in rank order, so a set meets its class first at the
-    // representative, the set of lowest rank.
+    // representative, the set of lowest rank; the representative then marks
+    // every set of its class with the symmetries that lead to it, and a set
+    // found marked is passed over.
     PointSet set = (PointSet{1} << pieces) - 1;
     for (std::uint32_t r = 0; r < sets; ++r) {
-        PointSet images[kSymmetries];
-        std::uint32_t lowest = r;
-        for (int s = 0; s < kSymmetries; ++s) {
-            images[s] = Apply(s, set);
-            lowest = std::min(lowest, SetRank(images[s]));
-        }
-        if (lowest == r) {
+        if (sc.toRepresentative[r] == 0) {
+            PointSet images[kSymmetries];
+            for (int s = 0; s < kSymmetries; ++s) images[s] = Apply(s, set);
             const auto c = static_cast<std::uint32_t>(sc.representative.size());
             sc.representative.push_back(set);
             std::array<std::uint8_t, 24> squeeze{}, spread{};
@@ -33,19 +31,23 @@ SetClasses MakeSetClasses(int pieces) {
             sc.squeeze.push_back(squeeze);
             sc.spread.push_back(spread);
             // Every image of the representative belongs to its class; each
-            // learns the symmetries that lead back (the inverse of s maps
-            // images[s] to the representative).
+            // learns the symmetries that lead back: the inverse of s, then
+            // any symmetry g that keeps the representative.
+            unsigned keeping = 0;
+            for (int g = 0; g < kSymmetries; ++g)
+                if (images[g] == set) keeping |= 1u << g;
             for (int s = 0; s < kSymmetries; ++s) {
                 const std::uint32_t image = SetRank(images[s]);
                 sc.classOf[image] = c;
-                for (int t = 0; t < kSymmetries; ++t)
-                    if (Apply(t, images[s]) == set) sc.toRepresentative[image] |= 1u << t;
+                for (unsigned gs = keeping; gs != 0; gs &= gs - 1)
+                    sc.toRepresentative[image] |= 1u << kAfter[std::countr_zero(gs)][kInverse[s]];
             }
         }
         // The next set of the same size in rank order (Gosper).
         const PointSet low = set & (0u - set), ripple = set + low;
         set = (((ripple ^ set) >> 2) / low) | ripple;
     }
+    assert(sc.classes() == kClassCounts[pieces]);
     return sc;
 }
 

@@ -39,6 +39,27 @@ constexpr std::uint32_t SetRank(PointSet s) {
     return rank;
 }
 
+// kClassCounts[k]: the number of classes of the sets of k points, by
+// Burnside's lemma: the mean over the symmetries of the sets each one keeps,
+// which are the unions of its cycles of points with k points in all.
+inline constexpr auto kClassCounts = [] {
+    std::array<std::uint64_t, 25> kept{};
+    for (int s = 0; s < kSymmetries; ++s) {
+        std::array<std::uint64_t, 25> unions{}; // by points covered
+        unions[0] = 1;
+        std::array<bool, 24> seen{};
+        for (int p = 0; p < 24; ++p) {
+            int length = 0;
+            for (int q = p; !seen[q]; q = kSymmetryPoints[s][q], ++length) seen[q] = true;
+            for (int n = 24; length > 0 && n >= length; --n) unions[n] += unions[n - length];
+        }
+        for (int k = 0; k <= 24; ++k) kept[k] += unions[k];
+    }
+    std::array<std::uint32_t, 25> counts{};
+    for (int k = 0; k <= 24; ++k) counts[k] = static_cast<std::uint32_t>(kept[k] / kSymmetries);
+    return counts;
+}();
+
 // The classes of the sets of one size.
 struct SetClasses {
     int pieces = 0;
@@ -73,9 +94,10 @@ public:
     bool prepared(int pieces) const { return !classes_[pieces].classOf.empty(); }
     const SetClasses& classes(int pieces) const { return classes_[pieces]; }
 
-    // Positions (numbers) of the material with these counts.
+    // Positions (numbers) of the material with these counts; known without
+    // preparing.
     std::uint64_t entries(int mover, int other) const {
-        return std::uint64_t{classes_[mover].classes()} * kBinomial[24 - mover][other];
+        return std::uint64_t{kClassCounts[mover]} * kBinomial[24 - mover][other];
     }
 
     // What the number of a position takes from the side to move's set: its

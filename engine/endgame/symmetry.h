@@ -8,6 +8,7 @@
 #include "engine/pointset.h"
 
 #include <array>
+#include <cstdint>
 
 namespace endgame {
 
@@ -49,6 +50,30 @@ constexpr PointSet Apply(int s, PointSet set) {
     const auto& t = kSymmetryBytes.images[s];
     return t[0][set & 0xFF] | t[1][set >> 8 & 0xFF] | t[2][set >> 16 & 0xFF];
 }
+
+// kAfter[t][s]: the symmetry that does s, then t.
+inline constexpr auto kAfter = [] {
+    std::array<std::array<std::uint8_t, kSymmetries>, kSymmetries> after{};
+    for (int t = 0; t < kSymmetries; ++t)
+        for (int s = 0; s < kSymmetries; ++s)
+            for (int u = 0; u < kSymmetries; ++u) {
+                bool same = true;
+                for (int p = 0; p < 24; ++p)
+                    same =
+                        same && kSymmetryPoints[u][p] == kSymmetryPoints[t][kSymmetryPoints[s][p]];
+                if (same) after[t][s] = static_cast<std::uint8_t>(u);
+            }
+    return after;
+}();
+
+// kInverse[s]: the symmetry that undoes s.
+inline constexpr auto kInverse = [] {
+    std::array<std::uint8_t, kSymmetries> inverse{};
+    for (int s = 0; s < kSymmetries; ++s)
+        for (int t = 0; t < kSymmetries; ++t)
+            if (kAfter[t][s] == 0) inverse[s] = static_cast<std::uint8_t>(t);
+    return inverse;
+}();
 
 // Whether symmetry s keeps every line and every mill of the board.
 constexpr bool KeepsLinesAndMills(int s) {

@@ -1,6 +1,6 @@
 // The endgame tables: built here for up to 7 pieces (3-3, 4-3 and 3-4),
 // checked against the rules as Board::GenMoves and Board::DoMove play them.
-#include "engine/endgame.h"
+#include "engine/endgame/endgame.h"
 #include "engine/endgame/moves.h"
 #include "engine/endgame/symmetry.h"
 #include "engine/endgame/tablefile.h"
@@ -9,12 +9,21 @@
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <future>
+#include <mutex>
 #include <random>
+#include <thread>
 #include <utility>
 
 namespace {
@@ -219,46 +228,222 @@ TEST_F(Tables, KnowTheEndOfTheGameAndNothingBeyondTheirMaterial) {
     EXPECT_EQ(7, tables_->maxPieces());
 }
 
+// A new empty folder in the system's temporary folder.
+fs::path NewFolder(const std::string& name) {
+    std::string pattern =
+        (fs::temp_directory_path() / ("quarn-tables-" + name + "-XXXXXX")).string();
+    if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "no temporary folder";
+    return pattern;
+}
+
+// A copy of some of the suite's tables in a folder of its own, removed at the end.
+struct TableCopy {
+    fs::path folder = NewFolder("copy");
+    explicit TableCopy(const std::string& from) {
+        for (const auto& [mover, other] : {std::pair{3, 3}, {4, 3}, {3, 4}})
+            fs::copy_file(fs::path(from) / TableFileName(mover, other),
+                          folder / TableFileName(mover, other));
+    }
+    ~TableCopy() { fs::remove_all(folder); }
+    fs::path operator()(int mover, int other) const { return folder / TableFileName(mover, other); }
+};
+
+std::vector<char> Contents(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Writes over a file in place, as `cp` does: the same inode, cut to nothing
+// first.
+void WriteOver(const fs::path& path, const std::vector<char>& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+bool AnyPartLeft(const fs::path& folder) {
+    for (const auto& item : fs::directory_iterator(folder))
+        if (item.path().filename().string().find(".part") != std::string::npos) return true;
+    return false;
+}
+
+// Runs job in a child process, which exits 0 when it returns true and 1 with
+// its message otherwise; returns the exit status and the message.
+int InChild(const std::function<bool(std::string&)>& job, std::string& message) {
+    int pipeFds[2];
+    if (pipe(pipeFds) != 0) return -1;
+    const pid_t child = fork();
+    if (child == 0) {
+        ::close(pipeFds[0]);
+        std::string error;
+        const bool ok = job(error);
+        if (!error.empty() && ::write(pipeFds[1], error.data(), error.size()) < 0) _exit(3);
+        _exit(ok ? 0 : 1);
+    }
+    ::close(pipeFds[1]);
+    char buffer[512];
+    for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;) message.append(buffer, n);
+    ::close(pipeFds[0]);
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child) return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+TEST_F(Tables, ATableChangedUnderARunningProgramGivesNoWrongValue) {
+    const TableCopy copy(*folder_);
+    EndgameTables tables;
+    std::mutex toldMutex;
+    std::vector<std::string> told;
+    tables.setReporter([&](const std::string& line) {
+        const std::lock_guard lock(toldMutex);
+        told.push_back(line);
+    });
+    tables.open({copy.folder.string()});
+    ASSERT_EQ(7, tables.maxPieces());
+    std::mt19937 rng(21);
+    const auto probeAll = [&](int count) {
+        int wrong = 0, unknown = 0;
+        for (int i = 0; i < count; ++i) {
+            const auto [mover, other] = kMaterials[i % 3];
+            const Board b = RandomPosition(rng, mover, other);
+            const EndgameValue v = tables.probe(b);
+            unknown += v.outcome == Outcome::Unknown;
+            wrong += v.outcome != Outcome::Unknown && v != tables_->probe(b);
+        }
+        EXPECT_EQ(0, wrong);
+        return unknown;
+    };
+    EXPECT_EQ(0, probeAll(8));
+    // 3-3 written over with the same bytes is still the same table.
+    WriteOver(copy(3, 3), Contents(copy(3, 3)));
+    // 4-3 written over with another table's bytes, 3-4 cut to half its size.
+    WriteOver(copy(4, 3), Contents(fs::path(*folder_) / TableFileName(3, 4)));
+    fs::resize_file(copy(3, 4), fs::file_size(copy(3, 4)) / 2);
+    EXPECT_GT(probeAll(3000), 0);
+    // Each is dropped, and said so, once; the table left intact still answers.
+    ASSERT_EQ(2u, told.size());
+    EXPECT_EQ(told, tables.problems());
+    EXPECT_NE(std::string::npos, told[0].find("checksum")) << told[0];
+    EXPECT_EQ(6, tables.maxPieces());
+    for (int i = 0; i < 200; ++i) {
+        const Board b = RandomPosition(rng, 3, 3);
+        EXPECT_EQ(tables_->probe(b), tables.probe(b));
+    }
+
+    // 4-3 put right is taken back once its file is looked at again, a second
+    // after it was dropped.
+    WriteOver(copy(4, 3), Contents(fs::path(*folder_) / TableFileName(4, 3)));
+    std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+    tables.probe(RandomPosition(rng, 4, 3));
+    ASSERT_EQ(3u, told.size());
+    EXPECT_NE(std::string::npos, told[2].find("4-3.egt: changed again and opens")) << told[2];
+    for (int i = 0; i < 200; ++i) {
+        const Board b = RandomPosition(rng, 4, 3);
+        EXPECT_EQ(tables_->probe(b), tables.probe(b));
+    }
+
+    // The same again while another thread probes: whichever thread meets the
+    // change first, neither takes a wrong value.
+    for (const auto& [mover, other] : {std::pair{4, 3}, {3, 4}})
+        fs::copy_file(fs::path(*folder_) / TableFileName(mover, other), copy(mover, other),
+                      fs::copy_options::overwrite_existing);
+    tables.open({copy.folder.string()});
+    std::atomic<bool> done{false};
+    std::atomic<int> wrongElsewhere{0};
+    std::thread prober([&] {
+        std::mt19937 own(22);
+        for (int i = 0; !done; ++i) {
+            const Board b = RandomPosition(own, 4 - i % 2, 3 + i % 2);
+            const EndgameValue v = tables.probe(b);
+            wrongElsewhere += v.outcome != Outcome::Unknown && v != tables_->probe(b);
+        }
+    });
+    WriteOver(copy(4, 3), Contents(fs::path(*folder_) / TableFileName(3, 4)));
+    fs::resize_file(copy(3, 4), fs::file_size(copy(3, 4)) / 2);
+    probeAll(1000);
+    done = true;
+    prober.join();
+    EXPECT_EQ(0, wrongElsewhere);
+}
+
 TEST_F(Tables, BrokenFilesAreLeftUnusedAndAGoodCopyElsewhereIsTaken) {
-    char pattern[] = "/tmp/quarn-tables-broken-XXXXXX";
-    ASSERT_NE(nullptr, mkdtemp(pattern));
-    const fs::path broken = pattern;
-    for (const auto& [mover, other] : kMaterials)
-        fs::copy_file(fs::path(*folder_) / TableFileName(mover, other),
-                      broken / TableFileName(mover, other));
+    const TableCopy broken(*folder_);
     {
-        // One entry of 3-3 changed, 4-3 cut short, 3-4 replaced by 4-3's file.
-        std::fstream f(broken / TableFileName(3, 3),
-                       std::ios::in | std::ios::out | std::ios::binary);
-        f.seekp(static_cast<std::streamoff>(endgame::kHeaderBytes) + 1000);
+        // A byte of 3-3's directory changed, 4-3 cut short, 3-4 replaced by
+        // 4-3's file.
+        std::fstream f(broken(3, 3), std::ios::in | std::ios::out | std::ios::binary);
+        f.seekp(static_cast<std::streamoff>(endgame::kHeaderBytes) + 3);
         f.put('\x7f');
     }
-    fs::resize_file(broken / TableFileName(4, 3), fs::file_size(broken / TableFileName(4, 3)) - 1);
-    fs::copy_file(fs::path(*folder_) / TableFileName(4, 3), broken / TableFileName(3, 4),
-                  fs::copy_options::overwrite_existing);
-    // A pipe, which would block a reader, in place of 5-5.
-    ASSERT_EQ(0, mkfifo((broken / TableFileName(5, 5)).c_str(), 0600));
+    fs::resize_file(broken(4, 3), fs::file_size(broken(4, 3)) - 1);
+    fs::copy_file(broken(4, 3), broken(3, 4), fs::copy_options::overwrite_existing);
+    // A self-looping link for 3-5, a broken one for 4-4, a file of the
+    // format before this one for 5-3, and a pipe, which would block a
+    // reader, for 5-5.
+    fs::create_symlink(TableFileName(3, 5), broken(3, 5));
+    fs::create_symlink("nowhere.egt", broken(4, 4));
+    {
+        std::vector<char> older = Contents(fs::path(*folder_) / TableFileName(3, 3));
+        older[8] = 1;
+        WriteOver(broken(5, 3), older);
+    }
+    ASSERT_EQ(0, mkfifo(broken(5, 5).c_str(), 0600));
 
     EndgameTables tables;
-    tables.open({broken.string()});
-    ASSERT_EQ(4u, tables.problems().size());
-    EXPECT_NE(std::string::npos, tables.problems()[0].find("checksum"));
-    EXPECT_NE(std::string::npos, tables.problems()[1].find("3-4.egt: holds material 4-3"));
-    EXPECT_NE(std::string::npos, tables.problems()[2].find("4-3.egt: truncated"));
-    EXPECT_NE(std::string::npos, tables.problems()[3].find("5-5.egt: not a regular file"));
+    tables.open({broken.folder.string()});
+    const std::vector<std::string> problems = tables.problems();
+    ASSERT_EQ(7u, problems.size());
+    const char* expected[] = {"3-3.egt: checksum mismatch",
+                              "3-4.egt: holds material 4-3",
+                              "3-5.egt: cannot open: Too many levels of symbolic links",
+                              "4-3.egt: truncated",
+                              "4-4.egt: cannot open: No such file",
+                              "5-3.egt: made by an older Quarn (format version 1); build the "
+                              "tables again",
+                              "5-5.egt: not a regular file"};
+    for (std::size_t i = 0; i < problems.size(); ++i)
+        EXPECT_NE(std::string::npos, problems[i].find(expected[i])) << problems[i];
     EXPECT_EQ(0, tables.maxPieces());
     std::mt19937 rng(9);
     for (const auto& [mover, other] : kMaterials)
         EXPECT_EQ(Outcome::Unknown, tables.probe(RandomPosition(rng, mover, other)).outcome);
 
-    tables.open({broken.string(), "/nonexistent-folder", *folder_});
-    EXPECT_EQ(4u, tables.problems().size());
+    tables.open({broken.folder.string(), "/nonexistent-folder", *folder_});
+    EXPECT_EQ(7u, tables.problems().size());
     EXPECT_EQ(7, tables.maxPieces());
     for (int i = 0; i < 100; ++i) {
         const Board b = RandomPosition(rng, 3 + i % 2, 3);
         EXPECT_EQ(tables_->probe(b), tables.probe(b));
     }
-    fs::remove_all(broken);
+}
+
+TEST(TableBuild, PastTheFileSizeLimitFailsWithItsReasonAndLeavesNoPartialFile) {
+    const std::string folder = NewFolder("limit");
+    std::string message;
+    const int status = InChild(
+        [&](std::string& error) {
+            const rlimit limit{64 * 1024, 64 * 1024};
+            return setrlimit(RLIMIT_FSIZE, &limit) == 0 && BuildTables(6, folder, error);
+        },
+        message);
+    EXPECT_EQ(1, status);
+    EXPECT_NE(std::string::npos, message.find("File too large")) << message;
+    EXPECT_FALSE(AnyPartLeft(folder));
+    fs::remove_all(folder);
+}
+
+TEST(TableBuild, TwoBuildsIntoOneFolderBothSucceed) {
+    const std::string folder = NewFolder("twice");
+    const auto build = [&](std::string& error) { return BuildTables(7, folder, error); };
+    std::string messages[2];
+    auto other = std::async(std::launch::async, [&] { return InChild(build, messages[1]); });
+    EXPECT_EQ(0, InChild(build, messages[0])) << messages[0];
+    EXPECT_EQ(0, other.get()) << messages[1];
+    EndgameTables tables;
+    tables.open({folder});
+    EXPECT_TRUE(tables.problems().empty());
+    EXPECT_EQ(7, tables.maxPieces());
+    EXPECT_FALSE(AnyPartLeft(folder));
+    fs::remove_all(folder);
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 // own, opened from there, and removed with the folder at the end.
 #pragma once
 
-#include "engine/endgame.h"
+#include "engine/endgame/endgame.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 // a game review marks a blunder without holding up the window.
 #include "support/window_fixture.h"
 
-#include "engine/endgame.h"
+#include "engine/endgame/endgame.h"
 #include "engine/record.h"
 #include "engine/tree.h"
 #include "ui/gamereview.h"

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "engine/board.h"
-#include "engine/endgame.h"
+#include "engine/endgame/endgame.h"
 #include "quarn-engine/command_line.h"
 
 #include <string>

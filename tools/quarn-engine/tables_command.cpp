@@ -1,7 +1,7 @@
 #include "quarn-engine/tables_command.h"
 
 #include "engine/analysis.h"
-#include "engine/endgame.h"
+#include "engine/endgame/endgame.h"
 #include "engine/notation.h"
 #include "engine/record.h"
 
@@ -42,7 +42,7 @@ int Build(const Invocation& inv) {
 }
 
 // Builds the set afresh in a temporary folder, then times opening it, which
-// checks every file.
+// reads each file's header and block directory.
 int Bench(const Invocation& inv) {
     std::string pattern = (std::filesystem::temp_directory_path() / "quarn-tables-XXXXXX").string();
     if (!mkdtemp(pattern.data())) {

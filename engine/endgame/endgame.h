@@ -1,14 +1,16 @@
 // Exact endgame tables: the value of every position of the moving phase with
 // no piece in hand and few pieces on the board, read from files built by
-// retrograde analysis. No toolkit; the tables are read-only once opened, so
-// any number of threads may probe one EndgameTables at once.
+// retrograde analysis. No toolkit; any number of threads may probe one
+// EndgameTables at once.
 #pragma once
 
-#include "board.h"
+#include "engine/board.h"
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -32,11 +34,17 @@ EndgameValue ValueOfMove(EndgameValue v);
 
 namespace endgame {
 class Indexing;
-class TableFile;
+class BlockCache;
+struct CachedTable;
 } // namespace endgame
 
-// A set of mapped table files, one per material (the mover's count, the
-// other side's count).
+// A set of table files, one per material (the mover's count, the other
+// side's count). Opening reads each file's header and directory only; a
+// probe reads and checks the block it needs the first time. A table whose
+// file has changed or been cut short since it was opened is dropped at the
+// first block that no longer matches: its positions are Unknown from then on,
+// and the reporter is told once. Its file is looked at again at most once a
+// second while it is probed, and taken back once it has changed and opens.
 class EndgameTables {
 public:
     EndgameTables();
@@ -44,7 +52,7 @@ public:
     EndgameTables(const EndgameTables&) = delete;
     EndgameTables& operator=(const EndgameTables&) = delete;
 
-    // Maps every valid table file found in the folders, dropping any opened
+    // Opens every valid table file found in the folders, dropping any opened
     // before. A material whose file stands in several folders is taken from
     // the first folder that holds a valid one; a missing folder is skipped.
     void open(const std::vector<std::string>& folders);
@@ -56,14 +64,31 @@ public:
     // The largest total n of pieces such that every material with n pieces or
     // fewer (each side 3 or more) is covered; 0 when none is.
     int maxPieces() const;
-    // One line per table file left unused, and why.
-    const std::vector<std::string>& problems() const;
+    // One line per table file left unused, and why: those refused at open,
+    // then those dropped since.
+    std::vector<std::string> problems() const;
+
+    // Told, from the probing thread, of each table dropped after open. By
+    // default the line goes to standard error after the program's name.
+    using Reporter = std::function<void(const std::string&)>;
+    void setReporter(Reporter reporter);
 
 private:
+    void drop(endgame::CachedTable& table, const std::string& why) const;
+    void lookAgain(endgame::CachedTable& table) const;
+    void tell(const std::string& line) const;
+    int coveredPieces() const;
+
     std::unique_ptr<endgame::Indexing> indexing_;
+    mutable std::once_flag prepared_[10]; // indexing_->prepare(pieces) done
+    std::unique_ptr<endgame::BlockCache> cache_;
     // tables_[mover][other], null where no valid file was found.
-    std::unique_ptr<endgame::TableFile> tables_[10][10];
-    std::vector<std::string> problems_;
+    std::unique_ptr<endgame::CachedTable> tables_[10][10];
+    mutable std::atomic<int> maxPieces_{0};
+    mutable std::mutex lookMutex_; // guards CachedTable::seen
+    mutable std::mutex problemsMutex_;
+    mutable std::vector<std::string> problems_;
+    Reporter reporter_;
 };
 
 // The folders searched for tables, in order: the installed data folder, the
@@ -90,6 +115,9 @@ using TableProgress = std::function<void(const TableReport&)>;
 // Builds every table with at most maxPieces (6 to 10) pieces into folder,
 // creating it if need be, smallest material first, each side's table
 // solved with its mirror. Tables already present and valid there are kept
-// and not built again. Returns false with a message in error on failure.
+// and not built again. A build holds a lock on the folder throughout, so a
+// second build into it waits and then keeps what the first wrote. Returns
+// false with a message in error on failure (a file too large for the
+// process's limit included), leaving no partly written file behind.
 bool BuildTables(int maxPieces, const std::string& folder, std::string& error,
                  const TableProgress& progress = {});
