@@ -36,19 +36,22 @@ deps:
 	fi
 
 build: deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCMAKE_INSTALL_PREFIX=$(PREFIX)
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCMAKE_INSTALL_PREFIX=$(PREFIX) \
+	  -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 	cmake --build $(BUILD)
 
 # The suite runs twice: in the build the game uses (g++), and with the
 # engine, the game state and their tests (everything without Qt) built again
 # by clang, warnings as errors, under AddressSanitizer and
-# UndefinedBehaviorSanitizer, where any report fails. So every change is
-# compiled by both compilers.
+# UndefinedBehaviorSanitizer, where any report fails; the window, the
+# platform layer and their tests go through clang's front end as well
+# (tools/clang-check). So every change is compiled by both compilers.
 # Then the Debian package is built and checked, without running the suite
 # a third time inside the package's build.
 test: build sanitize
 	cd $(BUILD) && ctest --output-on-failure -j2
 	cd $(BUILD)-sanitize && ctest --output-on-failure -j2
+	tools/clang-check $(BUILD)
 	@DEB_BUILD_OPTIONS="nocheck parallel=2" $(MAKE) --no-print-directory deb
 	$(MAKE) format-check
 

@@ -397,8 +397,8 @@ TEST_F(Tables, BrokenFilesAreLeftUnusedAndAGoodCopyElsewhereIsTaken) {
                               "3-5.egt: cannot open: Too many levels of symbolic links",
                               "4-3.egt: truncated",
                               "4-4.egt: cannot open: No such file",
-                              "5-3.egt: made by an older Quarn (format version 1); build the "
-                              "tables again",
+                              ("5-3.egt: made by an older Quarn (format version 1); build the "
+                               "tables again"),
                               "5-5.egt: not a regular file"};
     for (std::size_t i = 0; i < problems.size(); ++i)
         EXPECT_NE(std::string::npos, problems[i].find(expected[i])) << problems[i];
