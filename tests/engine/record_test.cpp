@@ -96,6 +96,25 @@ TEST(GameRecord, AClaimedDrawOrAResignationIsKeptWithTheMasterLevel) {
     EXPECT_EQ(GameResult::WhiteResigns, Read("# result:  white RESIGNS \na1").result);
 }
 
+// Who played each side: two people, or the computer at a level against
+// itself; a side named some other way is refused.
+TEST(GameRecord, WhoPlaysEachSideIsKept) {
+    GameRecord r = Read("a1 b1");
+    r.white = {RecordedPlayer::Player, -1};
+    r.black = {RecordedPlayer::Player, -1};
+    EXPECT_NE(std::string::npos, WriteGameRecord(r)->find("# White: Player\n# Black: Player\n"));
+    EXPECT_EQ(r, Read(*WriteGameRecord(r)));
+    r.white = {RecordedPlayer::Computer, 5};
+    r.black = {RecordedPlayer::You, -1};
+    EXPECT_NE(std::string::npos,
+              WriteGameRecord(r)->find("# White: Computer (Level 5)\n# Black: You\n"));
+    EXPECT_EQ(r, Read(*WriteGameRecord(r)));
+    EXPECT_EQ(RecordedPlayer::Computer, Read("# white: computer (level 0)\na1").white.kind);
+    ExpectRefused("# Black: Computer (Level 6)\n", 1, RecordProblem::BadValue,
+                  "Black: Computer (Level 6)");
+    ExpectRefused("a1\n# White: Somebody\n", 2, RecordProblem::BadValue, "White: Somebody");
+}
+
 TEST(GameRecord, ReadsWhatPeopleWrite) {
     const GameRecord r = Read("\xEF\xBB\xBF# Quarn\r\n  # you:  WHITE \r\n#LEVEL: 2 (Medium)\r\n"
                               "# Remark: anything\r\n# date:  Tuesday night  \r\n"
