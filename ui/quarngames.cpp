@@ -207,13 +207,16 @@ void Quarn::resumeGame() {
 
 void Quarn::takeGame(const GameRecord& r) {
     if (r.level >= 0) session->setLevel(r.level);
+    const bool endedInRecord =
+        r.result != GameResult::None || SideToMoveHasLost(CurrentPosition(r));
     takingGame = true;
     boardWidget->restoreGame(r);
     takingGame = false;
     endedBefore = session->ended();
-    // A game that had ended is not counted again; one that goes on is
-    // counted when it ends.
-    gameCounted = endedBefore;
+    // A game that had ended is not counted again; one that the computer's
+    // move ended just now is; one that goes on is counted when it ends.
+    gameCounted = endedInRecord;
+    if (endedBefore) countFinishedGame();
     showSettings();
     writeConfig();
 }
