@@ -132,8 +132,6 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     gameMenu->setItemShortcuts(hintId, {QKeySequence(Qt::Key_H)});
     claimId = gameMenu->insertItem(tr("Claim Draw"), boardWidget, SLOT(claimDraw()), 0, -1, 5);
     resignId = gameMenu->insertItem(tr("Resign"), -1, 6);
-    // The computer's game against itself stops and goes on.
-    pauseId = gameMenu->insertItem(tr("Pause"), -1, 5);
     const int analyseId = gameMenu->insertItem(tr("Analyse Game"), -1, 7);
     gameMenu->insertSeparator(8);
     const int openId = gameMenu->insertItem(tr("Open Game..."), -1, 9);
@@ -141,7 +139,9 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     gameMenu->setItemShortcuts(openId, StandardKeys(QKeySequence::Open, {Qt::CTRL | Qt::Key_O}));
     gameMenu->setItemShortcuts(saveId, StandardKeys(QKeySequence::Save, {Qt::CTRL | Qt::Key_S}));
     recentMenu = new RecentGamesMenu(recent, colorMenu, levelMenu);
-    gameMenu->insertItem(tr("Recent Games"), recentMenu, -1, 12);
+    gameMenu->insertItem(tr("Recent Games"), recentMenu, -1, 11);
+    // Pause stops the computer's game against itself, and goes on with it.
+    pauseId = gameMenu->insertItem(tr("Pause"), -1, 5);
     const int statisticsId = gameMenu->insertItem(tr("Statistics"), -1, 13);
     connect(recentMenu, &RecentGamesMenu::chosen, this, &Quarn::openGame);
     connect(gameMenu, &QMenu::aboutToShow, this, &Quarn::showGameMenuState);
