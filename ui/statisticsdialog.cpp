@@ -19,6 +19,7 @@ StatisticsDialog::StatisticsDialog(QWidget* parent, const Statistics& statistics
     table->setHorizontalHeaderLabels(
         {tr("Level"), tr("Colour"), tr("Won"), tr("Drawn"), tr("Lost"), tr("Abandoned")});
     table->verticalHeader()->hide();
+    table->horizontalHeader()->setStretchLastSection(true);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::NoSelection);
     layout->addWidget(table);

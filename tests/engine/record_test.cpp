@@ -68,6 +68,7 @@ TEST(GameRecord, TheLongestGameAllowedIsWrittenAndReadsBack) {
     r.moves.pop_back();
     r.userColor = -1;
     r.level = 4;
+    r.white = r.black = {RecordedPlayer::Computer, 5};
     r.played = std::string(kMaxDateBytes - 3, '9') + "\xc3\xa9\xc3\xa9"; // cut inside no character
     r.takenBack = kMaxRecordPlies;
     const std::optional<std::string> text = WriteGameRecord(r);
