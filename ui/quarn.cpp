@@ -324,8 +324,10 @@ void Quarn::resign() {
 }
 
 void Quarn::updatePlayerColor(int id) {
-    // No leaves the game and the check marks as they were.
+    // No leaves the game and the check marks as they were. Both settings
+    // are the game against the computer's: the new game is one.
     if (mayAbandon()) {
+        session->setPlayers(GameSession::AgainstComputer);
         boardWidget->updatePlayerColor(id);
         writeConfig();
     }
@@ -333,8 +335,10 @@ void Quarn::updatePlayerColor(int id) {
 }
 
 void Quarn::updateLevel(int id) {
-    // No leaves the game and the check marks as they were.
+    // No leaves the game and the check marks as they were. Both settings
+    // are the game against the computer's: the new game is one.
     if (mayAbandon()) {
+        session->setPlayers(GameSession::AgainstComputer);
         boardWidget->updateLevel(id);
         writeConfig();
     }

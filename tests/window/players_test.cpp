@@ -163,6 +163,10 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(b->session().ended(), 120000);
         QVERIFY(b->session().played() > 0);
         QVERIFY(w.statistics() == Statistics{});
+        // A level chosen is a game against the computer at that level.
+        Choose(SettingMenu(w, "Level"), "Hard");
+        QCOMPARE(b->session().players(), GameSession::AgainstComputer);
+        QCOMPARE(b->statusText(), QString("Set your 1. piece"));
     }
 
     void theSoundSettingIsKeptAndNoSoundIsTriedWhileItIsOff() {
