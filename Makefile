@@ -11,7 +11,7 @@ PREFIX ?= /usr/local
 
 # Debian packages the build and the tests need.
 PACKAGES = cmake ninja-build g++ make libgtest-dev \
-	qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n \
+	qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n \
 	libgl-dev fonts-dejavu-core appstream desktop-file-utils clang-format \
 	xvfb dbus at-spi2-core python3-pyatspi clang libclang-rt-14-dev
 

@@ -94,9 +94,9 @@ void undo_step(int positions) {
     restore(history_pos > 0 ? history[history_pos - 1] : initial);
 }
 
-void redo_step() {
+void redo_step(int positions) {
     algo.StopComputer();
-    history_pos += 2;
+    history_pos += positions;
     restore(history[history_pos - 1]);
 }
 

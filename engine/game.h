@@ -41,12 +41,12 @@ bool valid_moving(const Move& m);
 // The game-state work of the board's makeMove, undo and redo, without their
 // guards: make_move applies current_move to both positions and records it;
 // undo_step and redo_step go two positions (a move and its reply) back or
-// forward; undo_step(1) goes back one, for a game that ended on the user's
-// move. undo_step needs history_pos >= its positions, redo_step
-// history_pos <= history_length - 2.
+// forward; with 1 they go one, for a game that ended on the user's move and
+// for two people playing at one computer. undo_step needs history_pos >= its
+// positions, redo_step history_pos <= history_length - its positions.
 void make_move();
 void undo_step(int positions = 2);
-void redo_step();
+void redo_step(int positions = 2);
 
 // The moves of the game in progress from the initial position: those that
 // lead to the current position (the first game_moves_played()), then those

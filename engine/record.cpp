@@ -28,6 +28,9 @@ constexpr std::string_view kTitle = "# Quarn game record\n";
 constexpr std::string_view kDateKey = "# Date: ";
 constexpr std::string_view kColourLine = "# You: White\n"; // as long as "# You: Black\n"
 constexpr std::string_view kLevelKey = "# Level: ";
+constexpr std::string_view kWhiteKey = "# White: ";
+constexpr std::string_view kBlackKey = "# Black: ";
+constexpr std::string_view kComputerWord = "Computer (Level ";
 constexpr std::string_view kTakenBackKey = "# Taken back: ";
 constexpr std::string_view kResultKey = "# Result: ";
 // The longest move text, b8c8-a5.
@@ -49,7 +52,8 @@ constexpr std::size_t LongestRecordBytes(std::size_t plies) {
     for (const ResultText& r : kResults) longestResult = std::max(longestResult, r.text.size());
     std::size_t bytes = kTitle.size() + kDateKey.size() + kMaxDateBytes + 1 + kColourLine.size() +
                         kLevelKey.size() + 1 + 2 + longestLevelName + 2 + kTakenBackKey.size() +
-                        Digits(plies) + 1 + kResultKey.size() + longestResult + 1;
+                        Digits(plies) + 1 + kResultKey.size() + longestResult + 1 +
+                        kWhiteKey.size() + kBlackKey.size() + 2 * (kComputerWord.size() + 3);
     // A line per pair of moves: "N. MOVE MOVE\n".
     for (std::size_t pair = 1; 2 * pair - 1 <= plies; ++pair)
         bytes += Digits(pair) + 2 + kMoveChars + (2 * pair <= plies ? 1 + kMoveChars : 0) + 1;
@@ -77,6 +81,30 @@ bool IsFiller(std::string_view word) {
     return word.size() >= 2 && word.back() == '.' &&
            word.substr(0, word.size() - 1).find_first_not_of("0123456789") ==
                std::string_view::npos;
+}
+
+// "You", "Computer (Level N)" or "Player", any case; nullopt for anything else.
+std::optional<RecordedPlayer> PlayerNamed(std::string_view value) {
+    if (SameWordIgnoringCase(value, "You")) return RecordedPlayer{RecordedPlayer::You, -1};
+    if (SameWordIgnoringCase(value, "Player")) return RecordedPlayer{RecordedPlayer::Player, -1};
+    const std::size_t prefix = kComputerWord.size();
+    if (value.size() == prefix + 2 &&
+        SameWordIgnoringCase(value.substr(0, prefix), kComputerWord) && value[prefix] >= '0' &&
+        value[prefix] < '0' + kLevels && value[prefix + 1] == ')')
+        return RecordedPlayer{RecordedPlayer::Computer, value[prefix] - '0'};
+    return std::nullopt;
+}
+
+std::string PlayerText(const RecordedPlayer& player) {
+    switch (player.kind) {
+    case RecordedPlayer::You:
+        return "You";
+    case RecordedPlayer::Computer:
+        return std::string(kComputerWord) +
+               std::to_string(std::clamp(player.level, 0, kLevels - 1)) + ")";
+    default:
+        return "Player";
+    }
 }
 
 struct Reader {
@@ -111,6 +139,10 @@ struct Reader {
                 (value.size() > 1 && value[1] >= '0' && value[1] <= '9'))
                 return bad();
             record.level = value[0] - '0';
+        } else if (SameWordIgnoringCase(key, "White") || SameWordIgnoringCase(key, "Black")) {
+            const std::optional<RecordedPlayer> player = PlayerNamed(value);
+            if (!player) return bad();
+            (SameWordIgnoringCase(key, "White") ? record.white : record.black) = *player;
         } else if (SameWordIgnoringCase(key, "Taken back")) {
             // More than any record holds; refused once the moves are counted,
             // with the number as it was written.
@@ -208,6 +240,10 @@ std::optional<std::string> WriteGameRecord(const GameRecord& record) {
     if (ValidLevel(record.level))
         text += std::string(kLevelKey) + std::to_string(record.level) + " (" +
                 kLevelTable[record.level].name + ")\n";
+    if (record.white.kind != RecordedPlayer::NotRecorded &&
+        record.black.kind != RecordedPlayer::NotRecorded)
+        text += std::string(kWhiteKey) + PlayerText(record.white) + "\n" + std::string(kBlackKey) +
+                PlayerText(record.black) + "\n";
     const int moves = static_cast<int>(record.moves.size());
     const int takenBack = std::clamp(record.takenBack, 0, moves);
     if (takenBack > 0) text += std::string(kTakenBackKey) + std::to_string(takenBack) + "\n";

@@ -5,12 +5,17 @@
 //   # Date: 2026-12-08T22:41:07Z
 //   # You: White
 //   # Level: 4 (Very hard)
+//   # White: You
+//   # Black: Computer (Level 4)
 //   1. a1 b2
 //   2. a2 b4
 //
 // Lines starting with # (after blanks) are comments; "# Key: value" with
-// the keys Date, You, Level, Taken back and Result (any case) carry the
-// facts, other comments are ignored. A result ends a game that the rules
+// the keys Date, You, Level, White, Black, Taken back and Result (any case)
+// carry the facts, other comments are ignored. White and Black say who
+// played each side: "You", "Computer (Level N)" or "Player" (one of two
+// people at the same computer); a record without them is a game of the user
+// against the computer, as You and Level say. A result ends a game that the rules
 // alone have not ended: "# Result: draw by repetition" (the user claimed a
 // draw when a position stood on the board for the third time) or
 // "# Result: White resigns" / "# Result: Black resigns". The rest are moves in the engine's
@@ -38,6 +43,15 @@ inline constexpr std::size_t kMaxDateBytes = 100;
 // How a game ended where the position alone does not say so.
 enum class GameResult { None, DrawByRepetition, WhiteResigns, BlackResigns };
 
+// Who played one side of a recorded game.
+struct RecordedPlayer {
+    enum Kind { NotRecorded, You, Computer, Player };
+    Kind kind = NotRecorded;
+    int level = -1; // the computer's, 0..5
+
+    friend bool operator==(const RecordedPlayer&, const RecordedPlayer&) = default;
+};
+
 struct GameRecord {
     int userColor = 0;       // +1: the user played White, -1: Black, 0: not recorded
     int level = -1;          // 0..5 ("Very easy".."Master"), -1: not recorded
@@ -45,6 +59,7 @@ struct GameRecord {
     std::vector<Move> moves; // every move in order from the initial position, each legal there
     int takenBack = 0; // how many of the last moves were taken back and can be redone; 0 in files
     GameResult result = GameResult::None; // reached after the moves not taken back
+    RecordedPlayer white, black;          // both recorded, or neither written
 
     friend bool operator==(const GameRecord&, const GameRecord&) = default;
 };

@@ -175,6 +175,38 @@ Schwarz: %3 zu setzen, %4 verloren</translation>
         <source>You resigned.</source>
         <translation>Du hast aufgegeben.</translation>
     </message>
+    <message>
+        <source>The same position stood on the board for the third time, and %1 claimed a draw.</source>
+        <translation>Dieselbe Stellung stand zum dritten Mal auf dem Brett, und %1 hat Remis beansprucht.</translation>
+    </message>
+    <message>
+        <source>%1 wins</source>
+        <translation>%1 gewinnt</translation>
+    </message>
+    <message>
+        <source>%1 resigned.</source>
+        <translation>%1 hat aufgegeben.</translation>
+    </message>
+    <message>
+        <source>%1 has only two pieces left.</source>
+        <translation>%1 hat nur noch zwei Steine.</translation>
+    </message>
+    <message>
+        <source>None of %1&apos;s pieces can move.</source>
+        <translation>Keiner der Steine von %1 kann ziehen.</translation>
+    </message>
+    <message>
+        <source>Paused: %1 to move</source>
+        <translation>Angehalten: %1 am Zug</translation>
+    </message>
+    <message>
+        <source>Computer against computer: %1 to move</source>
+        <translation>Computer gegen Computer: %1 am Zug</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Quarn</name>
@@ -430,6 +462,18 @@ Schwarz: %3 zu setzen, %4 verloren</translation>
         <source>Resign this game?</source>
         <translation>Dieses Spiel aufgeben?</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
 </context>
 <context>
     <name>MoveList</name>
@@ -623,6 +667,88 @@ Danach: %2</translation>
     <message>
         <source>You won</source>
         <translation>Du hast gewonnen</translation>
+    </message>
+</context>
+<context>
+    <name>NewGameDialog</name>
+    <message>
+        <source>New Game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>You against the computer</source>
+        <translation>Du gegen den Computer</translation>
+    </message>
+    <message>
+        <source>Two players</source>
+        <translation>Zwei Spieler</translation>
+    </message>
+    <message>
+        <source>Computer against computer</source>
+        <translation>Computer gegen Computer</translation>
+    </message>
+    <message>
+        <source>White plays at</source>
+        <translation>Weiß spielt auf Stufe</translation>
+    </message>
+    <message>
+        <source>Black plays at</source>
+        <translation>Schwarz spielt auf Stufe</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsDialog</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Remis</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Abandoned</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Forget every game counted so far?</source>
+        <translation>Alle bisher gezählten Spiele vergessen?</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>noch keiner</translation>
+    </message>
+    <message>
+        <source>Longest winning streak: %1 (now %2). Last win: %3.</source>
+        <translation>Längste Siegesserie: %1 (jetzt %2). Letzter Sieg: %3.</translation>
     </message>
 </context>
 </TS>

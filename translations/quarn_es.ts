@@ -175,6 +175,38 @@ Negras: %3 por colocar, %4 perdidas</translation>
         <source>You resigned.</source>
         <translation>Has abandonado.</translation>
     </message>
+    <message>
+        <source>The same position stood on the board for the third time, and %1 claimed a draw.</source>
+        <translation>La misma posición estuvo en el tablero por tercera vez y %1 reclamó tablas.</translation>
+    </message>
+    <message>
+        <source>%1 wins</source>
+        <translation>%1 gana</translation>
+    </message>
+    <message>
+        <source>%1 resigned.</source>
+        <translation>%1 se rindió.</translation>
+    </message>
+    <message>
+        <source>%1 has only two pieces left.</source>
+        <translation>A %1 solo le quedan dos piezas.</translation>
+    </message>
+    <message>
+        <source>None of %1&apos;s pieces can move.</source>
+        <translation>Ninguna pieza de %1 puede moverse.</translation>
+    </message>
+    <message>
+        <source>Paused: %1 to move</source>
+        <translation>En pausa: mueve %1</translation>
+    </message>
+    <message>
+        <source>Computer against computer: %1 to move</source>
+        <translation>Ordenador contra ordenador: mueve %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Quarn</name>
@@ -430,6 +462,18 @@ Negras: %3 por colocar, %4 perdidas</translation>
         <source>Resign this game?</source>
         <translation>¿Abandonar esta partida?</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
 </context>
 <context>
     <name>MoveList</name>
@@ -623,6 +667,88 @@ Después: %2</translation>
     <message>
         <source>You won</source>
         <translation>Ganaste</translation>
+    </message>
+</context>
+<context>
+    <name>NewGameDialog</name>
+    <message>
+        <source>New Game</source>
+        <translation>Nueva partida</translation>
+    </message>
+    <message>
+        <source>You against the computer</source>
+        <translation>Tú contra el ordenador</translation>
+    </message>
+    <message>
+        <source>Two players</source>
+        <translation>Dos jugadores</translation>
+    </message>
+    <message>
+        <source>Computer against computer</source>
+        <translation>Ordenador contra ordenador</translation>
+    </message>
+    <message>
+        <source>White plays at</source>
+        <translation>Blancas juegan en el nivel</translation>
+    </message>
+    <message>
+        <source>Black plays at</source>
+        <translation>Negras juegan en el nivel</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsDialog</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Ganadas</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Tablas</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdidas</translation>
+    </message>
+    <message>
+        <source>Abandoned</source>
+        <translation>Abandonadas</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Forget every game counted so far?</source>
+        <translation>¿Olvidar todas las partidas contadas hasta ahora?</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blancas</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Negras</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>ninguna aún</translation>
+    </message>
+    <message>
+        <source>Longest winning streak: %1 (now %2). Last win: %3.</source>
+        <translation>Racha de victorias más larga: %1 (ahora %2). Última victoria: %3.</translation>
     </message>
 </context>
 </TS>

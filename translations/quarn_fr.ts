@@ -175,6 +175,38 @@ Noirs : %3 à poser, %4 perdus</translation>
         <source>You resigned.</source>
         <translation>Vous avez abandonné.</translation>
     </message>
+    <message>
+        <source>The same position stood on the board for the third time, and %1 claimed a draw.</source>
+        <translation>La même position est apparue sur le plateau pour la troisième fois, et %1 a réclamé la nulle.</translation>
+    </message>
+    <message>
+        <source>%1 wins</source>
+        <translation>%1 gagne</translation>
+    </message>
+    <message>
+        <source>%1 resigned.</source>
+        <translation>%1 a abandonné.</translation>
+    </message>
+    <message>
+        <source>%1 has only two pieces left.</source>
+        <translation>%1 n’a plus que deux pièces.</translation>
+    </message>
+    <message>
+        <source>None of %1&apos;s pieces can move.</source>
+        <translation>Aucune pièce de %1 ne peut bouger.</translation>
+    </message>
+    <message>
+        <source>Paused: %1 to move</source>
+        <translation>En pause : %1 au trait</translation>
+    </message>
+    <message>
+        <source>Computer against computer: %1 to move</source>
+        <translation>Ordinateur contre ordinateur : %1 au trait</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>Quarn</name>
@@ -430,6 +462,18 @@ Noirs : %3 à poser, %4 perdus</translation>
         <source>Resign this game?</source>
         <translation>Abandonner cette partie ?</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
 </context>
 <context>
     <name>MoveList</name>
@@ -623,6 +667,88 @@ Après : %2</translation>
     <message>
         <source>You won</source>
         <translation>Vous avez gagné</translation>
+    </message>
+</context>
+<context>
+    <name>NewGameDialog</name>
+    <message>
+        <source>New Game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>You against the computer</source>
+        <translation>Vous contre l’ordinateur</translation>
+    </message>
+    <message>
+        <source>Two players</source>
+        <translation>Deux joueurs</translation>
+    </message>
+    <message>
+        <source>Computer against computer</source>
+        <translation>Ordinateur contre ordinateur</translation>
+    </message>
+    <message>
+        <source>White plays at</source>
+        <translation>Blanc joue au niveau</translation>
+    </message>
+    <message>
+        <source>Black plays at</source>
+        <translation>Noir joue au niveau</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsDialog</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gagnées</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Nulles</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdues</translation>
+    </message>
+    <message>
+        <source>Abandoned</source>
+        <translation>Abandonnées</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Forget every game counted so far?</source>
+        <translation>Oublier toutes les parties comptées jusqu’ici ?</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>aucune pour l’instant</translation>
+    </message>
+    <message>
+        <source>Longest winning streak: %1 (now %2). Last win: %3.</source>
+        <translation>Plus longue série de victoires : %1 (en cours %2). Dernière victoire : %3.</translation>
     </message>
 </context>
 </TS>

@@ -175,6 +175,38 @@ Zwart: %3 te plaatsen, %4 verloren</translation>
         <source>You resigned.</source>
         <translation>Je hebt opgegeven.</translation>
     </message>
+    <message>
+        <source>The same position stood on the board for the third time, and %1 claimed a draw.</source>
+        <translation>Dezelfde stelling stond voor de derde keer op het bord, en %1 claimde remise.</translation>
+    </message>
+    <message>
+        <source>%1 wins</source>
+        <translation>%1 wint</translation>
+    </message>
+    <message>
+        <source>%1 resigned.</source>
+        <translation>%1 heeft opgegeven.</translation>
+    </message>
+    <message>
+        <source>%1 has only two pieces left.</source>
+        <translation>%1 heeft nog maar twee stukken.</translation>
+    </message>
+    <message>
+        <source>None of %1&apos;s pieces can move.</source>
+        <translation>Geen enkel stuk van %1 kan zetten.</translation>
+    </message>
+    <message>
+        <source>Paused: %1 to move</source>
+        <translation>Gepauzeerd: %1 aan zet</translation>
+    </message>
+    <message>
+        <source>Computer against computer: %1 to move</source>
+        <translation>Computer tegen computer: %1 aan zet</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Quarn</name>
@@ -430,6 +462,18 @@ Zwart: %3 te plaatsen, %4 verloren</translation>
         <source>Resign this game?</source>
         <translation>Dit spel opgeven?</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pauze</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistieken</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Geluid</translation>
+    </message>
 </context>
 <context>
     <name>MoveList</name>
@@ -623,6 +667,88 @@ Erna: %2</translation>
     <message>
         <source>You won</source>
         <translation>Je hebt gewonnen</translation>
+    </message>
+</context>
+<context>
+    <name>NewGameDialog</name>
+    <message>
+        <source>New Game</source>
+        <translation>Nieuw spel</translation>
+    </message>
+    <message>
+        <source>You against the computer</source>
+        <translation>Jij tegen de computer</translation>
+    </message>
+    <message>
+        <source>Two players</source>
+        <translation>Twee spelers</translation>
+    </message>
+    <message>
+        <source>Computer against computer</source>
+        <translation>Computer tegen computer</translation>
+    </message>
+    <message>
+        <source>White plays at</source>
+        <translation>Wit speelt op niveau</translation>
+    </message>
+    <message>
+        <source>Black plays at</source>
+        <translation>Zwart speelt op niveau</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsDialog</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistieken</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Kleur</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Remise</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Abandoned</source>
+        <translation>Afgebroken</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Opnieuw beginnen</translation>
+    </message>
+    <message>
+        <source>Forget every game counted so far?</source>
+        <translation>Alle tot nu toe getelde partijen vergeten?</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Wit</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Zwart</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>nog geen</translation>
+    </message>
+    <message>
+        <source>Longest winning streak: %1 (now %2). Last win: %3.</source>
+        <translation>Langste winstreeks: %1 (nu %2). Laatste winst: %3.</translation>
     </message>
 </context>
 </TS>

@@ -35,8 +35,39 @@ QString HintWorth(const GameTurn& turn) {
     return {};
 }
 
+QString SideName(int color) {
+    return color == 1 ? BoardWidget::tr("White") : BoardWidget::tr("Black");
+}
+
+// Why a game that the user did not play against the computer ended: the
+// winner, or the draw, and why.
+QString EndingBetweenSides(const GameSession& session) {
+    const Board& board = session.position();
+    switch (session.result()) {
+    case GameResult::DrawByRepetition:
+        return BoardWidget::tr("Draw") + "\n\n" +
+               BoardWidget::tr("The same position stood on the board for the third time, and "
+                               "%1 claimed a draw.")
+                   .arg(SideName(board.next));
+    case GameResult::WhiteResigns:
+    case GameResult::BlackResigns: {
+        const int resigned = session.result() == GameResult::WhiteResigns ? 1 : -1;
+        return BoardWidget::tr("%1 wins").arg(SideName(-resigned)) + "\n\n" +
+               BoardWidget::tr("%1 resigned.").arg(SideName(resigned));
+    }
+    case GameResult::None:
+        break;
+    }
+    const QString why =
+        board.CurrentHasLost()
+            ? BoardWidget::tr("%1 has only two pieces left.").arg(SideName(board.next))
+            : BoardWidget::tr("None of %1's pieces can move.").arg(SideName(board.next));
+    return BoardWidget::tr("%1 wins").arg(SideName(-board.next)) + "\n\n" + why;
+}
+
 // Why the game ended, for the game-over box.
 QString EndingText(const GameSession& session) {
+    if (session.players() != GameSession::AgainstComputer) return EndingBetweenSides(session);
     switch (session.result()) {
     case GameResult::DrawByRepetition:
         return BoardWidget::tr("Draw") + "\n\n" +
@@ -69,6 +100,25 @@ QString EndingText(const GameSession& session) {
 
 QString BoardWidget::statusText() const {
     if (flight_.on) return tr("Moving piece...");
+    const GameSession::Players players = session().players();
+    const QString side = SideName(session().position().next);
+    if (players == GameSession::Demo && !browsing()) {
+        if (session().ended()) return EndingBetweenSides(session()).section('\n', 0, 0);
+        if (turn_.demoPaused()) return tr("Paused: %1 to move").arg(side);
+        return tr("Computer against computer: %1 to move").arg(side);
+    }
+    if (players == GameSession::TwoPlayers && !browsing() && turn_.state() != Idle &&
+        HintWorth(turn_).isEmpty()) {
+        // Whose turn it is, then what to do: "White: set your 3. piece".
+        QString action = playerAction();
+        if (!action.isEmpty()) action[0] = action[0].toLower();
+        //: Whose turn it is in a game of two people: the side, then what it is to do.
+        return tr("%1: %2").arg(side, action);
+    }
+    return playerAction();
+}
+
+QString BoardWidget::playerAction() const {
     if (browsing())
         return tr("Move %1 of %2 (Escape returns)").arg(turn_.browsing()).arg(session().played());
     if (const QString worth = HintWorth(turn_); !worth.isEmpty()) return worth;
@@ -86,12 +136,16 @@ QString BoardWidget::statusText() const {
     case HumanMoving:
         return tr("Select where to move the piece");
     case HumanTaking:
-        return tr("Take a %1 piece").arg(session().userColor() == 1 ? tr("black") : tr("white"));
+        return tr("Take a %1 piece")
+            .arg(session().position().next == 1 ? tr("black") : tr("white"));
     }
     return QString();
 }
 
 void BoardWidget::gameOver() {
+    // The computer's game against itself says how it ended in the strip: a
+    // box would hold the window up with nobody to close it.
+    if (session().players() == GameSession::Demo) return;
     // The final position and "Click to start game" stay on the board behind
     // the box and after it.
     QMessageBox::information(this, tr("Nine Men's Morris"), EndingText(session()));

@@ -54,8 +54,11 @@ Q_SIGNALS:
 
 public:
     int state() const { return turn_.state(); }
-    // What the status strip says.
+    // What the status strip says: in a game of two people, whose turn it
+    // is and what to do; while the computer plays itself, who is to move.
     QString statusText() const;
+    // What the player to move is to do, or the state of the turn.
+    QString playerAction() const;
     bool browsing() const { return turn_.browsing() >= 0; }
     void showPointNames(bool on);
     bool pointNamesShown() const { return pointNames; }

@@ -52,6 +52,16 @@ void GameSession::setLevel(int level) {
     level_ = std::clamp(level, 0, kLevels - 1);
 }
 
+void GameSession::setPlayers(int players) {
+    players_ =
+        players == TwoPlayers || players == Demo ? static_cast<Players>(players) : AgainstComputer;
+}
+
+void GameSession::setDemoLevels(int white, int black) {
+    demoLevels_[0] = std::clamp(white, 0, kLevels - 1);
+    demoLevels_[1] = std::clamp(black, 0, kLevels - 1);
+}
+
 void GameSession::openTables(const std::vector<std::string>& folders) {
     tables_.open(folders);
 }
@@ -107,7 +117,7 @@ int GameSession::repetitions() const {
 }
 
 bool GameSession::canClaimDraw() const {
-    return result_ == GameResult::None && !sideToMoveHasLost() && board.next == color_ &&
+    return result_ == GameResult::None && !sideToMoveHasLost() && humanPlays(board.next) &&
            repetitions() >= 3;
 }
 
@@ -117,7 +127,7 @@ void GameSession::claimDraw() {
 }
 
 void GameSession::resign() {
-    result_ = color_ == 1 ? GameResult::WhiteResigns : GameResult::BlackResigns;
+    result_ = board.next == 1 ? GameResult::WhiteResigns : GameResult::BlackResigns;
     settle();
 }
 
@@ -137,6 +147,20 @@ GameRecord GameSession::record(bool withRedo) const {
     GameRecord r;
     r.userColor = color_;
     r.level = level_;
+    if (players_ != AgainstComputer) {
+        // Only games of the user against the computer go without them, as
+        // they always have.
+        const auto side = [this](int color) {
+            return players_ == TwoPlayers
+                       ? RecordedPlayer{RecordedPlayer::Player, -1}
+                       : RecordedPlayer{RecordedPlayer::Computer, levelOf(color)};
+        };
+        r.white = side(1);
+        r.black = side(-1);
+        // The user's colour and level are not this game's.
+        r.userColor = 0;
+        r.level = -1;
+    }
     r.played = began().toStdString();
     if (withRedo) {
         r.moves = moves_;
@@ -149,7 +173,9 @@ GameRecord GameSession::record(bool withRedo) const {
 }
 
 bool GameSession::canUndo() const {
+    if (players_ == Demo) return false;
     if (result_ != GameResult::None) return true;
+    if (players_ == TwoPlayers) return played_ >= 1;
     // The user's move won: it alone is taken back.
     if (board.next != color_ && sideToMoveHasLost()) return played_ >= 1;
     if (history_pos < 2) return false;
@@ -161,7 +187,8 @@ bool GameSession::canUndo() const {
 }
 
 bool GameSession::canRedo() const {
-    return history_pos < history_length - 1;
+    if (players_ == Demo) return false;
+    return history_pos < history_length - (players_ == TwoPlayers ? 0 : 1);
 }
 
 void GameSession::newGame() {
@@ -189,8 +216,9 @@ void GameSession::undo() {
         settle();
         return;
     }
-    if (board.next != color_) {
-        // The game ended on the user's move, with the computer to move.
+    if (!humanPlays(board.next) || players_ == TwoPlayers) {
+        // The game ended on the user's move, with the computer to move; or
+        // two people take back one move at a time.
         undo_step(1);
         --played_;
         announce(true, static_cast<int>(moves_.size()));
@@ -202,13 +230,31 @@ void GameSession::undo() {
 }
 
 void GameSession::redo() {
-    redo_step();
-    played_ = std::min(static_cast<int>(moves_.size()), played_ + 2);
+    const int plies = players_ == TwoPlayers ? 1 : 2;
+    redo_step(plies);
+    played_ = std::min(static_cast<int>(moves_.size()), played_ + plies);
     announce(true, static_cast<int>(moves_.size()));
 }
 
 void GameSession::restore(const GameRecord& record) {
     if (record.userColor != 0) setUserColor(record.userColor);
+    using P = RecordedPlayer;
+    const P& white = record.white;
+    const P& black = record.black;
+    if (white.kind == P::Player && black.kind == P::Player) {
+        setPlayers(TwoPlayers);
+    } else if (white.kind == P::Computer && black.kind == P::Computer) {
+        setPlayers(Demo);
+        setDemoLevels(white.level, black.level);
+    } else {
+        // The user against the computer, also when the record does not say.
+        setPlayers(AgainstComputer);
+        if (white.kind == P::You || black.kind == P::You) {
+            setUserColor(white.kind == P::You ? 1 : -1);
+            const P& computer = white.kind == P::You ? black : white;
+            if (computer.kind == P::Computer) setLevel(computer.level);
+        }
+    }
     moves_ = record.moves;
     played_ = static_cast<int>(moves_.size()) -
               std::clamp(record.takenBack, 0, static_cast<int>(moves_.size()));
@@ -220,8 +266,9 @@ void GameSession::restore(const GameRecord& record) {
 }
 
 Move GameSession::computerMove() {
-    algo.tables = level_ == kMasterLevel ? &tables_ : nullptr;
-    const Move move = algo.ComputerMove(LevelNodes(level_));
+    const int level = levelOf(board.next);
+    algo.tables = level == kMasterLevel ? &tables_ : nullptr;
+    const Move move = algo.ComputerMove(LevelNodes(level));
     return algo.stop ? Move(-1, -1, -1) : move;
 }
 

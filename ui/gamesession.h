@@ -1,8 +1,9 @@
 // The game in progress as the window sees it: the one place on the window's
 // side that reaches the program-wide game state (the displayed position, the
-// computer opponent, the legal moves, the history), together with what the
-// game is played with (the user's colour and the level), the moves played so
-// far and when the game began.
+// computer opponent, the legal moves, the history), together with who plays
+// each side (the user against the computer in the user's colour at the
+// level, two people at one computer, or the computer against itself at a
+// level for each side), the moves played so far and when the game began.
 //
 // The moves are kept as they are made, so that the record of a long game
 // and the move list cost nothing per move beyond the move itself. Every
@@ -41,6 +42,21 @@ public:
     void setUserColor(int color);
     void setLevel(int level);
 
+    // Who plays: the items of the New dialog and the saved setting.
+    enum Players { AgainstComputer = 0, TwoPlayers = 1, Demo = 2 };
+    Players players() const { return players_; }
+    // Any other value is AgainstComputer. Does not start a new game.
+    void setPlayers(int players);
+    // The levels of White and Black when the computer plays itself.
+    int demoLevel(int color) const { return demoLevels_[color == 1 ? 0 : 1]; }
+    void setDemoLevels(int white, int black);
+    // Whether a person chooses the moves of `color` (+1 White, -1 Black).
+    bool humanPlays(int color) const {
+        return players_ == TwoPlayers || (players_ == AgainstComputer && color == color_);
+    }
+    // The level the computer plays `color` at.
+    int levelOf(int color) const { return players_ == Demo ? demoLevel(color) : level_; }
+
     // Maps the endgame tables found in `folders`, once at start-up. Master
     // plays and the hint advises perfectly where they cover the position; a
     // table missing or unusable is left unused, and Master then plays as
@@ -74,11 +90,12 @@ public:
     // How many times the position on the board, with the same side to move,
     // has stood there in this game (1 the first time).
     int repetitions() const;
-    // Whether the user, to move, may end the game as a draw: the position
-    // stands on the board for the third time or more.
+    // Whether the user to move (in a game of two people, the side to move)
+    // may end the game as a draw: the position stands on the board for the
+    // third time or more.
     bool canClaimDraw() const;
-    // End the game as a draw, or as a loss for the user. Undo takes either
-    // back, and the game goes on from the same position.
+    // End the game as a draw, or as a loss for the side to move. Undo takes
+    // either back, and the game goes on from the same position.
     void claimDraw();
     void resign();
 
@@ -101,7 +118,8 @@ public:
 
     // Whether Undo can go back to a position with the user to move (or take
     // back a claimed draw or a resignation); whether Redo has two moves to
-    // replay.
+    // replay. Two people take back and replay one move at a time; the
+    // computer's game against itself has neither.
     bool canUndo() const;
     bool canRedo() const;
 
@@ -115,10 +133,12 @@ public:
     // it ended the game, and only the ending when one was claimed.
     void undo();
     void redo();
-    // Replaces the game by the one the record holds (its colour and level
-    // included when recorded), with its taken-back moves left for Redo.
+    // Replaces the game by the one the record holds (who plays each side,
+    // its colour and level included when recorded), with its taken-back
+    // moves left for Redo.
     void restore(const GameRecord& record);
-    // The computer's choice for the position at the level's budget; the
+    // The computer's choice for the position at the budget of the level it
+    // plays the side to move at; the
     // empty move when the search was stopped.
     Move computerMove();
     // A move for the user: one that keeps the best value where the tables
@@ -144,6 +164,8 @@ private:
 
     int color_ = 1;
     int level_ = 0;
+    Players players_ = AgainstComputer;
+    int demoLevels_[2] = {0, 0}; // White's, Black's
     std::vector<Move> moves_;
     int played_ = 0;
     int changedFrom_ = 0;

@@ -12,8 +12,11 @@
 #include "ui/helpboxes.h"
 #include "ui/movelist.h"
 #include "ui/movelistfollower.h"
+#include "ui/newgamedialog.h"
 #include "ui/recentgamesmenu.h"
 #include "ui/settings.h"
+#include "ui/sounds.h"
+#include "ui/statisticsdialog.h"
 
 #include <QDockWidget>
 #include <QKeySequence>
@@ -88,6 +91,11 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     animationsMenu->insertItem(tr("No"), 0);
     animationsMenu->insertItem(tr("Yes"), 1);
 
+    sounds = new Sounds(this);
+    soundMenu = SettingMenu("sound_menu", this, SLOT(updateSound(int)));
+    soundMenu->insertItem(tr("No"), 0);
+    soundMenu->insertItem(tr("Yes"), 1);
+
     // Created without a parent, like the popups above, and kept for the
     // whole run.
     gameMenu = new PopupMenu(nullptr, "game_menu");
@@ -120,6 +128,9 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     gameMenu->setItemShortcuts(saveId, StandardKeys(QKeySequence::Save, {Qt::CTRL | Qt::Key_S}));
     recentMenu = new RecentGamesMenu(recent, colorMenu, levelMenu);
     gameMenu->insertItem(tr("Recent Games"), recentMenu, -1, 11);
+    // Pause stops the computer's game against itself, and goes on with it.
+    pauseId = gameMenu->insertItem(tr("Pause"), -1, 5);
+    const int statisticsId = gameMenu->insertItem(tr("Statistics"), -1, 13);
     connect(recentMenu, &RecentGamesMenu::chosen, this, &Quarn::openGame);
     connect(gameMenu, &QMenu::aboutToShow, this, &Quarn::showGameMenuState);
     connect(gameMenu, &PopupMenu::activated, this, [=, this](int id) {
@@ -129,12 +140,15 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
         if (id == analyseId) analyseGame();
         if (id == openId) chooseGameToOpen();
         if (id == saveId) chooseFileToSave();
+        if (id == pauseId) boardWidget->turn().pauseDemo(!boardWidget->turn().demoPaused());
+        if (id == statisticsId) showStatistics();
     });
 
     PopupMenu* confMenu = new PopupMenu(nullptr, "conf_menu");
     confMenu->insertItem(tr("Player Color"), colorMenu, -1, -1);
     confMenu->insertItem(tr("Level"), levelMenu, -1, -1);
     confMenu->insertItem(tr("Animations"), animationsMenu, -1, -1);
+    confMenu->insertItem(tr("Sound"), soundMenu, -1, -1);
 
     // How the window shows the game: full screen, the move list, the names
     // of the points. F11 is the usual key where the desktop has none.
@@ -195,6 +209,9 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
         showGameMenuState();
     });
 
+    connectSounds();
+    stats = statisticsFile.load();
+
     review = new GameReview(this);
     connect(review, &GameReview::finished, this, &Quarn::reviewDone);
 
@@ -227,6 +244,9 @@ void Quarn::readConfig() {
     showMoveList = read(kMoveList);
     lastFolder = config.readEntry(kLastFolder);
     boardWidget->showPointNames(read(kPointNames) != 0);
+    session->setPlayers(read(kPlayers));
+    session->setDemoLevels(read(kDemoWhiteLevel), read(kDemoBlackLevel));
+    sounds->setOn(Normalised(kSound, config.readNumEntry(kSound.key, Sounds::onByDefault())) != 0);
     // One game, with both settings in place.
     boardWidget->start();
 }
@@ -240,6 +260,10 @@ void Quarn::writeConfig() {
     config.writeEntry(kAnimations.key, boardWidget->animationsOn() ? 1 : 0);
     config.writeEntry(kMoveList.key, showMoveList);
     config.writeEntry(kPointNames.key, boardWidget->pointNamesShown() ? 1 : 0);
+    config.writeEntry(kPlayers.key, session->players());
+    config.writeEntry(kDemoWhiteLevel.key, session->demoLevel(1));
+    config.writeEntry(kDemoBlackLevel.key, session->demoLevel(-1));
+    config.writeEntry(kSound.key, sounds->on() ? 1 : 0);
     if (!lastFolder.isEmpty()) config.writeEntry(kLastFolder, lastFolder);
     const bool saved = config.save();
     if (saved == !settingsUnsaved) return;
@@ -251,13 +275,16 @@ void Quarn::showSettings() {
     CheckOnly(colorMenu, GameSession::itemOfColor(session->userColor()));
     CheckOnly(levelMenu, session->level());
     CheckOnly(animationsMenu, boardWidget->animationsOn() ? 1 : 0);
+    CheckOnly(soundMenu, sounds->on() ? 1 : 0);
     //: The window's title: the game's name, then the level played.
     setWindowTitle(tr("%1 — %2").arg(tr("Nine Men's Morris"), levelMenu->text(session->level())));
 }
 
 bool Quarn::mayAbandon() {
-    return !session->inProgress() ||
-           confirm(tr("Game in progress"), tr("Abandon the game in progress?"));
+    if (!session->inProgress()) return true;
+    if (!confirm(tr("Game in progress"), tr("Abandon the game in progress?"))) return false;
+    countGame(Statistics::Abandoned);
+    return true;
 }
 
 bool Quarn::confirm(const QString& title, const QString& question) {
@@ -268,7 +295,16 @@ bool Quarn::confirm(const QString& title, const QString& question) {
 }
 
 void Quarn::newGame() {
-    if (mayAbandon()) boardWidget->start();
+    QStringList levels;
+    for (int level = 0; level < levelMenu->count(); ++level) levels << levelMenu->text(level);
+    NewGameDialog ask(this, session->players(), session->demoLevel(1), session->demoLevel(-1),
+                      levels);
+    if (ask.exec() != QDialog::Accepted || !mayAbandon()) return;
+    session->setPlayers(ask.players());
+    session->setDemoLevels(ask.whiteLevel(), ask.blackLevel());
+    boardWidget->turn().pauseDemo(false);
+    boardWidget->start();
+    writeConfig();
 }
 
 void Quarn::resign() {
@@ -276,8 +312,10 @@ void Quarn::resign() {
 }
 
 void Quarn::updatePlayerColor(int id) {
-    // No leaves the game and the check marks as they were.
+    // No leaves the game and the check marks as they were. Both settings
+    // are the game against the computer's: the new game is one.
     if (mayAbandon()) {
+        session->setPlayers(GameSession::AgainstComputer);
         boardWidget->updatePlayerColor(id);
         writeConfig();
     }
@@ -285,12 +323,20 @@ void Quarn::updatePlayerColor(int id) {
 }
 
 void Quarn::updateLevel(int id) {
-    // No leaves the game and the check marks as they were.
+    // No leaves the game and the check marks as they were. Both settings
+    // are the game against the computer's: the new game is one.
     if (mayAbandon()) {
+        session->setPlayers(GameSession::AgainstComputer);
         boardWidget->updateLevel(id);
         writeConfig();
     }
     showSettings();
+}
+
+void Quarn::updateSound(int id) {
+    sounds->setOn(id != 0);
+    showSettings();
+    writeConfig();
 }
 
 void Quarn::updateAnimations(int id) {

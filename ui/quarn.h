@@ -9,6 +9,8 @@
 
 #include "platform/gamestore.h"
 #include "platform/recentgames.h"
+#include "platform/statistics.h"
+#include "platform/statisticsfile.h"
 
 #include <QMainWindow>
 
@@ -22,6 +24,8 @@ class QLabel;
 class QProgressDialog;
 class QShortcut;
 class RecentGamesMenu;
+class Sounds;
+class StatisticsDialog;
 struct GameRecord;
 struct RecordError;
 
@@ -59,12 +63,17 @@ public:
     // written; empty when everything was.
     QString writeProblems() const;
 
+    // The games against the computer counted so far, and the sounds.
+    const Statistics& statistics() const { return stats; }
+    Sounds& sound() const { return *sounds; }
+
 protected slots:
     // Each receives the id of the item chosen in its popup. Colour and level
     // start a new game, once the user agrees to abandon one in progress.
     void updatePlayerColor(int id);
     void updateLevel(int id);
     void updateAnimations(int id);
+    void updateSound(int id);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -72,8 +81,15 @@ protected:
 
 private:
     // Whether the game on the board may go: it has ended, has no moves, or
-    // the user says Yes to abandoning it.
+    // the user says Yes to abandoning it (counted as abandoned then).
     bool mayAbandon();
+    // Counts the game on the board in the statistics, once, when the user
+    // played it against the computer.
+    void countGame(Statistics::Outcome outcome);
+    void countFinishedGame();
+    void showStatistics();
+    // The sounds of moves and of the end of a game.
+    void connectSounds();
     // Asks a question in a box titled `title`; whether the user said Yes.
     bool confirm(const QString& title, const QString& question);
     void newGame();
@@ -117,11 +133,13 @@ private:
     PopupMenu* colorMenu;
     PopupMenu* levelMenu;
     PopupMenu* animationsMenu;
+    PopupMenu* soundMenu;
+    Sounds* sounds;
     GameSession* session; // the game, its colour and its level
     BoardWidget* boardWidget;
 
     PopupMenu* gameMenu;
-    int undoId = -1, redoId = -1, claimId = -1, resignId = -1;
+    int undoId = -1, redoId = -1, claimId = -1, resignId = -1, pauseId = -1;
 
     GameReview* review;
     int reviewedMoves = 0;                     // the moves played that the review covers
@@ -156,4 +174,9 @@ private:
     bool gameUnkept = false;
     bool settingsUnsaved = false;
     QLabel* problemLine = nullptr; // in the status bar, made when first needed
+
+    StatisticsFile statisticsFile;
+    Statistics stats;
+    bool gameCounted = false;                     // the game on the board is in the statistics
+    StatisticsDialog* statisticsDialog = nullptr; // made when first shown
 };

@@ -59,7 +59,11 @@ void Quarn::gameChanged() {
         (session->changedFrom() < reviewedMoves || session->played() != reviewedMoves))
         stopReview();
     const bool ended = session->ended();
-    if (ended && !endedBefore && !takingGame) keepFinishedGame();
+    if (session->moves().empty()) gameCounted = false; // a new game
+    if (ended && !endedBefore && !takingGame) {
+        keepFinishedGame();
+        countFinishedGame();
+    }
     endedBefore = ended;
     showGameMenuState();
     // Every move is kept as soon as it is made, the computer's included
@@ -77,12 +81,13 @@ void Quarn::showGameMenuState() {
     const bool browsing = boardWidget->browsing();
     const Move& picked = session->currentMove();
     const bool usersMove =
-        !ended && !browsing && session->position().next == session->userColor() && picked.end < 0;
+        !ended && !browsing && session->humanPlays(session->position().next) && picked.end < 0;
     const bool usersTurn = usersMove && picked.start < 0;
     gameMenu->setItemEnabled(undoId, session->canUndo() && !browsing && (usersTurn || ended));
     gameMenu->setItemEnabled(redoId, session->canRedo() && usersTurn);
     gameMenu->setItemEnabled(claimId, session->canClaimDraw());
     gameMenu->setItemEnabled(resignId, usersMove);
+    gameMenu->setItemEnabled(pauseId, session->players() == GameSession::Demo && !ended);
 }
 
 void Quarn::keepFinishedGame() {
@@ -202,10 +207,16 @@ void Quarn::resumeGame() {
 
 void Quarn::takeGame(const GameRecord& r) {
     if (r.level >= 0) session->setLevel(r.level);
+    const bool endedInRecord =
+        r.result != GameResult::None || SideToMoveHasLost(CurrentPosition(r));
     takingGame = true;
     boardWidget->restoreGame(r);
     takingGame = false;
     endedBefore = session->ended();
+    // A game that had ended is not counted again; one that the computer's
+    // move ended just now is; one that goes on is counted when it ends.
+    gameCounted = endedInRecord;
+    if (endedBefore) countFinishedGame();
     showSettings();
     writeConfig();
 }

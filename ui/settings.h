@@ -24,6 +24,14 @@ inline constexpr Setting kLevel{"Level", 0, kLevels - 1};   // "Very easy" to "M
 inline constexpr Setting kAnimations{"Animations", 1, 1};   // 0 No, 1 Yes
 inline constexpr Setting kMoveList{"MoveList", 1, 1};       // 0 No, 1 Yes
 inline constexpr Setting kPointNames{"PointNames", 0, 1};   // 0 hidden, 1 shown
+// Who plays a new game: 0 the user against the computer, 1 two people,
+// 2 the computer against itself, at the two levels that follow.
+inline constexpr Setting kPlayers{"Players", 0, 2};
+inline constexpr Setting kDemoWhiteLevel{"DemoWhiteLevel", 2, 5};
+inline constexpr Setting kDemoBlackLevel{"DemoBlackLevel", 2, 5};
+// 0 No, 1 Yes; where the store does not say, on for a user and off under a
+// platform without a screen (Sounds::onByDefault).
+inline constexpr Setting kSound{"Sound", 1, 1};
 
 // The folder of the last game saved or opened, as text; absent until there
 // is one.

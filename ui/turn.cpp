@@ -12,6 +12,9 @@
 GameTurn::GameTurn(GameSession& session) : session_(session) {
     // A browsed position belongs to the game as it was.
     connect(&session_, &GameSession::changed, this, &GameTurn::stopBrowsing);
+    demoTimer_.setSingleShot(true);
+    demoTimer_.setInterval(std::chrono::seconds(1));
+    connect(&demoTimer_, &QTimer::timeout, this, &GameTurn::demoMove);
 }
 
 bool GameTurn::drawOffered() const {
@@ -29,11 +32,13 @@ void GameTurn::choose(int point) {
     if (flying_ || state_ == ComputerPlacing || state_ == ComputerMoving) return;
     // The board is read only while an earlier position is shown.
     if (browsing_ >= 0) return;
+    // Nor while the computer plays itself, even after the end.
+    if (session_.players() == GameSession::Demo) return;
     if (state_ == Idle) {
         // Any choice starts a new game; with the user as Black the computer
         // opens it at once.
         start();
-        if (session_.userColor() == -1) {
+        if (!session_.humanPlays(1)) {
             state_ = ComputerPlacing;
             emit changed();
             computerMove();
@@ -51,6 +56,8 @@ void GameTurn::choose(int point) {
     if (point == kOffGrid) return;
     if (point >= 0) emit chosen(point);
 
+    const State before = state_;
+    const int playedBefore = session_.played();
     switch (state_) {
     case HumanPlacing:
         chooseWhilePlacing(point);
@@ -65,6 +72,7 @@ void GameTurn::choose(int point) {
         chooseWhileTaking(point);
         break;
     }
+    if (point >= 0 && state_ == before && session_.played() == playedBefore) emit refused();
     emit changed();
     emit worked();
     session_.settle();
@@ -87,7 +95,7 @@ void GameTurn::chooseWhilePlacing(int point) {
     session_.currentMove() = placement;
     // Listed only with captures: it closes a mill.
     if (!session_.isLegal(placement)) return awaitCapture(placement);
-    fly(-1, point, session_.userColor());
+    fly(-1, point, session_.position().next);
     makeMove();
     completeHumanMove();
 }
@@ -114,7 +122,7 @@ void GameTurn::chooseWhileMoving(int point) {
     }
     current = move;
     if (!session_.isLegal(move)) return awaitCapture(move);
-    fly(from, point, session_.userColor());
+    fly(from, point, session_.position().next);
     makeMove();
     completeHumanMove();
 }
@@ -122,7 +130,7 @@ void GameTurn::chooseWhileMoving(int point) {
 void GameTurn::awaitCapture(const Move& move) {
     // Shows the piece and waits for the user to choose what to take.
     state_ = HumanTaking;
-    fly(move.start, move.end, session_.userColor());
+    fly(move.start, move.end, session_.position().next);
     waiting_ = session_.position();
     if (move.start >= 0) waiting_.board[move.start] = 0;
     waiting_.board[move.end] = waiting_.next;
@@ -137,7 +145,7 @@ void GameTurn::chooseWhileTaking(int point) {
     if (!session_.isLegal(capture)) return;
     session_.currentMove() = capture;
     makeMove();
-    fly(point, -1, -session_.userColor());
+    fly(point, -1, -waiting_.next);
     completeHumanMove();
 }
 
@@ -153,12 +161,14 @@ void GameTurn::makeMove() {
     captureWaits_ = false;
     session_.playCurrentMove();
     // The piece that moved stands on its new point in the colour of its side.
-    emit moveMade(made, session_.position().board[made.end] == session_.userColor());
+    emit moveMade(made, session_.humanPlays(session_.position().board[made.end]));
 }
 
 void GameTurn::completeHumanMove() {
     emit changed();
     if (session_.sideToMoveHasLost()) return gameOver();
+    // Two people: the other one's turn.
+    if (session_.humanPlays(session_.position().next)) return setHumanState();
     state_ = InPlacingPhase(session_.position().plies) ? ComputerPlacing : ComputerMoving;
     // Shows the user's move and the computer's turn while the search runs.
     emit changed();
@@ -176,14 +186,39 @@ void GameTurn::computerMove() {
 
     lastComputerMove_ = move;
     session_.currentMove() = move;
-    const int computer = -session_.userColor();
+    const int computer = session_.position().next;
     fly(move.start, move.end, computer);
     makeMove();
     fly(move.take, -1, -computer);
     // Nothing after the game-over box: a choice during it may have started
     // a game.
     if (session_.sideToMoveHasLost()) return gameOver();
+    if (!session_.humanPlays(session_.position().next)) return awaitDemoMove();
     setHumanState();
+}
+
+void GameTurn::awaitDemoMove() {
+    state_ = InPlacingPhase(session_.position().plies) ? ComputerPlacing : ComputerMoving;
+    if (!demoPaused_) demoTimer_.start();
+}
+
+void GameTurn::demoMove() {
+    if ((state_ != ComputerPlacing && state_ != ComputerMoving) || flying_) return;
+    emit computerThinks();
+    computerMove();
+    emit changed();
+    emit worked();
+    session_.settle();
+}
+
+void GameTurn::pauseDemo(bool paused) {
+    demoPaused_ = paused;
+    if (paused)
+        demoTimer_.stop();
+    else if (session_.players() == GameSession::Demo &&
+             (state_ == ComputerPlacing || state_ == ComputerMoving))
+        demoTimer_.start();
+    emit changed();
 }
 
 void GameTurn::gameOver() {
@@ -204,10 +239,12 @@ void GameTurn::clearMarks() {
 }
 
 void GameTurn::start() {
-    state_ = session_.userColor() == -1 ? Idle : HumanPlacing;
+    demoTimer_.stop();
+    state_ = session_.humanPlays(1) ? HumanPlacing : Idle;
     clearMarks();
     captureWaits_ = false;
     session_.newGame();
+    if (session_.players() == GameSession::Demo) awaitDemoMove();
     emit changed();
 }
 
@@ -259,13 +296,16 @@ void GameTurn::restoreGame(const GameRecord& record) {
 }
 
 void GameTurn::carryOn() {
+    demoTimer_.stop();
     clearMarks();
     captureWaits_ = false;
     const Board& board = session_.position();
     if (session_.ended()) {
         state_ = Idle;
-    } else if (board.next == session_.userColor()) {
+    } else if (session_.humanPlays(board.next)) {
         setHumanState();
+    } else if (session_.players() == GameSession::Demo) {
+        awaitDemoMove();
     } else if (session_.played() == 0) {
         state_ = Idle; // waits for a choice, as a new game with the user as Black does
     } else {

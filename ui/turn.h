@@ -15,6 +15,7 @@
 #include "ui/boardmarks.h"
 
 #include <QObject>
+#include <QTimer>
 
 class GameSession;
 struct GameRecord;
@@ -56,8 +57,15 @@ public:
     // Puts down a piece picked to move; false when none was picked.
     bool dropPickedPiece();
 
-    // New game: with the user as Black it waits in Idle for a choice.
+    // New game: with the user as Black it waits in Idle for a choice; the
+    // computer's game against itself begins at once.
     void start();
+    // The computer's game against itself: a move every `pace` (about a
+    // second unless changed), held while paused. The board takes no choice
+    // meanwhile.
+    void setDemoPace(std::chrono::milliseconds pace) { demoTimer_.setInterval(pace); }
+    void pauseDemo(bool paused);
+    bool demoPaused() const { return demoPaused_; }
     // Take back, or replay, the user's move and the computer's reply; after
     // the end of a game, undo takes back its last turn (or its ending).
     void undo();
@@ -111,6 +119,8 @@ Q_SIGNALS:
     void browsed(int count);
     // A point the user chose in the user's turn.
     void chosen(int point);
+    // That choice could not be taken: the board stays as it was.
+    void refused();
 
 private:
     void chooseWhilePlacing(int point);
@@ -123,6 +133,10 @@ private:
     void makeMove();
     void completeHumanMove();
     void computerMove();
+    // After the computer's move in its game against itself: the next one
+    // waits for the timer.
+    void awaitDemoMove();
+    void demoMove();
     void gameOver();
     void endByUser(void (GameSession::*end)());
     // HumanPlacing in the placing phase, HumanSelecting after it.
@@ -145,4 +159,6 @@ private:
     int browsing_ = -1;
     Board browsed_{};
     Move browsedMove_{-1, -1, -1};
+    QTimer demoTimer_;
+    bool demoPaused_ = false;
 };

@@ -68,6 +68,7 @@ TEST(GameRecord, TheLongestGameAllowedIsWrittenAndReadsBack) {
     r.moves.pop_back();
     r.userColor = -1;
     r.level = 4;
+    r.white = r.black = {RecordedPlayer::Computer, 5};
     r.played = std::string(kMaxDateBytes - 3, '9') + "\xc3\xa9\xc3\xa9"; // cut inside no character
     r.takenBack = kMaxRecordPlies;
     const std::optional<std::string> text = WriteGameRecord(r);
@@ -94,6 +95,25 @@ TEST(GameRecord, AClaimedDrawOrAResignationIsKeptWithTheMasterLevel) {
     r.result = GameResult::BlackResigns;
     EXPECT_NE(std::string::npos, WriteGameRecord(r)->find("# Result: Black resigns\n"));
     EXPECT_EQ(GameResult::WhiteResigns, Read("# result:  white RESIGNS \na1").result);
+}
+
+// Who played each side: two people, or the computer at a level against
+// itself; a side named some other way is refused.
+TEST(GameRecord, WhoPlaysEachSideIsKept) {
+    GameRecord r = Read("a1 b1");
+    r.white = {RecordedPlayer::Player, -1};
+    r.black = {RecordedPlayer::Player, -1};
+    EXPECT_NE(std::string::npos, WriteGameRecord(r)->find("# White: Player\n# Black: Player\n"));
+    EXPECT_EQ(r, Read(*WriteGameRecord(r)));
+    r.white = {RecordedPlayer::Computer, 5};
+    r.black = {RecordedPlayer::You, -1};
+    EXPECT_NE(std::string::npos,
+              WriteGameRecord(r)->find("# White: Computer (Level 5)\n# Black: You\n"));
+    EXPECT_EQ(r, Read(*WriteGameRecord(r)));
+    EXPECT_EQ(RecordedPlayer::Computer, Read("# white: computer (level 0)\na1").white.kind);
+    ExpectRefused("# Black: Computer (Level 6)\n", 1, RecordProblem::BadValue,
+                  "Black: Computer (Level 6)");
+    ExpectRefused("a1\n# White: Somebody\n", 2, RecordProblem::BadValue, "White: Somebody");
 }
 
 TEST(GameRecord, ReadsWhatPeopleWrite) {

@@ -121,12 +121,17 @@ template <class Pick> int PlayerPoint(const QString& status, Pick&& pick) {
 }
 
 // While it lives, every message box that comes up is answered with `button`
-// (or its only button), and its text is kept.
+// (or its only button), and its text is kept; the question of Game / New
+// is answered with the players it offers.
 class BoxAnswer {
 public:
     explicit BoxAnswer(QMessageBox::StandardButton button = QMessageBox::Ok) {
         QObject::connect(&timer_, &QTimer::timeout, [this, button] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* dialog = qobject_cast<QDialog*>(modal);
+                dialog && dialog->objectName() == "new_game")
+                return dialog->accept();
+            auto* box = qobject_cast<QMessageBox*>(modal);
             if (!box) return;
             texts << box->text();
             QAbstractButton* chosen = box->button(button);

@@ -72,8 +72,13 @@ private slots:
         int boxes = 0;
         QTimer closer;
         connect(&closer, &QTimer::timeout, [&] {
-            // Yes to abandoning a game, OK to the game-over box.
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            // Yes to abandoning a game, OK to the game-over box and to the
+            // players of a new game.
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* dialog = qobject_cast<QDialog*>(modal);
+                dialog && dialog->objectName() == "new_game")
+                dialog->accept();
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                 ++boxes;
                 if (QAbstractButton* yes = box->button(QMessageBox::Yes))
                     yes->click();

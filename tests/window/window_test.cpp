@@ -47,17 +47,19 @@ private slots:
         // Undo, Redo and Close keep their ids.
         QStringList game;
         for (QAction* a : GameMenu(w)->actions()) game << (a->isSeparator() ? "-" : a->text());
-        QCOMPARE(game, QStringList({"&New", "-", "&Undo", "&Redo", "&Hint", "Claim &Draw",
-                                    "R&esign", "&Analyse Game", "-", "&Open Game...",
-                                    "&Save Game...", "Recent &Games", "-", "&Close"}));
+        QCOMPARE(game,
+                 QStringList({"&New", "-", "&Undo", "&Redo", "&Hint", "&Pause", "Claim &Draw",
+                              "R&esign", "&Analyse Game", "-", "&Open Game...", "&Save Game...",
+                              "Recent &Games", "S&tatistics", "-", "&Close"}));
         const QList<QAction*> gameItems = GameMenu(w)->actions();
-        const QStringList keys[] = {
-            {"Ctrl+N"}, {}, {"Ctrl+Z"}, {"Ctrl+Shift+Z", "Ctrl+Y"}, {"H"}, {}, {}, {}, {}, {}, {},
-            {},         {}, {"Ctrl+Q"}};
-        for (int i = 0; i < 14; ++i)
+        const QStringList keys[] = {{"Ctrl+N"}, {}, {"Ctrl+Z"}, {"Ctrl+Shift+Z", "Ctrl+Y"},
+                                    {"H"},      {}, {},         {},
+                                    {},         {}, {},         {},
+                                    {},         {}, {},         {"Ctrl+Q"}};
+        for (int i = 0; i < 16; ++i)
             for (const QString& key : keys[i])
                 QVERIFY2(gameItems[i]->shortcuts().contains(QKeySequence(key)), qPrintable(key));
-        for (const auto& [index, id] : {std::pair{0, -2}, {2, -3}, {3, -4}, {13, -5}})
+        for (const auto& [index, id] : {std::pair{0, -2}, {2, -3}, {3, -4}, {15, -5}})
             QCOMPARE(GameMenu(w)->idAt(index), id);
         PopupMenu* levels = SettingMenu(w, "Level");
         QStringList levelTexts;
@@ -70,7 +72,7 @@ private slots:
         QCOMPARE(conf->objectName(), QString("conf_menu"));
         QStringList items;
         for (QAction* a : conf->actions()) items << Plain(a);
-        QCOMPARE(items, QStringList({"Player Color", "Level", "Animations"}));
+        QCOMPARE(items, QStringList({"Player Color", "Level", "Animations", "Sound"}));
 
         const struct {
             const char* submenu;
