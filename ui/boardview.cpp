@@ -16,6 +16,7 @@
 #include "ui/gamesession.h"
 #include "ui/pointpress.h"
 
+#include <QElapsedTimer>
 #include <QHelpEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -29,21 +30,20 @@
 
 namespace {
 
-// Pixels a flying piece advances per frame on each axis at a cell of 32 (a
-// larger cell advances the same share of a cell, so that a move takes as
-// many frames at every size), and the pause between frames.
-constexpr int kAnimationStep = 8;
-constexpr std::chrono::microseconds kFramePause{40000};
+// How long a flight lasts, whatever its length and the board's size, and
+// the pause between its frames.
+constexpr std::chrono::milliseconds kFlightTime{200};
+constexpr std::chrono::microseconds kFramePause{16000};
 
 // The dark olive around the grid.
 const QColor kSurround(102, 92, 21);
 
-// One coordinate of a flying piece that has come `travelled` pixels from
-// `from` toward `target`, without passing it.
-int travelToward(int from, int target, int travelled) {
-    if (target < from) return std::max(from - travelled, target);
-    if (target > from) return std::min(from + travelled, target);
-    return from;
+// Where a flying piece stands when `done` (0 to 1) of its flight has
+// passed: on the straight line from `from` to `to`, fast at first and
+// slowing as it lands.
+QPoint travelled(const QPoint& from, const QPoint& to, double done) {
+    const double eased = 1 - (1 - done) * (1 - done);
+    return from + QPoint(qRound((to.x() - from.x()) * eased), qRound((to.y() - from.y()) * eased));
 }
 
 // Source x of the disc of a colour in the pieces image: Black at 0, White
@@ -110,6 +110,9 @@ BoardWidget::BoardWidget(QWidget* parent, const char* name, Qt::WindowFlags f, G
     connect(&turn_, &GameTurn::changed, this, [this] { repaint(); });
     connect(&turn_, &GameTurn::flight, this, &BoardWidget::animateMove);
     connect(&turn_, &GameTurn::ended, this, &BoardWidget::gameOver);
+    // Input held from a flight falls in the computer's turn, or after the
+    // end of the game, where it is dropped.
+    connect(&turn_, &GameTurn::computerThinks, this, [this] { heldInput_.clear(); });
     connect(&turn_, &GameTurn::worked, this, &BoardWidget::dropQueuedInput);
     connect(&turn_, &GameTurn::browsed, this, &BoardWidget::browsed);
     connect(&cursor_, &KeyboardCursor::moved, this, [this] {
@@ -340,24 +343,26 @@ void BoardWidget::fitBuffer(const QSize& size) {
 void BoardWidget::animateMove(int from, int to, int color) {
     if (!animations) return;
     if (from == -1 && to == -1) return;
+    // The user is in a hurry: input made during an earlier flight of this
+    // turn waits to be applied, and the flights before it land at once.
+    if (!heldInput_.empty()) return;
 
     const QPoint start = from >= 0 ? cellRect(from).topLeft() : offBoard(color);
     const QPoint end = to >= 0 ? cellRect(to).topLeft() : offBoard(color);
 
     flight_ = {true, from, to, color, start};
-    const int cell = layout().cell;
     const BusyPointer busy(Qt::BusyCursor);
-    // The axes advance independently: diagonal until one arrives, then
-    // straight on along the other. Frame k is k steps of a quarter cell from
-    // the start, in whole pixels: 8 pixels a step at a cell of 32. A click or
-    // key during a pause lands the piece at once: the caller's next picture
-    // shows it arrived.
-    for (int frame = 1; flight_.at != end; ++frame) {
+    // A click or key during a pause lands the piece at once, and is applied
+    // when the turn waits for the user again (dropQueuedInput): the
+    // caller's next picture shows the piece arrived.
+    QElapsedTimer clock;
+    clock.start();
+    while (flight_.at != end) {
         repaint();
         if (pauseFrame(kFramePause)) break;
-        const int travelled = frame * kAnimationStep * cell / kCellSize;
-        flight_.at = {travelToward(start.x(), end.x(), travelled),
-                      travelToward(start.y(), end.y(), travelled)};
+        const double done =
+            std::min(1.0, clock.nsecsElapsed() / 1e6 / static_cast<double>(kFlightTime.count()));
+        flight_.at = travelled(start, end, done);
     }
     flight_ = {};
 }

@@ -13,10 +13,14 @@
 #include "ui/keyboardcursor.h"
 #include "ui/turn.h"
 
+#include <QEvent>
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 
 #include <chrono>
+#include <memory>
+#include <vector>
 
 // The states (Idle ... HumanTaking) are the turn's.
 class BoardWidget : public QWidget, public TurnStates {
@@ -116,4 +120,13 @@ private:
     // too; true at once when a button, a key or a point was pressed.
     void dropQueuedInput();
     bool pauseFrame(std::chrono::microseconds pause);
+    // Input made during a flight, each event with its receiver, held until
+    // the turn waits for the user again; the computer's turn and the end of
+    // the game drop it, as they drop any input made meanwhile.
+    struct HeldInput {
+        QPointer<QObject> receiver;
+        std::unique_ptr<QEvent> event;
+    };
+    std::vector<HeldInput> heldInput_;
+    void holdInput(QObject* receiver, const QEvent& event);
 };
