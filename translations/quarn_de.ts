@@ -44,36 +44,6 @@
         <translation>Mühle</translation>
     </message>
     <message>
-        <source>Game over
-You %1</source>
-        <translation>Spiel vorbei
-Du hast %1</translation>
-    </message>
-    <message>
-        <source>win</source>
-        <translation>gewonnen</translation>
-    </message>
-    <message>
-        <source>lose</source>
-        <translation>verloren</translation>
-    </message>
-    <message>
-        <source>You have only two pieces left.</source>
-        <translation>Du hast nur noch zwei Steine.</translation>
-    </message>
-    <message>
-        <source>None of your pieces can move.</source>
-        <translation>Keiner deiner Steine kann ziehen.</translation>
-    </message>
-    <message>
-        <source>The computer has only two pieces left.</source>
-        <translation>Der Computer hat nur noch zwei Steine.</translation>
-    </message>
-    <message>
-        <source>None of the computer&apos;s pieces can move.</source>
-        <translation>Keiner der Steine des Computers kann ziehen.</translation>
-    </message>
-    <message>
         <source>White: %1 to place, %2 lost
 Black: %3 to place, %4 lost</source>
         <translation>Weiß: %1 zu setzen, %2 verloren
@@ -164,16 +134,53 @@ Schwarz: %3 zu setzen, %4 verloren</translation>
         <translation>Remis bei bestem Spiel</translation>
     </message>
     <message>
-        <source>Draw</source>
-        <translation>Remis</translation>
+        <source>Draw by repetition (claimed)</source>
+        <translation>Remis durch Wiederholung (beansprucht)</translation>
     </message>
     <message>
-        <source>The same position stood on the board for the third time, and you claimed a draw.</source>
-        <translation>Dieselbe Stellung stand zum dritten Mal auf dem Brett, und du hast Remis beansprucht.</translation>
+        <source>You resigned</source>
+        <translation>Du hast aufgegeben</translation>
     </message>
     <message>
-        <source>You resigned.</source>
-        <translation>Du hast aufgegeben.</translation>
+        <source>You lose: White has only two pieces left</source>
+        <translation>Du verlierst: Weiß hat nur noch zwei Steine</translation>
+    </message>
+    <message>
+        <source>You lose: Black has only two pieces left</source>
+        <translation>Du verlierst: Schwarz hat nur noch zwei Steine</translation>
+    </message>
+    <message>
+        <source>You win: White has only two pieces left</source>
+        <translation>Du gewinnst: Weiß hat nur noch zwei Steine</translation>
+    </message>
+    <message>
+        <source>You win: Black has only two pieces left</source>
+        <translation>Du gewinnst: Schwarz hat nur noch zwei Steine</translation>
+    </message>
+    <message>
+        <source>You lose: White cannot move</source>
+        <translation>Du verlierst: Weiß kann nicht ziehen</translation>
+    </message>
+    <message>
+        <source>You lose: Black cannot move</source>
+        <translation>Du verlierst: Schwarz kann nicht ziehen</translation>
+    </message>
+    <message>
+        <source>You win: White cannot move</source>
+        <translation>Du gewinnst: Weiß kann nicht ziehen</translation>
+    </message>
+    <message>
+        <source>You win: Black cannot move</source>
+        <translation>Du gewinnst: Schwarz kann nicht ziehen</translation>
+    </message>
+    <message>
+        <source>%1. Click to start game</source>
+        <comment>the result of the game that ended</comment>
+        <translation>%1. Klicken, um ein Spiel zu beginnen</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Spiel vorbei</translation>
     </message>
 </context>
 <context>

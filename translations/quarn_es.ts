@@ -44,36 +44,6 @@
         <translation>Juego del molino</translation>
     </message>
     <message>
-        <source>Game over
-You %1</source>
-        <translation>Fin de la partida
-Has %1</translation>
-    </message>
-    <message>
-        <source>win</source>
-        <translation>ganado</translation>
-    </message>
-    <message>
-        <source>lose</source>
-        <translation>perdido</translation>
-    </message>
-    <message>
-        <source>You have only two pieces left.</source>
-        <translation>Solo te quedan dos fichas.</translation>
-    </message>
-    <message>
-        <source>None of your pieces can move.</source>
-        <translation>Ninguna de tus fichas puede moverse.</translation>
-    </message>
-    <message>
-        <source>The computer has only two pieces left.</source>
-        <translation>Al ordenador solo le quedan dos fichas.</translation>
-    </message>
-    <message>
-        <source>None of the computer&apos;s pieces can move.</source>
-        <translation>Ninguna ficha del ordenador puede moverse.</translation>
-    </message>
-    <message>
         <source>White: %1 to place, %2 lost
 Black: %3 to place, %4 lost</source>
         <translation>Blancas: %1 por colocar, %2 perdidas
@@ -164,16 +134,53 @@ Negras: %3 por colocar, %4 perdidas</translation>
         <translation>Tablas con el mejor juego</translation>
     </message>
     <message>
-        <source>Draw</source>
-        <translation>Tablas</translation>
+        <source>Draw by repetition (claimed)</source>
+        <translation>Tablas por repetición (reclamadas)</translation>
     </message>
     <message>
-        <source>The same position stood on the board for the third time, and you claimed a draw.</source>
-        <translation>La misma posición estuvo en el tablero por tercera vez y reclamaste tablas.</translation>
+        <source>You resigned</source>
+        <translation>Has abandonado</translation>
     </message>
     <message>
-        <source>You resigned.</source>
-        <translation>Has abandonado.</translation>
+        <source>You lose: White has only two pieces left</source>
+        <translation>Pierdes: a las blancas solo les quedan dos fichas</translation>
+    </message>
+    <message>
+        <source>You lose: Black has only two pieces left</source>
+        <translation>Pierdes: a las negras solo les quedan dos fichas</translation>
+    </message>
+    <message>
+        <source>You win: White has only two pieces left</source>
+        <translation>Ganas: a las blancas solo les quedan dos fichas</translation>
+    </message>
+    <message>
+        <source>You win: Black has only two pieces left</source>
+        <translation>Ganas: a las negras solo les quedan dos fichas</translation>
+    </message>
+    <message>
+        <source>You lose: White cannot move</source>
+        <translation>Pierdes: las blancas no pueden mover</translation>
+    </message>
+    <message>
+        <source>You lose: Black cannot move</source>
+        <translation>Pierdes: las negras no pueden mover</translation>
+    </message>
+    <message>
+        <source>You win: White cannot move</source>
+        <translation>Ganas: las blancas no pueden mover</translation>
+    </message>
+    <message>
+        <source>You win: Black cannot move</source>
+        <translation>Ganas: las negras no pueden mover</translation>
+    </message>
+    <message>
+        <source>%1. Click to start game</source>
+        <comment>the result of the game that ended</comment>
+        <translation>%1. Haz clic para empezar una partida</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Fin de la partida</translation>
     </message>
 </context>
 <context>

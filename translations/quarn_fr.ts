@@ -44,36 +44,6 @@
         <translation>Jeu du moulin</translation>
     </message>
     <message>
-        <source>Game over
-You %1</source>
-        <translation>Partie terminée
-Vous avez %1</translation>
-    </message>
-    <message>
-        <source>win</source>
-        <translation>gagné</translation>
-    </message>
-    <message>
-        <source>lose</source>
-        <translation>perdu</translation>
-    </message>
-    <message>
-        <source>You have only two pieces left.</source>
-        <translation>Il ne vous reste que deux pions.</translation>
-    </message>
-    <message>
-        <source>None of your pieces can move.</source>
-        <translation>Aucun de vos pions ne peut bouger.</translation>
-    </message>
-    <message>
-        <source>The computer has only two pieces left.</source>
-        <translation>Il ne reste que deux pions à l&apos;ordinateur.</translation>
-    </message>
-    <message>
-        <source>None of the computer&apos;s pieces can move.</source>
-        <translation>Aucun pion de l&apos;ordinateur ne peut bouger.</translation>
-    </message>
-    <message>
         <source>White: %1 to place, %2 lost
 Black: %3 to place, %4 lost</source>
         <translation>Blancs : %1 à poser, %2 perdus
@@ -164,16 +134,53 @@ Noirs : %3 à poser, %4 perdus</translation>
         <translation>Nulle avec le meilleur jeu</translation>
     </message>
     <message>
-        <source>Draw</source>
-        <translation>Partie nulle</translation>
+        <source>Draw by repetition (claimed)</source>
+        <translation>Nulle par répétition (réclamée)</translation>
     </message>
     <message>
-        <source>The same position stood on the board for the third time, and you claimed a draw.</source>
-        <translation>La même position s’est présentée sur le plateau pour la troisième fois, et vous avez réclamé la nulle.</translation>
+        <source>You resigned</source>
+        <translation>Vous avez abandonné</translation>
     </message>
     <message>
-        <source>You resigned.</source>
-        <translation>Vous avez abandonné.</translation>
+        <source>You lose: White has only two pieces left</source>
+        <translation>Vous perdez : les Blancs n’ont plus que deux pions</translation>
+    </message>
+    <message>
+        <source>You lose: Black has only two pieces left</source>
+        <translation>Vous perdez : les Noirs n’ont plus que deux pions</translation>
+    </message>
+    <message>
+        <source>You win: White has only two pieces left</source>
+        <translation>Vous gagnez : les Blancs n’ont plus que deux pions</translation>
+    </message>
+    <message>
+        <source>You win: Black has only two pieces left</source>
+        <translation>Vous gagnez : les Noirs n’ont plus que deux pions</translation>
+    </message>
+    <message>
+        <source>You lose: White cannot move</source>
+        <translation>Vous perdez : les Blancs ne peuvent plus bouger</translation>
+    </message>
+    <message>
+        <source>You lose: Black cannot move</source>
+        <translation>Vous perdez : les Noirs ne peuvent plus bouger</translation>
+    </message>
+    <message>
+        <source>You win: White cannot move</source>
+        <translation>Vous gagnez : les Blancs ne peuvent plus bouger</translation>
+    </message>
+    <message>
+        <source>You win: Black cannot move</source>
+        <translation>Vous gagnez : les Noirs ne peuvent plus bouger</translation>
+    </message>
+    <message>
+        <source>%1. Click to start game</source>
+        <comment>the result of the game that ended</comment>
+        <translation>%1. Cliquez pour commencer une partie</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Partie terminée</translation>
     </message>
 </context>
 <context>

@@ -35,18 +35,15 @@ QString HintWorth(const GameTurn& turn) {
     return {};
 }
 
-// Why the game ended, for the game-over box.
-QString EndingText(const GameSession& session) {
+// Who won the finished game and why, in one line: the game-over box and
+// the strip after the game say it.
+QString ResultText(const GameSession& session) {
     switch (session.result()) {
     case GameResult::DrawByRepetition:
-        return BoardWidget::tr("Draw") + "\n\n" +
-               BoardWidget::tr(
-                   "The same position stood on the board for the third time, and you claimed a "
-                   "draw.");
+        return BoardWidget::tr("Draw by repetition (claimed)");
     case GameResult::WhiteResigns:
     case GameResult::BlackResigns:
-        return BoardWidget::tr("Game over\nYou %1").arg(BoardWidget::tr("lose")) + "\n\n" +
-               BoardWidget::tr("You resigned.");
+        return BoardWidget::tr("You resigned");
     case GameResult::None:
         break;
     }
@@ -54,15 +51,19 @@ QString EndingText(const GameSession& session) {
     // with no move.
     const Board& board = session.position();
     const bool userLost = session.userColor() == board.next;
-    const bool twoLeft = board.CurrentHasLost();
-    const QString why =
-        userLost ? (twoLeft ? BoardWidget::tr("You have only two pieces left.")
-                            : BoardWidget::tr("None of your pieces can move."))
-                 : (twoLeft ? BoardWidget::tr("The computer has only two pieces left.")
-                            : BoardWidget::tr("None of the computer's pieces can move."));
-    return BoardWidget::tr("Game over\nYou %1")
-               .arg(userLost ? BoardWidget::tr("lose") : BoardWidget::tr("win")) +
-           "\n\n" + why;
+    const bool whiteLost = board.next == 1;
+    if (board.CurrentHasLost()) {
+        if (userLost)
+            return whiteLost ? BoardWidget::tr("You lose: White has only two pieces left")
+                             : BoardWidget::tr("You lose: Black has only two pieces left");
+        return whiteLost ? BoardWidget::tr("You win: White has only two pieces left")
+                         : BoardWidget::tr("You win: Black has only two pieces left");
+    }
+    if (userLost)
+        return whiteLost ? BoardWidget::tr("You lose: White cannot move")
+                         : BoardWidget::tr("You lose: Black cannot move");
+    return whiteLost ? BoardWidget::tr("You win: White cannot move")
+                     : BoardWidget::tr("You win: Black cannot move");
 }
 
 } // namespace
@@ -74,6 +75,10 @@ QString BoardWidget::statusText() const {
     if (const QString worth = HintWorth(turn_); !worth.isEmpty()) return worth;
     switch (turn_.state()) {
     case Idle:
+        // The finished game's result stays until the next one begins.
+        if (session().ended())
+            return tr("%1. Click to start game", "the result of the game that ended")
+                .arg(ResultText(session()));
         return tr("Click to start game");
     case ComputerPlacing:
     case ComputerMoving:
@@ -92,7 +97,10 @@ QString BoardWidget::statusText() const {
 }
 
 void BoardWidget::gameOver() {
-    // The final position and "Click to start game" stay on the board behind
-    // the box and after it.
-    QMessageBox::information(this, tr("Nine Men's Morris"), EndingText(session()));
+    // A click held from the last flight would start a new game.
+    heldInput_.clear();
+    // The final position and the result stay on the board behind the box
+    // and after it.
+    QMessageBox::information(this, tr("Nine Men's Morris"),
+                             tr("Game over") + "\n" + ResultText(session()));
 }

@@ -372,6 +372,8 @@ private slots:
         Probe w;
         setPosition(w, "a1 a2", "b1 b2 b3", 20); // White has lost: Idle
         QCOMPARE(w.state(), +S::Idle);
+        QCOMPARE(w.statusText(),
+                 QString("You lose: White has only two pieces left. Click to start game"));
         w.tap(1, 1); // in the status strip: no hit test in Idle
         QCOMPARE(w.state(), +S::HumanPlacing);
         QCOMPARE(board.plies, 0);
@@ -460,10 +462,10 @@ private slots:
             w.tapPoint("b4");
             QCOMPARE(box.shown, 1);
             QCOMPARE(box.title, QString("Nine Men's Morris"));
-            QCOMPARE(box.text,
-                     QString("Game over\nYou win\n\nThe computer has only two pieces left."));
+            QCOMPARE(box.text, QString("Game over\nYou win: Black has only two pieces left"));
             QCOMPARE(box.buttons, 1);
-            QCOMPARE(behind, QString("Click to start game"));
+            QCOMPARE(behind,
+                     QString("You win: Black has only two pieces left. Click to start game"));
         }
         QCOMPARE(w.state(), +S::Idle);
         QCOMPARE(history[1].board[pt("a4")], 0);
@@ -480,7 +482,7 @@ private slots:
         box.whileShown = [&w] { w.tap(100, 100); };
         w.tapPoint("c8");
         w.tapPoint("a3");
-        QCOMPARE(box.text, QString("Game over\nYou lose\n\nYou have only two pieces left."));
+        QCOMPARE(box.text, QString("Game over\nYou lose: White has only two pieces left"));
         QCOMPARE(w.state(), +S::HumanPlacing);
         QCOMPARE(board.plies, 0);
     }

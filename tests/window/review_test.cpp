@@ -132,7 +132,8 @@ private slots:
         BoxAnswer answer(QMessageBox::Yes); // Yes to resigning, and OK
         Choose(GameMenu(w), "Claim Draw");
         QTRY_COMPARE(answer.texts.size(), 1);
-        QVERIFY(answer.texts[0].startsWith("Draw\n\nThe same position"));
+        QCOMPARE(answer.texts[0], "Game over\nDraw by repetition (claimed)");
+        QCOMPARE(board->statusText(), "Draw by repetition (claimed). Click to start game");
         QVERIFY(!claimable());
         QVERIFY(RecordText(w).contains("\n# Result: draw by repetition\n"));
         QVERIFY(!board->session().inProgress());
@@ -145,9 +146,9 @@ private slots:
         Choose(GameMenu(w), "Resign");
         QTRY_COMPARE(answer.texts.size(), 3);
         QCOMPARE(answer.texts[1], "Resign this game?");
-        QCOMPARE(answer.texts[2], "Game over\nYou lose\n\nYou resigned.");
+        QCOMPARE(answer.texts[2], "Game over\nYou resigned");
         QVERIFY(RecordText(w).contains("\n# Result: Black resigns\n"));
-        QCOMPARE(board->statusText(), "Click to start game");
+        QCOMPARE(board->statusText(), "You resigned. Click to start game");
         Choose(GameMenu(w), "Undo");
         QVERIFY(!RecordText(w).contains("Result"));
         QCOMPARE(board->statusText(), "Position repeated three times: you may claim a draw");

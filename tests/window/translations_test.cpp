@@ -73,9 +73,8 @@ private slots:
         QCOMPARE(QCoreApplication::translate("BoardWidget", "Take a %1 piece")
                      .arg(QCoreApplication::translate("BoardWidget", "black")),
                  QString("Nimm einen schwarzen Stein"));
-        QCOMPARE(QCoreApplication::translate("BoardWidget", "Game over\nYou %1")
-                     .arg(QCoreApplication::translate("BoardWidget", "lose")),
-                 QString("Spiel vorbei\nDu hast verloren"));
+        QCOMPARE(QCoreApplication::translate("BoardWidget", "You lose: White cannot move"),
+                 QString("Du verlierst: Weiß kann nicht ziehen"));
     }
 
 private:
