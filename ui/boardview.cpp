@@ -15,6 +15,7 @@
 #include "ui/busypointer.h"
 #include "ui/gamesession.h"
 #include "ui/pointpress.h"
+#include "ui/stripfit.h"
 
 #include <QElapsedTimer>
 #include <QHelpEvent>
@@ -52,9 +53,6 @@ int pieceSourceX(int color) {
     return color > 0 ? kCellSize : 0;
 }
 
-// Where the status text begins, and the margins of the counts, at a cell of 32.
-constexpr int kTextX = 7, kCountsMargin = 5;
-
 // Buffer size in device pixels for a widget of `size` at `ratio`, rounded up
 // so that at a fractional ratio the buffer still covers the widget's last
 // partial device pixel.
@@ -74,18 +72,6 @@ void drawCell(QPainter& painter, int x, int y, int size, const QPixmap& sheet, i
     const qreal scale = sheet.devicePixelRatio();
     painter.drawPixmap(QRectF(x, y, size, size), sheet,
                        QRectF(sx * scale, sy * scale, kCellSize * scale, kCellSize * scale));
-}
-
-// The status strip's font: the widget's own at a cell of 32, growing with
-// the strip.
-QFont stripFont(QFont f, const BoardLayout& l) {
-    if (l.strip == kStatusHeight) return f;
-    const qreal grown = l.strip / static_cast<qreal>(kStatusHeight);
-    if (f.pixelSize() > 0)
-        f.setPixelSize(qRound(f.pixelSize() * grown));
-    else
-        f.setPointSizeF(f.pointSizeF() * grown);
-    return f;
 }
 
 } // namespace
@@ -214,15 +200,12 @@ void BoardWidget::paintEvent(QPaintEvent*) {
                             std::ceil(l.strip * ratio - 1e-6) / ratio),
                      palette().color(backgroundRole()));
     painter.setPen(QColor(0, 0, 0));
-    painter.setFont(stripFont(font(), l));
-    const int textX = kTextX * l.strip / kStatusHeight;
-    // A text longer than the strip ends in an ellipsis rather than a cut
-    // letter; the counts then give way to it.
-    const QString fitted = painter.fontMetrics().elidedText(text, Qt::ElideRight, w - 2 * textX);
-    painter.drawText(QRect(textX, 0, w - textX, l.strip), Qt::AlignLeft | Qt::AlignVCenter, fitted);
-    CountLabels labels;
-    const QRect counts = countsRect(text, labels);
-    if (!counts.isEmpty()) drawCounts(painter, counts, CountPieces(shown), labels);
+    const StripFit fit = fitStrip(text);
+    painter.setFont(fit.font);
+    painter.drawText(QRect(fit.textX, 0, w - fit.textX, l.strip), Qt::AlignLeft | Qt::AlignVCenter,
+                     fit.text);
+    drawCounts(painter, QRect(fit.countsX, 0, fit.countsWidth, l.strip), CountPieces(shown),
+               fit.labels);
     painter.end();
 
     showBuffer(l.strip, busy + flight, onBoard, empty);
@@ -252,24 +235,10 @@ void BoardWidget::showBuffer(int strip, const QRegion& composed, const QRect& on
     buffer_.setDevicePixelRatio(ratio);
 }
 
-QRect BoardWidget::countsRect(const QString& status, CountLabels& labels) const {
-    // The counts stand at the right end of the strip, with their labels when
-    // the whole status text leaves room for them, else without, else not at
-    // all.
+StripFit BoardWidget::fitStrip(const QString& status) const {
     const BoardLayout l = layout();
-    const QFontMetrics metrics(stripFont(font(), l));
-    const int margin = kCountsMargin * l.strip / kStatusHeight;
-    const int free =
-        width() - kTextX * l.strip / kStatusHeight - metrics.horizontalAdvance(status) - 2 * margin;
-    const PieceCounts counts = CountPieces(turn_.shown());
-    labels = {tr("To place"), tr("Lost")};
-    int wanted = countsWidth(metrics, counts, labels);
-    if (wanted > free) {
-        labels = {};
-        wanted = countsWidth(metrics, counts, labels);
-    }
-    if (wanted > free) return {};
-    return {width() - margin - wanted, 0, wanted, l.strip};
+    return FitStrip(status, font(), width(), l.strip, CountPieces(turn_.shown()),
+                    {tr("To place"), tr("Lost")});
 }
 
 BoardMarks BoardWidget::marks() const {
@@ -295,9 +264,8 @@ bool BoardWidget::event(QEvent* event) {
     // The piece counts explain themselves in a tooltip.
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
-        CountLabels labels;
-        const QRect counts = countsRect(statusText(), labels);
-        if (!counts.isEmpty() && counts.contains(help->pos())) {
+        const StripFit fit = fitStrip(statusText());
+        if (QRect(fit.countsX, 0, fit.countsWidth, layout().strip).contains(help->pos())) {
             const PieceCounts c = CountPieces(turn_.shown());
             QToolTip::showText(help->globalPos(),
                                tr("White: %1 to place, %2 lost\nBlack: %3 to place, %4 lost")

@@ -11,6 +11,7 @@
 #include "ui/boardgeometry.h"
 #include "ui/flight.h"
 #include "ui/keyboardcursor.h"
+#include "ui/stripfit.h"
 #include "ui/turn.h"
 
 #include <QEvent>
@@ -114,7 +115,12 @@ private:
     // A new buffer when the size or the screen's pixel density changed.
     void fitBuffer(const QSize& size);
     void showBuffer(int strip, const QRegion& composed, const QRect& onBoard, const QPixmap& empty);
-    QRect countsRect(const QString& status, CountLabels& labels) const;
+
+public:
+    // How the strip shows `status` with the piece counts at the board's size.
+    StripFit fitStrip(const QString& status) const;
+
+private:
     // Input made while the board worked, on a board the user had not yet
     // seen, is dropped. pauseFrame waits between frames, swallowing input
     // too; true at once when a button, a key or a point was pressed.
