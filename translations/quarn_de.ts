@@ -122,10 +122,6 @@ Schwarz: %3 zu setzen, %4 verloren</translation>
         <translation>Du verlierst bei bestem Spiel in %1 Zügen</translation>
     </message>
     <message>
-        <source>Move %1 of %2 (Escape returns)</source>
-        <translation>Zug %1 von %2 (Escape kehrt zurück)</translation>
-    </message>
-    <message>
         <source>Position repeated three times: you may claim a draw</source>
         <translation>Stellung dreimal wiederholt: du kannst Remis beanspruchen</translation>
     </message>
@@ -181,6 +177,22 @@ Schwarz: %3 zu setzen, %4 verloren</translation>
     <message>
         <source>Game over</source>
         <translation>Spiel vorbei</translation>
+    </message>
+    <message>
+        <source>Start of the game (Escape returns)</source>
+        <translation>Anfangsstellung (Escape kehrt zurück)</translation>
+    </message>
+    <message>
+        <source>White&apos;s move %1 of %2 (Escape returns)</source>
+        <translation>Zug %1 von %2, Weiß (Escape kehrt zurück)</translation>
+    </message>
+    <message>
+        <source>Black&apos;s move %1 of %2 (Escape returns)</source>
+        <translation>Zug %1 von %2, Schwarz (Escape kehrt zurück)</translation>
+    </message>
+    <message>
+        <source>An earlier position of the game is shown. Return to the game?</source>
+        <translation>Eine frühere Stellung der Partie wird gezeigt. Zurück zum Spiel?</translation>
     </message>
 </context>
 <context>
@@ -543,26 +555,6 @@ Schwarz: %3 zu setzen, %4 verloren</translation>
 <context>
     <name>GameReview</name>
     <message>
-        <source>won in 1 ply</source>
-        <translation>gewonnen in 1 Halbzug</translation>
-    </message>
-    <message>
-        <source>won in %1 plies</source>
-        <translation>gewonnen in %1 Halbzügen</translation>
-    </message>
-    <message>
-        <source>won within %1 plies</source>
-        <translation>gewonnen in höchstens %1 Halbzügen</translation>
-    </message>
-    <message>
-        <source>lost in %1 plies</source>
-        <translation>verloren in %1 Halbzügen</translation>
-    </message>
-    <message>
-        <source>lost within %1 plies</source>
-        <translation>verloren in höchstens %1 Halbzügen</translation>
-    </message>
-    <message>
         <source>drawn</source>
         <translation>remis</translation>
     </message>
@@ -575,6 +567,34 @@ Schwarz: %3 zu setzen, %4 verloren</translation>
 After it: %2</source>
         <translation>Vor diesem Zug: %1
 Danach: %2</translation>
+    </message>
+    <message>
+        <source>won with this move</source>
+        <translation>mit diesem Zug gewonnen</translation>
+    </message>
+    <message>
+        <source>won in %1 moves</source>
+        <translation>gewonnen in %1 Zügen</translation>
+    </message>
+    <message>
+        <source>won within %1 moves</source>
+        <translation>gewonnen in höchstens %1 Zügen</translation>
+    </message>
+    <message>
+        <source>lost after this move</source>
+        <translation>nach diesem Zug verloren</translation>
+    </message>
+    <message>
+        <source>lost within 1 move</source>
+        <translation>verloren in höchstens 1 Zug</translation>
+    </message>
+    <message>
+        <source>lost in %1 moves</source>
+        <translation>verloren in %1 Zügen</translation>
+    </message>
+    <message>
+        <source>lost within %1 moves</source>
+        <translation>verloren in höchstens %1 Zügen</translation>
     </message>
 </context>
 <context>

@@ -122,10 +122,6 @@ Negras: %3 por colocar, %4 perdidas</translation>
         <translation>Con el mejor juego pierdes en %1 jugadas</translation>
     </message>
     <message>
-        <source>Move %1 of %2 (Escape returns)</source>
-        <translation>Jugada %1 de %2 (Escape vuelve)</translation>
-    </message>
-    <message>
         <source>Position repeated three times: you may claim a draw</source>
         <translation>Posición repetida tres veces: puedes reclamar tablas</translation>
     </message>
@@ -181,6 +177,22 @@ Negras: %3 por colocar, %4 perdidas</translation>
     <message>
         <source>Game over</source>
         <translation>Fin de la partida</translation>
+    </message>
+    <message>
+        <source>Start of the game (Escape returns)</source>
+        <translation>Posición inicial (Escape vuelve)</translation>
+    </message>
+    <message>
+        <source>White&apos;s move %1 of %2 (Escape returns)</source>
+        <translation>Jugada %1 de %2, blancas (Escape vuelve)</translation>
+    </message>
+    <message>
+        <source>Black&apos;s move %1 of %2 (Escape returns)</source>
+        <translation>Jugada %1 de %2, negras (Escape vuelve)</translation>
+    </message>
+    <message>
+        <source>An earlier position of the game is shown. Return to the game?</source>
+        <translation>Se muestra una posición anterior de la partida. ¿Volver a la partida?</translation>
     </message>
 </context>
 <context>
@@ -543,26 +555,6 @@ Negras: %3 por colocar, %4 perdidas</translation>
 <context>
     <name>GameReview</name>
     <message>
-        <source>won in 1 ply</source>
-        <translation>ganada en 1 media jugada</translation>
-    </message>
-    <message>
-        <source>won in %1 plies</source>
-        <translation>ganada en %1 medias jugadas</translation>
-    </message>
-    <message>
-        <source>won within %1 plies</source>
-        <translation>ganada en %1 medias jugadas como mucho</translation>
-    </message>
-    <message>
-        <source>lost in %1 plies</source>
-        <translation>perdida en %1 medias jugadas</translation>
-    </message>
-    <message>
-        <source>lost within %1 plies</source>
-        <translation>perdida en %1 medias jugadas como mucho</translation>
-    </message>
-    <message>
         <source>drawn</source>
         <translation>tablas</translation>
     </message>
@@ -575,6 +567,34 @@ Negras: %3 por colocar, %4 perdidas</translation>
 After it: %2</source>
         <translation>Antes de esta jugada: %1
 Después: %2</translation>
+    </message>
+    <message>
+        <source>won with this move</source>
+        <translation>ganada con esta jugada</translation>
+    </message>
+    <message>
+        <source>won in %1 moves</source>
+        <translation>ganada en %1 jugadas</translation>
+    </message>
+    <message>
+        <source>won within %1 moves</source>
+        <translation>ganada en %1 jugadas como mucho</translation>
+    </message>
+    <message>
+        <source>lost after this move</source>
+        <translation>perdida tras esta jugada</translation>
+    </message>
+    <message>
+        <source>lost within 1 move</source>
+        <translation>perdida en 1 jugada como mucho</translation>
+    </message>
+    <message>
+        <source>lost in %1 moves</source>
+        <translation>perdida en %1 jugadas</translation>
+    </message>
+    <message>
+        <source>lost within %1 moves</source>
+        <translation>perdida en %1 jugadas como mucho</translation>
     </message>
 </context>
 <context>

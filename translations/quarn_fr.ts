@@ -122,10 +122,6 @@ Noirs : %3 à poser, %4 perdus</translation>
         <translation>Avec le meilleur jeu, vous perdez en %1 coups</translation>
     </message>
     <message>
-        <source>Move %1 of %2 (Escape returns)</source>
-        <translation>Coup %1 sur %2 (Échap pour revenir)</translation>
-    </message>
-    <message>
         <source>Position repeated three times: you may claim a draw</source>
         <translation>Position répétée trois fois : vous pouvez réclamer la nulle</translation>
     </message>
@@ -181,6 +177,22 @@ Noirs : %3 à poser, %4 perdus</translation>
     <message>
         <source>Game over</source>
         <translation>Partie terminée</translation>
+    </message>
+    <message>
+        <source>Start of the game (Escape returns)</source>
+        <translation>Position de départ (Échap pour revenir)</translation>
+    </message>
+    <message>
+        <source>White&apos;s move %1 of %2 (Escape returns)</source>
+        <translation>Coup %1 sur %2, Blancs (Échap pour revenir)</translation>
+    </message>
+    <message>
+        <source>Black&apos;s move %1 of %2 (Escape returns)</source>
+        <translation>Coup %1 sur %2, Noirs (Échap pour revenir)</translation>
+    </message>
+    <message>
+        <source>An earlier position of the game is shown. Return to the game?</source>
+        <translation>Une position antérieure de la partie est affichée. Revenir à la partie ?</translation>
     </message>
 </context>
 <context>
@@ -543,26 +555,6 @@ Noirs : %3 à poser, %4 perdus</translation>
 <context>
     <name>GameReview</name>
     <message>
-        <source>won in 1 ply</source>
-        <translation>gagnée en 1 demi-coup</translation>
-    </message>
-    <message>
-        <source>won in %1 plies</source>
-        <translation>gagnée en %1 demi-coups</translation>
-    </message>
-    <message>
-        <source>won within %1 plies</source>
-        <translation>gagnée en %1 demi-coups au plus</translation>
-    </message>
-    <message>
-        <source>lost in %1 plies</source>
-        <translation>perdue en %1 demi-coups</translation>
-    </message>
-    <message>
-        <source>lost within %1 plies</source>
-        <translation>perdue en %1 demi-coups au plus</translation>
-    </message>
-    <message>
         <source>drawn</source>
         <translation>nulle</translation>
     </message>
@@ -575,6 +567,34 @@ Noirs : %3 à poser, %4 perdus</translation>
 After it: %2</source>
         <translation>Avant ce coup : %1
 Après : %2</translation>
+    </message>
+    <message>
+        <source>won with this move</source>
+        <translation>gagnée par ce coup</translation>
+    </message>
+    <message>
+        <source>won in %1 moves</source>
+        <translation>gagnée en %1 coups</translation>
+    </message>
+    <message>
+        <source>won within %1 moves</source>
+        <translation>gagnée en %1 coups au plus</translation>
+    </message>
+    <message>
+        <source>lost after this move</source>
+        <translation>perdue après ce coup</translation>
+    </message>
+    <message>
+        <source>lost within 1 move</source>
+        <translation>perdue en 1 coup au plus</translation>
+    </message>
+    <message>
+        <source>lost in %1 moves</source>
+        <translation>perdue en %1 coups</translation>
+    </message>
+    <message>
+        <source>lost within %1 moves</source>
+        <translation>perdue en %1 coups au plus</translation>
     </message>
 </context>
 <context>

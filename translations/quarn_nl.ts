@@ -122,10 +122,6 @@ Zwart: %3 te plaatsen, %4 verloren</translation>
         <translation>Met het beste spel verlies je in %1 zetten</translation>
     </message>
     <message>
-        <source>Move %1 of %2 (Escape returns)</source>
-        <translation>Zet %1 van %2 (Escape keert terug)</translation>
-    </message>
-    <message>
         <source>Position repeated three times: you may claim a draw</source>
         <translation>Stelling drie keer herhaald: je kunt remise claimen</translation>
     </message>
@@ -181,6 +177,22 @@ Zwart: %3 te plaatsen, %4 verloren</translation>
     <message>
         <source>Game over</source>
         <translation>Spel afgelopen</translation>
+    </message>
+    <message>
+        <source>Start of the game (Escape returns)</source>
+        <translation>Beginstelling (Escape keert terug)</translation>
+    </message>
+    <message>
+        <source>White&apos;s move %1 of %2 (Escape returns)</source>
+        <translation>Zet %1 van %2, wit (Escape keert terug)</translation>
+    </message>
+    <message>
+        <source>Black&apos;s move %1 of %2 (Escape returns)</source>
+        <translation>Zet %1 van %2, zwart (Escape keert terug)</translation>
+    </message>
+    <message>
+        <source>An earlier position of the game is shown. Return to the game?</source>
+        <translation>Er wordt een eerdere stelling van het spel getoond. Terug naar het spel?</translation>
     </message>
 </context>
 <context>
@@ -543,26 +555,6 @@ Zwart: %3 te plaatsen, %4 verloren</translation>
 <context>
     <name>GameReview</name>
     <message>
-        <source>won in 1 ply</source>
-        <translation>gewonnen in 1 halve zet</translation>
-    </message>
-    <message>
-        <source>won in %1 plies</source>
-        <translation>gewonnen in %1 halve zetten</translation>
-    </message>
-    <message>
-        <source>won within %1 plies</source>
-        <translation>gewonnen in hoogstens %1 halve zetten</translation>
-    </message>
-    <message>
-        <source>lost in %1 plies</source>
-        <translation>verloren in %1 halve zetten</translation>
-    </message>
-    <message>
-        <source>lost within %1 plies</source>
-        <translation>verloren in hoogstens %1 halve zetten</translation>
-    </message>
-    <message>
         <source>drawn</source>
         <translation>remise</translation>
     </message>
@@ -575,6 +567,34 @@ Zwart: %3 te plaatsen, %4 verloren</translation>
 After it: %2</source>
         <translation>Voor deze zet: %1
 Erna: %2</translation>
+    </message>
+    <message>
+        <source>won with this move</source>
+        <translation>gewonnen met deze zet</translation>
+    </message>
+    <message>
+        <source>won in %1 moves</source>
+        <translation>gewonnen in %1 zetten</translation>
+    </message>
+    <message>
+        <source>won within %1 moves</source>
+        <translation>gewonnen in hoogstens %1 zetten</translation>
+    </message>
+    <message>
+        <source>lost after this move</source>
+        <translation>verloren na deze zet</translation>
+    </message>
+    <message>
+        <source>lost within 1 move</source>
+        <translation>verloren in hoogstens 1 zet</translation>
+    </message>
+    <message>
+        <source>lost in %1 moves</source>
+        <translation>verloren in %1 zetten</translation>
+    </message>
+    <message>
+        <source>lost within %1 moves</source>
+        <translation>verloren in hoogstens %1 zetten</translation>
     </message>
 </context>
 <context>

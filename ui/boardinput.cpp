@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -43,6 +44,15 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
     // The press of this click came while the board was busy and was spent
     // there (it ended a flight, or fell in the computer's turn).
     if (std::exchange(releaseSpent, false)) return;
+    // The board shows an earlier position and takes no move: the user may
+    // have forgotten, so ask.
+    if (browsing()) {
+        if (QMessageBox::question(this, tr("Nine Men's Morris"),
+                                  tr("An earlier position of the game is shown. Return to the "
+                                     "game?")) == QMessageBox::Yes)
+            stopBrowsing();
+        return;
+    }
     // The pixel the tap falls in (positions may be fractional on scaled
     // screens).
     const QPointF at = event->position();

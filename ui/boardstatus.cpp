@@ -70,8 +70,15 @@ QString ResultText(const GameSession& session) {
 
 QString BoardWidget::statusText() const {
     if (flight_.on) return tr("Moving piece...");
-    if (browsing())
-        return tr("Move %1 of %2 (Escape returns)").arg(turn_.browsing()).arg(session().played());
+    if (browsing()) {
+        // In the move list's numbers: White's and Black's move share one.
+        const int plies = turn_.browsing(), moves = (session().played() + 1) / 2;
+        if (plies == 0) return tr("Start of the game (Escape returns)");
+        return (plies % 2 ? tr("White's move %1 of %2 (Escape returns)")
+                          : tr("Black's move %1 of %2 (Escape returns)"))
+            .arg((plies + 1) / 2)
+            .arg(moves);
+    }
     if (const QString worth = HintWorth(turn_); !worth.isEmpty()) return worth;
     switch (turn_.state()) {
     case Idle:

@@ -11,14 +11,16 @@
 #include "ui/gamesession.h"
 #include "ui/helpboxes.h"
 #include "ui/movelist.h"
-#include "ui/recentgamesmenu.h"
 #include "ui/movelistfollower.h"
+#include "ui/recentgamesmenu.h"
 #include "ui/settings.h"
 
 #include <QDockWidget>
 #include <QKeySequence>
+#include <QLabel>
 #include <QMessageBox>
 #include <QShortcut>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -190,7 +192,18 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     moveList = new MoveList;
     moveListDock = new QDockWidget(this);
     moveListDock->setObjectName("move_list");
-    moveListDock->setWidget(moveList);
+    // Above the list, the result of the last review of the game, while it
+    // holds.
+    reviewLine = new QLabel;
+    reviewLine->setObjectName("review_result");
+    reviewLine->setWordWrap(true);
+    reviewLine->hide();
+    auto* listPane = new QWidget;
+    auto* listLayout = new QVBoxLayout(listPane);
+    listLayout->setContentsMargins(0, 0, 0, 0);
+    listLayout->addWidget(reviewLine);
+    listLayout->addWidget(moveList, 1);
+    moveListDock->setWidget(listPane);
     moveListDock->setFeatures(QDockWidget::NoDockWidgetFeatures);
     moveListDock->setTitleBarWidget(new QWidget(moveListDock)); // no title bar
     addDockWidget(Qt::RightDockWidgetArea, moveListDock);

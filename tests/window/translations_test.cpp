@@ -109,7 +109,9 @@ private slots:
                              tr("You win in %1 moves with best play").arg(123),
                              tr("You lose in %1 moves with best play").arg(123),
                              tr("A draw with best play"),
-                             tr("Move %1 of %2 (Escape returns)").arg(123).arg(456)};
+                             tr("White's move %1 of %2 (Escape returns)").arg(123).arg(456),
+                             tr("Black's move %1 of %2 (Escape returns)").arg(123).arg(456),
+                             tr("Start of the game (Escape returns)")};
         for (const char* result :
              {"Draw by repetition (claimed)", "You resigned",
               "You lose: White has only two pieces left",
