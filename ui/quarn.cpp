@@ -197,6 +197,7 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     reviewLine = new QLabel;
     reviewLine->setObjectName("review_result");
     reviewLine->setWordWrap(true);
+    reviewLine->setContentsMargins(4, 2, 4, 2);
     reviewLine->hide();
     auto* listPane = new QWidget;
     auto* listLayout = new QVBoxLayout(listPane);

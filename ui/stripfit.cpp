@@ -21,18 +21,19 @@ QFont scaled(QFont f, qreal factor) {
     return f;
 }
 
-// `text` in at most two lines of `room` pixels, broken between words; empty
-// when it needs more.
+// `text` in at most two lines of `room` pixels, broken between words, after
+// a sentence where that fits; empty when it needs more.
 QString wrapped(const QString& text, const QFontMetrics& fm, int room) {
     const QStringList words = text.split(' ');
+    QString longest; // the break that fills the first line most
     for (int split = static_cast<int>(words.size()) - 1; split > 0; --split) {
         const QString first = words.mid(0, split).join(' ');
-        if (fm.horizontalAdvance(first) > room) continue;
         const QString second = words.mid(split).join(' ');
-        if (fm.horizontalAdvance(second) > room) return {};
-        return first + '\n' + second;
+        if (fm.horizontalAdvance(first) > room || fm.horizontalAdvance(second) > room) continue;
+        if (first.endsWith('.')) return first + '\n' + second;
+        if (longest.isEmpty()) longest = first + '\n' + second;
     }
-    return {};
+    return longest;
 }
 
 } // namespace
