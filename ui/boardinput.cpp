@@ -126,8 +126,12 @@ void BoardWidget::dropQueuedInput() {
     // Whatever the window system queued while the work ran is delivered now,
     // into the filter. Paints, resizes and the like go through as usual.
     // Events read from the window system in one round are handed to the
-    // widgets in the next, hence a few rounds.
-    InputSwallower swallower(this, releaseSpent);
+    // widgets in the next, hence a few rounds. Input that follows input
+    // held from a flight belongs with it (the rest of a typed point name, the
+    // key that chooses it), and is held too.
+    InputSwallower swallower(this, releaseSpent, [this](QObject* receiver, const QEvent& event) {
+        if (!heldInput_.empty()) holdInput(receiver, event);
+    });
     QCoreApplication::instance()->installEventFilter(&swallower);
     for (int round = 0; round < 3; ++round) QCoreApplication::processEvents();
     QCoreApplication::instance()->removeEventFilter(&swallower);

@@ -211,6 +211,22 @@ private slots:
         QTRY_COMPARE(board.plies, 4);
         QCOMPARE(board.board[pt("a5")], 1);
         QVERIFY(!QGuiApplication::overrideCursor());
+
+        // Keys typed during a flight are applied after it too, all of them:
+        // the name of a point and the key that chooses it.
+        clicked = false;
+        w.onPaint = [&] {
+            if (!w.flight().on || std::exchange(clicked, true)) return;
+            const std::pair<Qt::Key, const char*> keys[] = {
+                {Qt::Key_C, "c"}, {Qt::Key_5, "5"}, {Qt::Key_Return, "\r"}};
+            for (const auto& [key, text] : keys)
+                QCoreApplication::postEvent(
+                    &w, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text));
+        };
+        w.tapPoint("c1");
+        QCOMPARE(board.plies, 6);
+        QTRY_COMPARE(board.plies, 8);
+        QCOMPARE(board.board[pt("c5")], 1);
     }
 
     void aFlightTakesTheSameShortTimeAtEverySize() {
