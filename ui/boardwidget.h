@@ -122,8 +122,9 @@ public:
 
 private:
     // Input made while the board worked, on a board the user had not yet
-    // seen, is dropped. pauseFrame waits between frames, swallowing input
-    // too; true at once when a button, a key or a point was pressed.
+    // seen, is dropped. pauseFrame waits between frames, holding input for
+    // after the flight; true at once when a button, a key or a point was
+    // pressed.
     void dropQueuedInput();
     bool pauseFrame(std::chrono::microseconds pause);
     // Input made during a flight, each event with its receiver, held until
