@@ -44,36 +44,6 @@
         <translation>Mühle</translation>
     </message>
     <message>
-        <source>Game over
-You %1</source>
-        <translation>Spiel vorbei
-Du hast %1</translation>
-    </message>
-    <message>
-        <source>win</source>
-        <translation>gewonnen</translation>
-    </message>
-    <message>
-        <source>lose</source>
-        <translation>verloren</translation>
-    </message>
-    <message>
-        <source>You have only two pieces left.</source>
-        <translation>Du hast nur noch zwei Steine.</translation>
-    </message>
-    <message>
-        <source>None of your pieces can move.</source>
-        <translation>Keiner deiner Steine kann ziehen.</translation>
-    </message>
-    <message>
-        <source>The computer has only two pieces left.</source>
-        <translation>Der Computer hat nur noch zwei Steine.</translation>
-    </message>
-    <message>
-        <source>None of the computer&apos;s pieces can move.</source>
-        <translation>Keiner der Steine des Computers kann ziehen.</translation>
-    </message>
-    <message>
         <source>White: %1 to place, %2 lost
 Black: %3 to place, %4 lost</source>
         <translation>Weiß: %1 zu setzen, %2 verloren
@@ -152,10 +122,6 @@ Schwarz: %3 zu setzen, %4 verloren</translation>
         <translation>Du verlierst bei bestem Spiel in %1 Zügen</translation>
     </message>
     <message>
-        <source>Move %1 of %2 (Escape returns)</source>
-        <translation>Zug %1 von %2 (Escape kehrt zurück)</translation>
-    </message>
-    <message>
         <source>Position repeated three times: you may claim a draw</source>
         <translation>Stellung dreimal wiederholt: du kannst Remis beanspruchen</translation>
     </message>
@@ -164,16 +130,69 @@ Schwarz: %3 zu setzen, %4 verloren</translation>
         <translation>Remis bei bestem Spiel</translation>
     </message>
     <message>
-        <source>Draw</source>
-        <translation>Remis</translation>
+        <source>Draw by repetition (claimed)</source>
+        <translation>Remis durch Wiederholung (beansprucht)</translation>
     </message>
     <message>
-        <source>The same position stood on the board for the third time, and you claimed a draw.</source>
-        <translation>Dieselbe Stellung stand zum dritten Mal auf dem Brett, und du hast Remis beansprucht.</translation>
+        <source>You resigned</source>
+        <translation>Du hast aufgegeben</translation>
     </message>
     <message>
-        <source>You resigned.</source>
-        <translation>Du hast aufgegeben.</translation>
+        <source>You lose: White has only two pieces left</source>
+        <translation>Du verlierst: Weiß hat nur noch zwei Steine</translation>
+    </message>
+    <message>
+        <source>You lose: Black has only two pieces left</source>
+        <translation>Du verlierst: Schwarz hat nur noch zwei Steine</translation>
+    </message>
+    <message>
+        <source>You win: White has only two pieces left</source>
+        <translation>Du gewinnst: Weiß hat nur noch zwei Steine</translation>
+    </message>
+    <message>
+        <source>You win: Black has only two pieces left</source>
+        <translation>Du gewinnst: Schwarz hat nur noch zwei Steine</translation>
+    </message>
+    <message>
+        <source>You lose: White cannot move</source>
+        <translation>Du verlierst: Weiß kann nicht ziehen</translation>
+    </message>
+    <message>
+        <source>You lose: Black cannot move</source>
+        <translation>Du verlierst: Schwarz kann nicht ziehen</translation>
+    </message>
+    <message>
+        <source>You win: White cannot move</source>
+        <translation>Du gewinnst: Weiß kann nicht ziehen</translation>
+    </message>
+    <message>
+        <source>You win: Black cannot move</source>
+        <translation>Du gewinnst: Schwarz kann nicht ziehen</translation>
+    </message>
+    <message>
+        <source>%1. Click to start game</source>
+        <comment>the result of the game that ended</comment>
+        <translation>%1. Klicken, um ein Spiel zu beginnen</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Spiel vorbei</translation>
+    </message>
+    <message>
+        <source>Start of the game (Escape returns)</source>
+        <translation>Anfangsstellung (Escape kehrt zurück)</translation>
+    </message>
+    <message>
+        <source>White&apos;s move %1 of %2 (Escape returns)</source>
+        <translation>Zug %1 von %2, Weiß (Escape kehrt zurück)</translation>
+    </message>
+    <message>
+        <source>Black&apos;s move %1 of %2 (Escape returns)</source>
+        <translation>Zug %1 von %2, Schwarz (Escape kehrt zurück)</translation>
+    </message>
+    <message>
+        <source>An earlier position of the game is shown. Return to the game?</source>
+        <translation>Eine frühere Stellung der Partie wird gezeigt. Zurück zum Spiel?</translation>
     </message>
     <message>
         <source>The same position stood on the board for the third time, and %1 claimed a draw.</source>
@@ -580,26 +599,6 @@ Schwarz: %3 zu setzen, %4 verloren</translation>
 <context>
     <name>GameReview</name>
     <message>
-        <source>won in 1 ply</source>
-        <translation>gewonnen in 1 Halbzug</translation>
-    </message>
-    <message>
-        <source>won in %1 plies</source>
-        <translation>gewonnen in %1 Halbzügen</translation>
-    </message>
-    <message>
-        <source>won within %1 plies</source>
-        <translation>gewonnen in höchstens %1 Halbzügen</translation>
-    </message>
-    <message>
-        <source>lost in %1 plies</source>
-        <translation>verloren in %1 Halbzügen</translation>
-    </message>
-    <message>
-        <source>lost within %1 plies</source>
-        <translation>verloren in höchstens %1 Halbzügen</translation>
-    </message>
-    <message>
         <source>drawn</source>
         <translation>remis</translation>
     </message>
@@ -612,6 +611,34 @@ Schwarz: %3 zu setzen, %4 verloren</translation>
 After it: %2</source>
         <translation>Vor diesem Zug: %1
 Danach: %2</translation>
+    </message>
+    <message>
+        <source>won with this move</source>
+        <translation>mit diesem Zug gewonnen</translation>
+    </message>
+    <message>
+        <source>won in %1 moves</source>
+        <translation>gewonnen in %1 Zügen</translation>
+    </message>
+    <message>
+        <source>won within %1 moves</source>
+        <translation>gewonnen in höchstens %1 Zügen</translation>
+    </message>
+    <message>
+        <source>lost after this move</source>
+        <translation>nach diesem Zug verloren</translation>
+    </message>
+    <message>
+        <source>lost within 1 move</source>
+        <translation>verloren in höchstens 1 Zug</translation>
+    </message>
+    <message>
+        <source>lost in %1 moves</source>
+        <translation>verloren in %1 Zügen</translation>
+    </message>
+    <message>
+        <source>lost within %1 moves</source>
+        <translation>verloren in höchstens %1 Zügen</translation>
     </message>
 </context>
 <context>

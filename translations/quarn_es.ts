@@ -44,36 +44,6 @@
         <translation>Juego del molino</translation>
     </message>
     <message>
-        <source>Game over
-You %1</source>
-        <translation>Fin de la partida
-Has %1</translation>
-    </message>
-    <message>
-        <source>win</source>
-        <translation>ganado</translation>
-    </message>
-    <message>
-        <source>lose</source>
-        <translation>perdido</translation>
-    </message>
-    <message>
-        <source>You have only two pieces left.</source>
-        <translation>Solo te quedan dos fichas.</translation>
-    </message>
-    <message>
-        <source>None of your pieces can move.</source>
-        <translation>Ninguna de tus fichas puede moverse.</translation>
-    </message>
-    <message>
-        <source>The computer has only two pieces left.</source>
-        <translation>Al ordenador solo le quedan dos fichas.</translation>
-    </message>
-    <message>
-        <source>None of the computer&apos;s pieces can move.</source>
-        <translation>Ninguna ficha del ordenador puede moverse.</translation>
-    </message>
-    <message>
         <source>White: %1 to place, %2 lost
 Black: %3 to place, %4 lost</source>
         <translation>Blancas: %1 por colocar, %2 perdidas
@@ -152,10 +122,6 @@ Negras: %3 por colocar, %4 perdidas</translation>
         <translation>Con el mejor juego pierdes en %1 jugadas</translation>
     </message>
     <message>
-        <source>Move %1 of %2 (Escape returns)</source>
-        <translation>Jugada %1 de %2 (Escape vuelve)</translation>
-    </message>
-    <message>
         <source>Position repeated three times: you may claim a draw</source>
         <translation>Posición repetida tres veces: puedes reclamar tablas</translation>
     </message>
@@ -164,16 +130,69 @@ Negras: %3 por colocar, %4 perdidas</translation>
         <translation>Tablas con el mejor juego</translation>
     </message>
     <message>
-        <source>Draw</source>
-        <translation>Tablas</translation>
+        <source>Draw by repetition (claimed)</source>
+        <translation>Tablas por repetición (reclamadas)</translation>
     </message>
     <message>
-        <source>The same position stood on the board for the third time, and you claimed a draw.</source>
-        <translation>La misma posición estuvo en el tablero por tercera vez y reclamaste tablas.</translation>
+        <source>You resigned</source>
+        <translation>Has abandonado</translation>
     </message>
     <message>
-        <source>You resigned.</source>
-        <translation>Has abandonado.</translation>
+        <source>You lose: White has only two pieces left</source>
+        <translation>Pierdes: a las blancas solo les quedan dos fichas</translation>
+    </message>
+    <message>
+        <source>You lose: Black has only two pieces left</source>
+        <translation>Pierdes: a las negras solo les quedan dos fichas</translation>
+    </message>
+    <message>
+        <source>You win: White has only two pieces left</source>
+        <translation>Ganas: a las blancas solo les quedan dos fichas</translation>
+    </message>
+    <message>
+        <source>You win: Black has only two pieces left</source>
+        <translation>Ganas: a las negras solo les quedan dos fichas</translation>
+    </message>
+    <message>
+        <source>You lose: White cannot move</source>
+        <translation>Pierdes: las blancas no pueden mover</translation>
+    </message>
+    <message>
+        <source>You lose: Black cannot move</source>
+        <translation>Pierdes: las negras no pueden mover</translation>
+    </message>
+    <message>
+        <source>You win: White cannot move</source>
+        <translation>Ganas: las blancas no pueden mover</translation>
+    </message>
+    <message>
+        <source>You win: Black cannot move</source>
+        <translation>Ganas: las negras no pueden mover</translation>
+    </message>
+    <message>
+        <source>%1. Click to start game</source>
+        <comment>the result of the game that ended</comment>
+        <translation>%1. Haz clic para empezar una partida</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Fin de la partida</translation>
+    </message>
+    <message>
+        <source>Start of the game (Escape returns)</source>
+        <translation>Posición inicial (Escape vuelve)</translation>
+    </message>
+    <message>
+        <source>White&apos;s move %1 of %2 (Escape returns)</source>
+        <translation>Jugada %1 de %2, blancas (Escape vuelve)</translation>
+    </message>
+    <message>
+        <source>Black&apos;s move %1 of %2 (Escape returns)</source>
+        <translation>Jugada %1 de %2, negras (Escape vuelve)</translation>
+    </message>
+    <message>
+        <source>An earlier position of the game is shown. Return to the game?</source>
+        <translation>Se muestra una posición anterior de la partida. ¿Volver a la partida?</translation>
     </message>
     <message>
         <source>The same position stood on the board for the third time, and %1 claimed a draw.</source>
@@ -580,26 +599,6 @@ Negras: %3 por colocar, %4 perdidas</translation>
 <context>
     <name>GameReview</name>
     <message>
-        <source>won in 1 ply</source>
-        <translation>ganada en 1 media jugada</translation>
-    </message>
-    <message>
-        <source>won in %1 plies</source>
-        <translation>ganada en %1 medias jugadas</translation>
-    </message>
-    <message>
-        <source>won within %1 plies</source>
-        <translation>ganada en %1 medias jugadas como mucho</translation>
-    </message>
-    <message>
-        <source>lost in %1 plies</source>
-        <translation>perdida en %1 medias jugadas</translation>
-    </message>
-    <message>
-        <source>lost within %1 plies</source>
-        <translation>perdida en %1 medias jugadas como mucho</translation>
-    </message>
-    <message>
         <source>drawn</source>
         <translation>tablas</translation>
     </message>
@@ -612,6 +611,34 @@ Negras: %3 por colocar, %4 perdidas</translation>
 After it: %2</source>
         <translation>Antes de esta jugada: %1
 Después: %2</translation>
+    </message>
+    <message>
+        <source>won with this move</source>
+        <translation>ganada con esta jugada</translation>
+    </message>
+    <message>
+        <source>won in %1 moves</source>
+        <translation>ganada en %1 jugadas</translation>
+    </message>
+    <message>
+        <source>won within %1 moves</source>
+        <translation>ganada en %1 jugadas como mucho</translation>
+    </message>
+    <message>
+        <source>lost after this move</source>
+        <translation>perdida tras esta jugada</translation>
+    </message>
+    <message>
+        <source>lost within 1 move</source>
+        <translation>perdida en 1 jugada como mucho</translation>
+    </message>
+    <message>
+        <source>lost in %1 moves</source>
+        <translation>perdida en %1 jugadas</translation>
+    </message>
+    <message>
+        <source>lost within %1 moves</source>
+        <translation>perdida en %1 jugadas como mucho</translation>
     </message>
 </context>
 <context>

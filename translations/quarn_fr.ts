@@ -44,36 +44,6 @@
         <translation>Jeu du moulin</translation>
     </message>
     <message>
-        <source>Game over
-You %1</source>
-        <translation>Partie terminée
-Vous avez %1</translation>
-    </message>
-    <message>
-        <source>win</source>
-        <translation>gagné</translation>
-    </message>
-    <message>
-        <source>lose</source>
-        <translation>perdu</translation>
-    </message>
-    <message>
-        <source>You have only two pieces left.</source>
-        <translation>Il ne vous reste que deux pions.</translation>
-    </message>
-    <message>
-        <source>None of your pieces can move.</source>
-        <translation>Aucun de vos pions ne peut bouger.</translation>
-    </message>
-    <message>
-        <source>The computer has only two pieces left.</source>
-        <translation>Il ne reste que deux pions à l&apos;ordinateur.</translation>
-    </message>
-    <message>
-        <source>None of the computer&apos;s pieces can move.</source>
-        <translation>Aucun pion de l&apos;ordinateur ne peut bouger.</translation>
-    </message>
-    <message>
         <source>White: %1 to place, %2 lost
 Black: %3 to place, %4 lost</source>
         <translation>Blancs : %1 à poser, %2 perdus
@@ -152,10 +122,6 @@ Noirs : %3 à poser, %4 perdus</translation>
         <translation>Avec le meilleur jeu, vous perdez en %1 coups</translation>
     </message>
     <message>
-        <source>Move %1 of %2 (Escape returns)</source>
-        <translation>Coup %1 sur %2 (Échap pour revenir)</translation>
-    </message>
-    <message>
         <source>Position repeated three times: you may claim a draw</source>
         <translation>Position répétée trois fois : vous pouvez réclamer la nulle</translation>
     </message>
@@ -164,16 +130,69 @@ Noirs : %3 à poser, %4 perdus</translation>
         <translation>Nulle avec le meilleur jeu</translation>
     </message>
     <message>
-        <source>Draw</source>
-        <translation>Partie nulle</translation>
+        <source>Draw by repetition (claimed)</source>
+        <translation>Nulle par répétition (réclamée)</translation>
     </message>
     <message>
-        <source>The same position stood on the board for the third time, and you claimed a draw.</source>
-        <translation>La même position s’est présentée sur le plateau pour la troisième fois, et vous avez réclamé la nulle.</translation>
+        <source>You resigned</source>
+        <translation>Vous avez abandonné</translation>
     </message>
     <message>
-        <source>You resigned.</source>
-        <translation>Vous avez abandonné.</translation>
+        <source>You lose: White has only two pieces left</source>
+        <translation>Vous perdez : les Blancs n’ont plus que deux pions</translation>
+    </message>
+    <message>
+        <source>You lose: Black has only two pieces left</source>
+        <translation>Vous perdez : les Noirs n’ont plus que deux pions</translation>
+    </message>
+    <message>
+        <source>You win: White has only two pieces left</source>
+        <translation>Vous gagnez : les Blancs n’ont plus que deux pions</translation>
+    </message>
+    <message>
+        <source>You win: Black has only two pieces left</source>
+        <translation>Vous gagnez : les Noirs n’ont plus que deux pions</translation>
+    </message>
+    <message>
+        <source>You lose: White cannot move</source>
+        <translation>Vous perdez : les Blancs ne peuvent plus bouger</translation>
+    </message>
+    <message>
+        <source>You lose: Black cannot move</source>
+        <translation>Vous perdez : les Noirs ne peuvent plus bouger</translation>
+    </message>
+    <message>
+        <source>You win: White cannot move</source>
+        <translation>Vous gagnez : les Blancs ne peuvent plus bouger</translation>
+    </message>
+    <message>
+        <source>You win: Black cannot move</source>
+        <translation>Vous gagnez : les Noirs ne peuvent plus bouger</translation>
+    </message>
+    <message>
+        <source>%1. Click to start game</source>
+        <comment>the result of the game that ended</comment>
+        <translation>%1. Cliquez pour commencer une partie</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Partie terminée</translation>
+    </message>
+    <message>
+        <source>Start of the game (Escape returns)</source>
+        <translation>Position de départ (Échap pour revenir)</translation>
+    </message>
+    <message>
+        <source>White&apos;s move %1 of %2 (Escape returns)</source>
+        <translation>Coup %1 sur %2, Blancs (Échap pour revenir)</translation>
+    </message>
+    <message>
+        <source>Black&apos;s move %1 of %2 (Escape returns)</source>
+        <translation>Coup %1 sur %2, Noirs (Échap pour revenir)</translation>
+    </message>
+    <message>
+        <source>An earlier position of the game is shown. Return to the game?</source>
+        <translation>Une position antérieure de la partie est affichée. Revenir à la partie ?</translation>
     </message>
     <message>
         <source>The same position stood on the board for the third time, and %1 claimed a draw.</source>
@@ -580,26 +599,6 @@ Noirs : %3 à poser, %4 perdus</translation>
 <context>
     <name>GameReview</name>
     <message>
-        <source>won in 1 ply</source>
-        <translation>gagnée en 1 demi-coup</translation>
-    </message>
-    <message>
-        <source>won in %1 plies</source>
-        <translation>gagnée en %1 demi-coups</translation>
-    </message>
-    <message>
-        <source>won within %1 plies</source>
-        <translation>gagnée en %1 demi-coups au plus</translation>
-    </message>
-    <message>
-        <source>lost in %1 plies</source>
-        <translation>perdue en %1 demi-coups</translation>
-    </message>
-    <message>
-        <source>lost within %1 plies</source>
-        <translation>perdue en %1 demi-coups au plus</translation>
-    </message>
-    <message>
         <source>drawn</source>
         <translation>nulle</translation>
     </message>
@@ -612,6 +611,34 @@ Noirs : %3 à poser, %4 perdus</translation>
 After it: %2</source>
         <translation>Avant ce coup : %1
 Après : %2</translation>
+    </message>
+    <message>
+        <source>won with this move</source>
+        <translation>gagnée par ce coup</translation>
+    </message>
+    <message>
+        <source>won in %1 moves</source>
+        <translation>gagnée en %1 coups</translation>
+    </message>
+    <message>
+        <source>won within %1 moves</source>
+        <translation>gagnée en %1 coups au plus</translation>
+    </message>
+    <message>
+        <source>lost after this move</source>
+        <translation>perdue après ce coup</translation>
+    </message>
+    <message>
+        <source>lost within 1 move</source>
+        <translation>perdue en 1 coup au plus</translation>
+    </message>
+    <message>
+        <source>lost in %1 moves</source>
+        <translation>perdue en %1 coups</translation>
+    </message>
+    <message>
+        <source>lost within %1 moves</source>
+        <translation>perdue en %1 coups au plus</translation>
     </message>
 </context>
 <context>

@@ -44,36 +44,6 @@
         <translation>Molenspel</translation>
     </message>
     <message>
-        <source>Game over
-You %1</source>
-        <translation>Spel afgelopen
-Je hebt %1</translation>
-    </message>
-    <message>
-        <source>win</source>
-        <translation>gewonnen</translation>
-    </message>
-    <message>
-        <source>lose</source>
-        <translation>verloren</translation>
-    </message>
-    <message>
-        <source>You have only two pieces left.</source>
-        <translation>Je hebt nog maar twee stukken.</translation>
-    </message>
-    <message>
-        <source>None of your pieces can move.</source>
-        <translation>Geen van je stukken kan zetten.</translation>
-    </message>
-    <message>
-        <source>The computer has only two pieces left.</source>
-        <translation>De computer heeft nog maar twee stukken.</translation>
-    </message>
-    <message>
-        <source>None of the computer&apos;s pieces can move.</source>
-        <translation>Geen van de stukken van de computer kan zetten.</translation>
-    </message>
-    <message>
         <source>White: %1 to place, %2 lost
 Black: %3 to place, %4 lost</source>
         <translation>Wit: %1 te plaatsen, %2 verloren
@@ -152,10 +122,6 @@ Zwart: %3 te plaatsen, %4 verloren</translation>
         <translation>Met het beste spel verlies je in %1 zetten</translation>
     </message>
     <message>
-        <source>Move %1 of %2 (Escape returns)</source>
-        <translation>Zet %1 van %2 (Escape keert terug)</translation>
-    </message>
-    <message>
         <source>Position repeated three times: you may claim a draw</source>
         <translation>Stelling drie keer herhaald: je kunt remise claimen</translation>
     </message>
@@ -164,16 +130,69 @@ Zwart: %3 te plaatsen, %4 verloren</translation>
         <translation>Remise met het beste spel</translation>
     </message>
     <message>
-        <source>Draw</source>
-        <translation>Remise</translation>
+        <source>Draw by repetition (claimed)</source>
+        <translation>Remise door herhaling (geclaimd)</translation>
     </message>
     <message>
-        <source>The same position stood on the board for the third time, and you claimed a draw.</source>
-        <translation>Dezelfde stelling stond voor de derde keer op het bord, en je hebt remise geclaimd.</translation>
+        <source>You resigned</source>
+        <translation>Je hebt opgegeven</translation>
     </message>
     <message>
-        <source>You resigned.</source>
-        <translation>Je hebt opgegeven.</translation>
+        <source>You lose: White has only two pieces left</source>
+        <translation>Je verliest: wit heeft nog maar twee stukken</translation>
+    </message>
+    <message>
+        <source>You lose: Black has only two pieces left</source>
+        <translation>Je verliest: zwart heeft nog maar twee stukken</translation>
+    </message>
+    <message>
+        <source>You win: White has only two pieces left</source>
+        <translation>Je wint: wit heeft nog maar twee stukken</translation>
+    </message>
+    <message>
+        <source>You win: Black has only two pieces left</source>
+        <translation>Je wint: zwart heeft nog maar twee stukken</translation>
+    </message>
+    <message>
+        <source>You lose: White cannot move</source>
+        <translation>Je verliest: wit kan niet meer zetten</translation>
+    </message>
+    <message>
+        <source>You lose: Black cannot move</source>
+        <translation>Je verliest: zwart kan niet meer zetten</translation>
+    </message>
+    <message>
+        <source>You win: White cannot move</source>
+        <translation>Je wint: wit kan niet meer zetten</translation>
+    </message>
+    <message>
+        <source>You win: Black cannot move</source>
+        <translation>Je wint: zwart kan niet meer zetten</translation>
+    </message>
+    <message>
+        <source>%1. Click to start game</source>
+        <comment>the result of the game that ended</comment>
+        <translation>%1. Klik om een spel te beginnen</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Spel afgelopen</translation>
+    </message>
+    <message>
+        <source>Start of the game (Escape returns)</source>
+        <translation>Beginstelling (Escape keert terug)</translation>
+    </message>
+    <message>
+        <source>White&apos;s move %1 of %2 (Escape returns)</source>
+        <translation>Zet %1 van %2, wit (Escape keert terug)</translation>
+    </message>
+    <message>
+        <source>Black&apos;s move %1 of %2 (Escape returns)</source>
+        <translation>Zet %1 van %2, zwart (Escape keert terug)</translation>
+    </message>
+    <message>
+        <source>An earlier position of the game is shown. Return to the game?</source>
+        <translation>Er wordt een eerdere stelling van het spel getoond. Terug naar het spel?</translation>
     </message>
     <message>
         <source>The same position stood on the board for the third time, and %1 claimed a draw.</source>
@@ -580,26 +599,6 @@ Zwart: %3 te plaatsen, %4 verloren</translation>
 <context>
     <name>GameReview</name>
     <message>
-        <source>won in 1 ply</source>
-        <translation>gewonnen in 1 halve zet</translation>
-    </message>
-    <message>
-        <source>won in %1 plies</source>
-        <translation>gewonnen in %1 halve zetten</translation>
-    </message>
-    <message>
-        <source>won within %1 plies</source>
-        <translation>gewonnen in hoogstens %1 halve zetten</translation>
-    </message>
-    <message>
-        <source>lost in %1 plies</source>
-        <translation>verloren in %1 halve zetten</translation>
-    </message>
-    <message>
-        <source>lost within %1 plies</source>
-        <translation>verloren in hoogstens %1 halve zetten</translation>
-    </message>
-    <message>
         <source>drawn</source>
         <translation>remise</translation>
     </message>
@@ -612,6 +611,34 @@ Zwart: %3 te plaatsen, %4 verloren</translation>
 After it: %2</source>
         <translation>Voor deze zet: %1
 Erna: %2</translation>
+    </message>
+    <message>
+        <source>won with this move</source>
+        <translation>gewonnen met deze zet</translation>
+    </message>
+    <message>
+        <source>won in %1 moves</source>
+        <translation>gewonnen in %1 zetten</translation>
+    </message>
+    <message>
+        <source>won within %1 moves</source>
+        <translation>gewonnen in hoogstens %1 zetten</translation>
+    </message>
+    <message>
+        <source>lost after this move</source>
+        <translation>verloren na deze zet</translation>
+    </message>
+    <message>
+        <source>lost within 1 move</source>
+        <translation>verloren in hoogstens 1 zet</translation>
+    </message>
+    <message>
+        <source>lost in %1 moves</source>
+        <translation>verloren in %1 zetten</translation>
+    </message>
+    <message>
+        <source>lost within %1 moves</source>
+        <translation>verloren in hoogstens %1 zetten</translation>
     </message>
 </context>
 <context>

@@ -9,12 +9,14 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QTimer>
 
 #include <chrono>
 #include <cmath>
 #include <functional>
+#include <memory>
 #include <utility>
 
 int BoardWidget::pointAt(const QPoint& pos) const {
@@ -42,6 +44,15 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
     // The press of this click came while the board was busy and was spent
     // there (it ended a flight, or fell in the computer's turn).
     if (std::exchange(releaseSpent, false)) return;
+    // The board shows an earlier position and takes no move: the user may
+    // have forgotten, so ask.
+    if (browsing()) {
+        if (QMessageBox::question(this, tr("Nine Men's Morris"),
+                                  tr("An earlier position of the game is shown. Return to the "
+                                     "game?")) == QMessageBox::Yes)
+            stopBrowsing();
+        return;
+    }
     // The pixel the tap falls in (positions may be fractional on scaled
     // screens).
     const QPointF at = event->position();
@@ -60,20 +71,21 @@ namespace {
 // bookkeeping of buttons and focus still sees every event. A press on the
 // board whose release is still to come spends that release too
 // (`releaseSpent`), and every press, of a button or a key, is told to
-// `pressed`.
+// `pressed` with its receiver.
 class InputSwallower : public QObject {
 public:
-    InputSwallower(QObject* board, bool& releaseSpent, std::function<void()> pressed = {})
+    using Pressed = std::function<void(QObject* receiver, const QEvent& event)>;
+    InputSwallower(QObject* board, bool& releaseSpent, Pressed pressed = {})
         : board(board), releaseSpent(releaseSpent), pressed(std::move(pressed)) {}
 
     bool eventFilter(QObject* receiver, QEvent* event) override {
         if (event->type() == PointPressEvent::kType) {
-            notePress();
+            notePress(receiver, *event);
             return true;
         }
         switch (event->type()) {
         case QEvent::Shortcut:
-            notePress();
+            notePress(receiver, *event);
             return true;
         case QEvent::ShortcutOverride:
             return true;
@@ -81,14 +93,14 @@ public:
         case QEvent::MouseButtonDblClick:
             if (!receiver->isWidgetType()) return false;
             if (receiver == board) releaseSpent = true;
-            notePress();
+            notePress(receiver, *event);
             return true;
         case QEvent::MouseButtonRelease:
             if (receiver == board) releaseSpent = false;
             return receiver->isWidgetType();
         case QEvent::KeyPress:
             if (!receiver->isWidgetType()) return false;
-            notePress();
+            notePress(receiver, *event);
             return true;
         case QEvent::KeyRelease:
         case QEvent::Wheel:
@@ -99,13 +111,13 @@ public:
     }
 
 private:
-    void notePress() {
-        if (pressed) pressed();
+    void notePress(QObject* receiver, const QEvent& event) {
+        if (pressed) pressed(receiver, event);
     }
 
     QObject* board;
     bool& releaseSpent;
-    std::function<void()> pressed;
+    Pressed pressed;
 };
 
 } // namespace
@@ -114,21 +126,54 @@ void BoardWidget::dropQueuedInput() {
     // Whatever the window system queued while the work ran is delivered now,
     // into the filter. Paints, resizes and the like go through as usual.
     // Events read from the window system in one round are handed to the
-    // widgets in the next, hence a few rounds.
-    InputSwallower swallower(this, releaseSpent);
+    // widgets in the next, hence a few rounds. Input that follows input
+    // held from a flight belongs with it (the rest of a typed point name, the
+    // key that chooses it), and is held too.
+    InputSwallower swallower(this, releaseSpent, [this](QObject* receiver, const QEvent& event) {
+        if (!heldInput_.empty()) holdInput(receiver, event);
+    });
     QCoreApplication::instance()->installEventFilter(&swallower);
     for (int round = 0; round < 3; ++round) QCoreApplication::processEvents();
     QCoreApplication::instance()->removeEventFilter(&swallower);
+    // What the user did during a flight is applied now that the turn waits,
+    // in the order it was done, once the handler running the turn returns.
+    for (HeldInput& held : std::exchange(heldInput_, {}))
+        if (held.receiver) QCoreApplication::postEvent(held.receiver, held.event.release());
+}
+
+void BoardWidget::holdInput(QObject* receiver, const QEvent& event) {
+    // A click on the board is held as the point it fell on; a click
+    // elsewhere only lands the flight, for a window's button or menu must
+    // not act in the middle of a turn.
+    switch (event.type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (receiver != this) return;
+        heldInput_.push_back(
+            {this, std::make_unique<PointPressEvent>(
+                       pointAt(static_cast<const QMouseEvent&>(event).position().toPoint()))});
+        return;
+    case QEvent::KeyPress:
+    case QEvent::Shortcut:
+        heldInput_.push_back({receiver, std::unique_ptr<QEvent>(event.clone())});
+        return;
+    default:
+        if (event.type() == PointPressEvent::kType)
+            heldInput_.push_back({this, std::make_unique<PointPressEvent>(
+                                            static_cast<const PointPressEvent&>(event).point)});
+        return;
+    }
 }
 
 bool BoardWidget::pauseFrame(std::chrono::microseconds pause) {
     // The pause runs the event loop, so that the window repaints and a
     // screen reader can read the board, but every input is swallowed: the
     // tap handler that started the flight is still running. A press ends the
-    // pause at once and is spent on ending the flight.
+    // pause at once, ending the flight, and is held to be applied after it.
     QEventLoop frame;
     bool pressed = false;
-    InputSwallower swallower(this, releaseSpent, [&] {
+    InputSwallower swallower(this, releaseSpent, [&](QObject* receiver, const QEvent& event) {
+        holdInput(receiver, event);
         pressed = true;
         frame.quit();
     });

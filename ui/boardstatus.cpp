@@ -35,25 +35,29 @@ QString HintWorth(const GameTurn& turn) {
     return {};
 }
 
+// Two sentences in one line, without the second's full stop: the strip
+// may add to it.
+QString Sentences(const QString& first, QString second) {
+    if (second.endsWith('.')) second.chop(1);
+    return first + ". " + second;
+}
+
 QString SideName(int color) {
     return color == 1 ? BoardWidget::tr("White") : BoardWidget::tr("Black");
 }
 
-// Why a game that the user did not play against the computer ended: the
-// winner, or the draw, and why.
+// Who won a game that the user did not play against the computer, and why,
+// in one line.
 QString EndingBetweenSides(const GameSession& session) {
     const Board& board = session.position();
     switch (session.result()) {
     case GameResult::DrawByRepetition:
-        return BoardWidget::tr("Draw") + "\n\n" +
-               BoardWidget::tr("The same position stood on the board for the third time, and "
-                               "%1 claimed a draw.")
-                   .arg(SideName(board.next));
+        return BoardWidget::tr("Draw by repetition (claimed)");
     case GameResult::WhiteResigns:
     case GameResult::BlackResigns: {
         const int resigned = session.result() == GameResult::WhiteResigns ? 1 : -1;
-        return BoardWidget::tr("%1 wins").arg(SideName(-resigned)) + "\n\n" +
-               BoardWidget::tr("%1 resigned.").arg(SideName(resigned));
+        return Sentences(BoardWidget::tr("%1 wins").arg(SideName(-resigned)),
+                         BoardWidget::tr("%1 resigned.").arg(SideName(resigned)));
     }
     case GameResult::None:
         break;
@@ -62,22 +66,19 @@ QString EndingBetweenSides(const GameSession& session) {
         board.CurrentHasLost()
             ? BoardWidget::tr("%1 has only two pieces left.").arg(SideName(board.next))
             : BoardWidget::tr("None of %1's pieces can move.").arg(SideName(board.next));
-    return BoardWidget::tr("%1 wins").arg(SideName(-board.next)) + "\n\n" + why;
+    return Sentences(BoardWidget::tr("%1 wins").arg(SideName(-board.next)), why);
 }
 
-// Why the game ended, for the game-over box.
-QString EndingText(const GameSession& session) {
+// Who won the finished game and why, in one line: the game-over box and
+// the strip after the game say it.
+QString ResultText(const GameSession& session) {
     if (session.players() != GameSession::AgainstComputer) return EndingBetweenSides(session);
     switch (session.result()) {
     case GameResult::DrawByRepetition:
-        return BoardWidget::tr("Draw") + "\n\n" +
-               BoardWidget::tr(
-                   "The same position stood on the board for the third time, and you claimed a "
-                   "draw.");
+        return BoardWidget::tr("Draw by repetition (claimed)");
     case GameResult::WhiteResigns:
     case GameResult::BlackResigns:
-        return BoardWidget::tr("Game over\nYou %1").arg(BoardWidget::tr("lose")) + "\n\n" +
-               BoardWidget::tr("You resigned.");
+        return BoardWidget::tr("You resigned");
     case GameResult::None:
         break;
     }
@@ -85,15 +86,19 @@ QString EndingText(const GameSession& session) {
     // with no move.
     const Board& board = session.position();
     const bool userLost = session.userColor() == board.next;
-    const bool twoLeft = board.CurrentHasLost();
-    const QString why =
-        userLost ? (twoLeft ? BoardWidget::tr("You have only two pieces left.")
-                            : BoardWidget::tr("None of your pieces can move."))
-                 : (twoLeft ? BoardWidget::tr("The computer has only two pieces left.")
-                            : BoardWidget::tr("None of the computer's pieces can move."));
-    return BoardWidget::tr("Game over\nYou %1")
-               .arg(userLost ? BoardWidget::tr("lose") : BoardWidget::tr("win")) +
-           "\n\n" + why;
+    const bool whiteLost = board.next == 1;
+    if (board.CurrentHasLost()) {
+        if (userLost)
+            return whiteLost ? BoardWidget::tr("You lose: White has only two pieces left")
+                             : BoardWidget::tr("You lose: Black has only two pieces left");
+        return whiteLost ? BoardWidget::tr("You win: White has only two pieces left")
+                         : BoardWidget::tr("You win: Black has only two pieces left");
+    }
+    if (userLost)
+        return whiteLost ? BoardWidget::tr("You lose: White cannot move")
+                         : BoardWidget::tr("You lose: Black cannot move");
+    return whiteLost ? BoardWidget::tr("You win: White cannot move")
+                     : BoardWidget::tr("You win: Black cannot move");
 }
 
 } // namespace
@@ -103,7 +108,7 @@ QString BoardWidget::statusText() const {
     const GameSession::Players players = session().players();
     const QString side = SideName(session().position().next);
     if (players == GameSession::Demo && !browsing()) {
-        if (session().ended()) return EndingBetweenSides(session()).section('\n', 0, 0);
+        if (session().ended()) return EndingBetweenSides(session());
         if (turn_.demoPaused()) return tr("Paused: %1 to move").arg(side);
         return tr("Computer against computer: %1 to move").arg(side);
     }
@@ -119,11 +124,22 @@ QString BoardWidget::statusText() const {
 }
 
 QString BoardWidget::playerAction() const {
-    if (browsing())
-        return tr("Move %1 of %2 (Escape returns)").arg(turn_.browsing()).arg(session().played());
+    if (browsing()) {
+        // In the move list's numbers: White's and Black's move share one.
+        const int plies = turn_.browsing(), moves = (session().played() + 1) / 2;
+        if (plies == 0) return tr("Start of the game (Escape returns)");
+        return (plies % 2 ? tr("White's move %1 of %2 (Escape returns)")
+                          : tr("Black's move %1 of %2 (Escape returns)"))
+            .arg((plies + 1) / 2)
+            .arg(moves);
+    }
     if (const QString worth = HintWorth(turn_); !worth.isEmpty()) return worth;
     switch (turn_.state()) {
     case Idle:
+        // The finished game's result stays until the next one begins.
+        if (session().ended())
+            return tr("%1. Click to start game", "the result of the game that ended")
+                .arg(ResultText(session()));
         return tr("Click to start game");
     case ComputerPlacing:
     case ComputerMoving:
@@ -143,10 +159,13 @@ QString BoardWidget::playerAction() const {
 }
 
 void BoardWidget::gameOver() {
+    // A click held from the last flight would start a new game.
+    heldInput_.clear();
     // The computer's game against itself says how it ended in the strip: a
     // box would hold the window up with nobody to close it.
     if (session().players() == GameSession::Demo) return;
-    // The final position and "Click to start game" stay on the board behind
-    // the box and after it.
-    QMessageBox::information(this, tr("Nine Men's Morris"), EndingText(session()));
+    // The final position and the result stay on the board behind the box
+    // and after it.
+    QMessageBox::information(this, tr("Nine Men's Morris"),
+                             tr("Game over") + "\n" + ResultText(session()));
 }

@@ -15,7 +15,9 @@
 #include "ui/busypointer.h"
 #include "ui/gamesession.h"
 #include "ui/pointpress.h"
+#include "ui/stripfit.h"
 
+#include <QElapsedTimer>
 #include <QHelpEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -29,21 +31,20 @@
 
 namespace {
 
-// Pixels a flying piece advances per frame on each axis at a cell of 32 (a
-// larger cell advances the same share of a cell, so that a move takes as
-// many frames at every size), and the pause between frames.
-constexpr int kAnimationStep = 8;
-constexpr std::chrono::microseconds kFramePause{40000};
+// How long a flight lasts, whatever its length and the board's size, and
+// the pause between its frames.
+constexpr std::chrono::milliseconds kFlightTime{200};
+constexpr std::chrono::microseconds kFramePause{16000};
 
 // The dark olive around the grid.
 const QColor kSurround(102, 92, 21);
 
-// One coordinate of a flying piece that has come `travelled` pixels from
-// `from` toward `target`, without passing it.
-int travelToward(int from, int target, int travelled) {
-    if (target < from) return std::max(from - travelled, target);
-    if (target > from) return std::min(from + travelled, target);
-    return from;
+// Where a flying piece stands when `done` (0 to 1) of its flight has
+// passed: on the straight line from `from` to `to`, fast at first and
+// slowing as it lands.
+QPoint travelled(const QPoint& from, const QPoint& to, double done) {
+    const double eased = 1 - (1 - done) * (1 - done);
+    return from + QPoint(qRound((to.x() - from.x()) * eased), qRound((to.y() - from.y()) * eased));
 }
 
 // Source x of the disc of a colour in the pieces image: Black at 0, White
@@ -51,9 +52,6 @@ int travelToward(int from, int target, int travelled) {
 int pieceSourceX(int color) {
     return color > 0 ? kCellSize : 0;
 }
-
-// Where the status text begins, and the margins of the counts, at a cell of 32.
-constexpr int kTextX = 7, kCountsMargin = 5;
 
 // Buffer size in device pixels for a widget of `size` at `ratio`, rounded up
 // so that at a fractional ratio the buffer still covers the widget's last
@@ -74,18 +72,6 @@ void drawCell(QPainter& painter, int x, int y, int size, const QPixmap& sheet, i
     const qreal scale = sheet.devicePixelRatio();
     painter.drawPixmap(QRectF(x, y, size, size), sheet,
                        QRectF(sx * scale, sy * scale, kCellSize * scale, kCellSize * scale));
-}
-
-// The status strip's font: the widget's own at a cell of 32, growing with
-// the strip.
-QFont stripFont(QFont f, const BoardLayout& l) {
-    if (l.strip == kStatusHeight) return f;
-    const qreal grown = l.strip / static_cast<qreal>(kStatusHeight);
-    if (f.pixelSize() > 0)
-        f.setPixelSize(qRound(f.pixelSize() * grown));
-    else
-        f.setPointSizeF(f.pointSizeF() * grown);
-    return f;
 }
 
 } // namespace
@@ -110,6 +96,9 @@ BoardWidget::BoardWidget(QWidget* parent, const char* name, Qt::WindowFlags f, G
     connect(&turn_, &GameTurn::changed, this, [this] { repaint(); });
     connect(&turn_, &GameTurn::flight, this, &BoardWidget::animateMove);
     connect(&turn_, &GameTurn::ended, this, &BoardWidget::gameOver);
+    // Input held from a flight falls in the computer's turn, or after the
+    // end of the game, where it is dropped.
+    connect(&turn_, &GameTurn::computerThinks, this, [this] { heldInput_.clear(); });
     connect(&turn_, &GameTurn::worked, this, &BoardWidget::dropQueuedInput);
     connect(&turn_, &GameTurn::browsed, this, &BoardWidget::browsed);
     connect(&cursor_, &KeyboardCursor::moved, this, [this] {
@@ -211,15 +200,12 @@ void BoardWidget::paintEvent(QPaintEvent*) {
                             std::ceil(l.strip * ratio - 1e-6) / ratio),
                      palette().color(backgroundRole()));
     painter.setPen(QColor(0, 0, 0));
-    painter.setFont(stripFont(font(), l));
-    const int textX = kTextX * l.strip / kStatusHeight;
-    // A text longer than the strip ends in an ellipsis rather than a cut
-    // letter; the counts then give way to it.
-    const QString fitted = painter.fontMetrics().elidedText(text, Qt::ElideRight, w - 2 * textX);
-    painter.drawText(QRect(textX, 0, w - textX, l.strip), Qt::AlignLeft | Qt::AlignVCenter, fitted);
-    CountLabels labels;
-    const QRect counts = countsRect(text, labels);
-    if (!counts.isEmpty()) drawCounts(painter, counts, CountPieces(shown), labels);
+    const StripFit fit = fitStrip(text);
+    painter.setFont(fit.font);
+    painter.drawText(QRect(fit.textX, 0, w - fit.textX, l.strip), Qt::AlignLeft | Qt::AlignVCenter,
+                     fit.text);
+    drawCounts(painter, QRect(fit.countsX, 0, fit.countsWidth, l.strip), CountPieces(shown),
+               fit.labels);
     painter.end();
 
     showBuffer(l.strip, busy + flight, onBoard, empty);
@@ -249,24 +235,10 @@ void BoardWidget::showBuffer(int strip, const QRegion& composed, const QRect& on
     buffer_.setDevicePixelRatio(ratio);
 }
 
-QRect BoardWidget::countsRect(const QString& status, CountLabels& labels) const {
-    // The counts stand at the right end of the strip, with their labels when
-    // the whole status text leaves room for them, else without, else not at
-    // all.
+StripFit BoardWidget::fitStrip(const QString& status) const {
     const BoardLayout l = layout();
-    const QFontMetrics metrics(stripFont(font(), l));
-    const int margin = kCountsMargin * l.strip / kStatusHeight;
-    const int free =
-        width() - kTextX * l.strip / kStatusHeight - metrics.horizontalAdvance(status) - 2 * margin;
-    const PieceCounts counts = CountPieces(turn_.shown());
-    labels = {tr("To place"), tr("Lost")};
-    int wanted = countsWidth(metrics, counts, labels);
-    if (wanted > free) {
-        labels = {};
-        wanted = countsWidth(metrics, counts, labels);
-    }
-    if (wanted > free) return {};
-    return {width() - margin - wanted, 0, wanted, l.strip};
+    return FitStrip(status, font(), width(), l.strip, CountPieces(turn_.shown()),
+                    {tr("To place"), tr("Lost")});
 }
 
 BoardMarks BoardWidget::marks() const {
@@ -292,9 +264,8 @@ bool BoardWidget::event(QEvent* event) {
     // The piece counts explain themselves in a tooltip.
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
-        CountLabels labels;
-        const QRect counts = countsRect(statusText(), labels);
-        if (!counts.isEmpty() && counts.contains(help->pos())) {
+        const StripFit fit = fitStrip(statusText());
+        if (QRect(fit.countsX, 0, fit.countsWidth, layout().strip).contains(help->pos())) {
             const PieceCounts c = CountPieces(turn_.shown());
             QToolTip::showText(help->globalPos(),
                                tr("White: %1 to place, %2 lost\nBlack: %3 to place, %4 lost")
@@ -340,24 +311,26 @@ void BoardWidget::fitBuffer(const QSize& size) {
 void BoardWidget::animateMove(int from, int to, int color) {
     if (!animations) return;
     if (from == -1 && to == -1) return;
+    // The user is in a hurry: input made during an earlier flight of this
+    // turn waits to be applied, and the flights before it land at once.
+    if (!heldInput_.empty()) return;
 
     const QPoint start = from >= 0 ? cellRect(from).topLeft() : offBoard(color);
     const QPoint end = to >= 0 ? cellRect(to).topLeft() : offBoard(color);
 
     flight_ = {true, from, to, color, start};
-    const int cell = layout().cell;
     const BusyPointer busy(Qt::BusyCursor);
-    // The axes advance independently: diagonal until one arrives, then
-    // straight on along the other. Frame k is k steps of a quarter cell from
-    // the start, in whole pixels: 8 pixels a step at a cell of 32. A click or
-    // key during a pause lands the piece at once: the caller's next picture
-    // shows it arrived.
-    for (int frame = 1; flight_.at != end; ++frame) {
+    // A click or key during a pause lands the piece at once, and is applied
+    // when the turn waits for the user again (dropQueuedInput): the
+    // caller's next picture shows the piece arrived.
+    QElapsedTimer clock;
+    clock.start();
+    while (flight_.at != end) {
         repaint();
         if (pauseFrame(kFramePause)) break;
-        const int travelled = frame * kAnimationStep * cell / kCellSize;
-        flight_.at = {travelToward(start.x(), end.x(), travelled),
-                      travelToward(start.y(), end.y(), travelled)};
+        const double done =
+            std::min(1.0, clock.nsecsElapsed() / 1e6 / static_cast<double>(kFlightTime.count()));
+        flight_.at = travelled(start, end, done);
     }
     flight_ = {};
 }

@@ -11,12 +11,17 @@
 #include "ui/boardgeometry.h"
 #include "ui/flight.h"
 #include "ui/keyboardcursor.h"
+#include "ui/stripfit.h"
 #include "ui/turn.h"
 
+#include <QEvent>
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 
 #include <chrono>
+#include <memory>
+#include <vector>
 
 // The states (Idle ... HumanTaking) are the turn's.
 class BoardWidget : public QWidget, public TurnStates {
@@ -113,10 +118,25 @@ private:
     // A new buffer when the size or the screen's pixel density changed.
     void fitBuffer(const QSize& size);
     void showBuffer(int strip, const QRegion& composed, const QRect& onBoard, const QPixmap& empty);
-    QRect countsRect(const QString& status, CountLabels& labels) const;
+
+public:
+    // How the strip shows `status` with the piece counts at the board's size.
+    StripFit fitStrip(const QString& status) const;
+
+private:
     // Input made while the board worked, on a board the user had not yet
-    // seen, is dropped. pauseFrame waits between frames, swallowing input
-    // too; true at once when a button, a key or a point was pressed.
+    // seen, is dropped. pauseFrame waits between frames, holding input for
+    // after the flight; true at once when a button, a key or a point was
+    // pressed.
     void dropQueuedInput();
     bool pauseFrame(std::chrono::microseconds pause);
+    // Input made during a flight, each event with its receiver, held until
+    // the turn waits for the user again; the computer's turn and the end of
+    // the game drop it, as they drop any input made meanwhile.
+    struct HeldInput {
+        QPointer<QObject> receiver;
+        std::unique_ptr<QEvent> event;
+    };
+    std::vector<HeldInput> heldInput_;
+    void holdInput(QObject* receiver, const QEvent& event);
 };

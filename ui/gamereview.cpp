@@ -64,18 +64,27 @@ void GameReview::cancel() {
 
 namespace {
 
-// A value for the side that moved, in words.
+// A value for the side that moved, in words, counted in that side's moves
+// as the move list numbers them: the plies to the end include this move,
+// and the side makes every other one of them.
 QString valueText(const Judgement& j) {
     switch (j.outcome) {
-    case Outcome::Win:
+    case Outcome::Win: {
         // One ply: the move itself ends the game, whoever judged it.
-        if (j.plies <= 1) return GameReview::tr("won in 1 ply");
-        return j.exact ? GameReview::tr("won in %1 plies").arg(j.plies)
-                       : GameReview::tr("won within %1 plies").arg(j.plies);
-    case Outcome::Loss:
+        if (j.plies <= 1) return GameReview::tr("won with this move");
+        const int moves = (j.plies + 1) / 2;
+        return j.exact ? GameReview::tr("won in %1 moves").arg(moves)
+                       : GameReview::tr("won within %1 moves").arg(moves);
+    }
+    case Outcome::Loss: {
         // A loss for the side that moved is at least two plies away.
-        return j.exact ? GameReview::tr("lost in %1 plies").arg(j.plies)
-                       : GameReview::tr("lost within %1 plies").arg(j.plies);
+        const int moves = j.plies / 2;
+        if (moves <= 1)
+            return j.exact ? GameReview::tr("lost after this move")
+                           : GameReview::tr("lost within 1 move");
+        return j.exact ? GameReview::tr("lost in %1 moves").arg(moves)
+                       : GameReview::tr("lost within %1 moves").arg(moves);
+    }
     case Outcome::Draw:
         return GameReview::tr("drawn");
     case Outcome::Unknown:

@@ -20,8 +20,10 @@
 
 #include <QDockWidget>
 #include <QKeySequence>
+#include <QLabel>
 #include <QMessageBox>
 #include <QShortcut>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -192,7 +194,19 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     moveList = new MoveList;
     moveListDock = new QDockWidget(this);
     moveListDock->setObjectName("move_list");
-    moveListDock->setWidget(moveList);
+    // Above the list, the result of the last review of the game, while it
+    // holds.
+    reviewLine = new QLabel;
+    reviewLine->setObjectName("review_result");
+    reviewLine->setWordWrap(true);
+    reviewLine->setContentsMargins(4, 2, 4, 2);
+    reviewLine->hide();
+    auto* listPane = new QWidget;
+    auto* listLayout = new QVBoxLayout(listPane);
+    listLayout->setContentsMargins(0, 0, 0, 0);
+    listLayout->addWidget(reviewLine);
+    listLayout->addWidget(moveList, 1);
+    moveListDock->setWidget(listPane);
     moveListDock->setFeatures(QDockWidget::NoDockWidgetFeatures);
     moveListDock->setTitleBarWidget(new QWidget(moveListDock)); // no title bar
     addDockWidget(Qt::RightDockWidgetArea, moveListDock);

@@ -7,12 +7,16 @@
 // the bottom of the window.
 #pragma once
 
+#include "engine/board.h"
 #include "platform/gamestore.h"
 #include "platform/recentgames.h"
 #include "platform/statistics.h"
 #include "platform/statisticsfile.h"
 
 #include <QMainWindow>
+#include <QStringList>
+
+#include <vector>
 
 class BoardWidget;
 class GameReview;
@@ -144,7 +148,12 @@ private:
     GameReview* review;
     int reviewedMoves = 0;                     // the moves played that the review covers
     QProgressDialog* reviewProgress = nullptr; // made when first needed
-    QShortcut* endBrowsing;                    // Escape, while a move of the game is browsed
+    // The last review that finished: the moves it covered and its notes,
+    // shown again without a new review while the game still has them.
+    std::vector<Move> lastReviewed;
+    QStringList lastNotes;
+    QLabel* reviewLine;     // what the last review found, above the move list
+    QShortcut* endBrowsing; // Escape, while a move of the game is browsed
 
     int showMoveList = 1;
     MoveList* moveList;

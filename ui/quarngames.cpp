@@ -54,10 +54,12 @@ QString shownPath(const QString& path) {
 } // namespace
 
 void Quarn::gameChanged() {
-    // A review is of the moves it was given; other moves end it.
-    if (review->running() &&
-        (session->changedFrom() < reviewedMoves || session->played() != reviewedMoves))
-        stopReview();
+    // A review is of the moves it was given; other moves end it, and end
+    // what the last one found.
+    if (session->changedFrom() < reviewedMoves || session->played() != reviewedMoves) {
+        if (review->running()) stopReview();
+        reviewLine->hide();
+    }
     const bool ended = session->ended();
     if (session->moves().empty()) gameCounted = false; // a new game
     if (ended && !endedBefore && !takingGame) {
@@ -102,6 +104,8 @@ void Quarn::keepFinishedGame() {
 void Quarn::analyseGame() {
     reviewedMoves = session->played();
     const std::vector<Move>& all = session->moves();
+    const std::vector<Move> played(all.begin(), all.begin() + reviewedMoves);
+    if (!lastNotes.isEmpty() && played == lastReviewed) return reviewDone(lastNotes);
     Board initial;
     initial.Init();
     moveList->setNotes({});
@@ -123,16 +127,19 @@ void Quarn::analyseGame() {
     reviewProgress->setMaximum(reviewedMoves + 1);
     reviewProgress->setValue(0);
     reviewProgress->show();
-    review->start(initial, std::vector<Move>(all.begin(), all.begin() + reviewedMoves),
-                  &session->tables());
+    review->start(initial, played, &session->tables());
 }
 
 void Quarn::reviewDone(const QStringList& notes) {
+    const std::vector<Move>& all = session->moves();
+    lastReviewed.assign(all.begin(), all.begin() + reviewedMoves);
+    lastNotes = notes;
     moveList->setNotes(notes);
     if (reviewProgress) reviewProgress->hide();
     const auto marked = std::count_if(notes.begin(), notes.end(),
                                       [](const QString& note) { return !note.isEmpty(); });
-    statusBar()->showMessage(tr("Moves that threw a value away: %1").arg(marked), 10000);
+    reviewLine->setText(tr("Moves that threw a value away: %1").arg(marked));
+    reviewLine->show();
 }
 
 void Quarn::stopReview() {

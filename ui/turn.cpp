@@ -95,7 +95,6 @@ void GameTurn::chooseWhilePlacing(int point) {
     session_.currentMove() = placement;
     // Listed only with captures: it closes a mill.
     if (!session_.isLegal(placement)) return awaitCapture(placement);
-    fly(-1, point, session_.position().next);
     makeMove();
     completeHumanMove();
 }
@@ -122,7 +121,6 @@ void GameTurn::chooseWhileMoving(int point) {
     }
     current = move;
     if (!session_.isLegal(move)) return awaitCapture(move);
-    fly(from, point, session_.position().next);
     makeMove();
     completeHumanMove();
 }
@@ -130,7 +128,6 @@ void GameTurn::chooseWhileMoving(int point) {
 void GameTurn::awaitCapture(const Move& move) {
     // Shows the piece and waits for the user to choose what to take.
     state_ = HumanTaking;
-    fly(move.start, move.end, session_.position().next);
     waiting_ = session_.position();
     if (move.start >= 0) waiting_.board[move.start] = 0;
     waiting_.board[move.end] = waiting_.next;
@@ -145,7 +142,6 @@ void GameTurn::chooseWhileTaking(int point) {
     if (!session_.isLegal(capture)) return;
     session_.currentMove() = capture;
     makeMove();
-    fly(point, -1, -waiting_.next);
     completeHumanMove();
 }
 
@@ -176,6 +172,8 @@ void GameTurn::completeHumanMove() {
     computerMove();
 }
 
+// Only the computer's moves fly: what the user does with a click happens
+// where the click fell, at once, so that the user's turn costs no time.
 void GameTurn::computerMove() {
     const Move move = [this] {
         const BusyPointer busy(Qt::WaitCursor);

@@ -11,6 +11,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QMetaMethod>
 #include <QMouseEvent>
@@ -21,6 +22,7 @@
 #include <functional>
 #include <string_view>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -187,43 +189,74 @@ private slots:
         QCOMPARE(board.plies, 4);
     }
 
-    void aClickDuringAFlightLandsThePieceAndIsSpent() {
+    void aClickDuringAFlightLandsThePieceAndIsAppliedAfterIt() {
         Probe w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.updateAnimations(1);
-        // A click at a5 on the first frame of every flight: the user's and
-        // the computer's.
-        bool flying = false;
+        // The user's piece is put down at once; only the computer's flies.
+        // A click at a5 on its first frame lands it, then places at a5.
+        bool clicked = false;
         std::vector<Qt::CursorShape> pointers;
         w.onPaint = [&] {
-            if (w.flight().on && !flying) queueClick(w, pt("a5"));
-            flying = w.flight().on;
-            if (flying) pointers.push_back(QGuiApplication::overrideCursor()->shape());
+            if (!w.flight().on) return;
+            pointers.push_back(QGuiApplication::overrideCursor()->shape());
+            if (!std::exchange(clicked, true)) queueClick(w, pt("a5"));
         };
         w.tapPoint("a1");
-        QCOMPARE(w.frames.size(), std::size_t(2)); // each flight ended after its first frame
+        QCOMPARE(w.frames.size(), std::size_t(1));
         QCOMPARE(board.board[pt("a1")], 1);
         QCOMPARE(board.plies, 2);
-        QVERIFY(board.board[pt("a5")] != 1); // the clicks were not taps
-        QCOMPARE(w.state(), +S::HumanPlacing);
-        QCOMPARE(pointers, std::vector<Qt::CursorShape>(2, Qt::BusyCursor));
+        QCOMPARE(pointers, std::vector<Qt::CursorShape>(1, Qt::BusyCursor));
+        QTRY_COMPARE(board.plies, 4);
+        QCOMPARE(board.board[pt("a5")], 1);
         QVERIFY(!QGuiApplication::overrideCursor());
 
-        // A press during a flight spends its click, even when the button
-        // comes up after the turn.
+        // Keys typed during a flight are applied after it too, all of them:
+        // the name of a point and the key that chooses it.
+        clicked = false;
         w.onPaint = [&] {
-            if (w.flight().on && !flying && board.plies == 2) queueClick(w, pt("a5"), false);
-            flying = w.flight().on;
+            if (!w.flight().on || std::exchange(clicked, true)) return;
+            const std::pair<Qt::Key, const char*> keys[] = {
+                {Qt::Key_C, "c"}, {Qt::Key_5, "5"}, {Qt::Key_Return, "\r"}};
+            for (const auto& [key, text] : keys)
+                QCoreApplication::postEvent(
+                    &w, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text));
         };
-        w.tapPoint("a3");
-        QCOMPARE(board.plies, 4);
-        w.updateAnimations(0);
-        TapPoint(&w, pt("a5")); // the release of that press
-        QVERIFY(board.board[pt("a5")] != 1);
-        QCOMPARE(board.plies, 4);
-        TapPoint(&w, pt("c5")); // a new click counts
+        w.tapPoint("c1");
         QCOMPARE(board.plies, 6);
+        QTRY_COMPARE(board.plies, 8);
+        QCOMPARE(board.board[pt("c5")], 1);
+    }
+
+    void aFlightTakesTheSameShortTimeAtEverySize() {
+        for (const QSize size : {QSize(240, 300), QSize(405, 435), QSize(1000, 900)}) {
+            Probe w(size.width(), size.height());
+            w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
+            w.updateAnimations(1);
+            w.animateMove(-1, -1, 1);
+            QVERIFY(w.frames.empty());
+            setPosition(w, "a1", "a4", 20);
+            w.watch = pt("a1");
+            QElapsedTimer clock;
+            clock.start();
+            w.animateMove(pt("a1"), pt("a2"), 1); // three cells apart
+            const qint64 ms = clock.elapsed();
+            QVERIFY2(ms >= 180 && ms < 400, qPrintable(QString::number(ms)));
+            QCOMPARE(w.frames.front().at, CellOf(&w, pt("a1")).topLeft());
+            QCOMPARE(w.frames.front().watched, 0); // the piece has left its point
+            QCOMPARE(w.frames.back().status, QString("Moving piece..."));
+            for (const Probe::Frame& f : w.frames) // along the line, never past a2
+                QVERIFY(f.at.y() == CellOf(&w, pt("a1")).y() &&
+                        f.at.x() <= CellOf(&w, pt("a2")).x());
+            QCOMPARE(w.onScreen().board[pt("a1")], 1); // and is back after the flight
+
+            w.updateAnimations(0);
+            w.frames.clear();
+            w.animateMove(pt("a1"), pt("a4"), 1);
+            QVERIFY(w.frames.empty());
+        }
     }
 
     void theKeysMoveACursorAlongTheBoard() {
@@ -355,6 +388,8 @@ private slots:
         Probe w;
         setPosition(w, "a1 a2", "b1 b2 b3", 20); // White has lost: Idle
         QCOMPARE(w.state(), +S::Idle);
+        QCOMPARE(w.statusText(),
+                 QString("You lose: White has only two pieces left. Click to start game"));
         w.tap(1, 1); // in the status strip: no hit test in Idle
         QCOMPARE(w.state(), +S::HumanPlacing);
         QCOMPARE(board.plies, 0);
@@ -443,10 +478,10 @@ private slots:
             w.tapPoint("b4");
             QCOMPARE(box.shown, 1);
             QCOMPARE(box.title, QString("Nine Men's Morris"));
-            QCOMPARE(box.text,
-                     QString("Game over\nYou win\n\nThe computer has only two pieces left."));
+            QCOMPARE(box.text, QString("Game over\nYou win: Black has only two pieces left"));
             QCOMPARE(box.buttons, 1);
-            QCOMPARE(behind, QString("Click to start game"));
+            QCOMPARE(behind,
+                     QString("You win: Black has only two pieces left. Click to start game"));
         }
         QCOMPARE(w.state(), +S::Idle);
         QCOMPARE(history[1].board[pt("a4")], 0);
@@ -463,7 +498,7 @@ private slots:
         box.whileShown = [&w] { w.tap(100, 100); };
         w.tapPoint("c8");
         w.tapPoint("a3");
-        QCOMPARE(box.text, QString("Game over\nYou lose\n\nYou have only two pieces left."));
+        QCOMPARE(box.text, QString("Game over\nYou lose: White has only two pieces left"));
         QCOMPARE(w.state(), +S::HumanPlacing);
         QCOMPARE(board.plies, 0);
     }
@@ -568,45 +603,6 @@ private slots:
         QCOMPARE(w.buffer().cacheKey(), kept);
         QApplication::sendEvent(&w, &other);
         QCOMPARE(w.buffer().size(), QSize(300, 300));
-    }
-
-    void aPieceSlidesInStepsOfEightPixels() {
-        Probe w(240, 300);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.updateAnimations(1);
-        w.animateMove(-1, -1, 1);
-        QVERIFY(w.frames.empty());
-        w.animateMove(-1, pt("a1"), 1);
-        QCOMPARE(w.frames.front().at, QPoint(104, 310)); // below the bottom edge
-        QCOMPARE(w.frames.size(), std::size_t(33));      // (310 - 49) / 8, rounded up
-        QCOMPARE(w.frames.back().at, QPoint(8, 54));     // one step short of (8, 49)
-        QCOMPARE(w.frames.back().status, QString("Moving piece..."));
-
-        setPosition(w, "a1", "a4", 20);
-        w.frames.clear();
-        w.watch = pt("a1");
-        w.animateMove(pt("a1"), pt("a2"), 1); // three cells apart
-        QCOMPARE(w.frames.size(), std::size_t(12));
-        QCOMPARE(w.frames.front().watched, 0);     // the piece has left its point
-        QCOMPARE(w.onScreen().board[pt("a1")], 1); // and is back after the flight
-
-        w.updateAnimations(0);
-        w.frames.clear();
-        w.animateMove(pt("a1"), pt("a4"), 1);
-        QVERIFY(w.frames.empty());
-        QCOMPARE(board.board[pt("a4")], -1);
-
-        // On a board of 45-pixel cells the piece advances a quarter cell a
-        // frame, in whole pixels: the same flight in as many frames.
-        Probe large(405, 435);
-        large.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&large));
-        large.updateAnimations(1);
-        large.animateMove(pt("a1"), pt("a2"), 1);
-        QCOMPARE(large.frames.size(), std::size_t(12));
-        QCOMPARE(large.frames[1].at, QPoint(45 + 11, 75));
-        QCOMPARE(large.frames.back().at, QPoint(45 + 123, 75)); // 11 x 11.25, one short of 135
     }
 };
 

@@ -174,7 +174,7 @@ private slots:
         Choose(recent, recent->text(0));
         QVERIFY(game_moves() == moves);
         QCOMPARE(BoardOf(w)->session().result(), GameResult::WhiteResigns);
-        QCOMPARE(b->statusText(), QString("Click to start game"));
+        QCOMPARE(b->statusText(), QString("You resigned. Click to start game"));
         emit recent->aboutToShow();
         QCOMPARE(recent->count(), 1); // opening it does not keep it again
     }

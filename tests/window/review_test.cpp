@@ -13,8 +13,10 @@
 #include "ui/movelist.h"
 
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QProgressDialog>
 #include <QSignalSpy>
+#include <QStatusBar>
 
 #include <string>
 
@@ -132,7 +134,8 @@ private slots:
         BoxAnswer answer(QMessageBox::Yes); // Yes to resigning, and OK
         Choose(GameMenu(w), "Claim Draw");
         QTRY_COMPARE(answer.texts.size(), 1);
-        QVERIFY(answer.texts[0].startsWith("Draw\n\nThe same position"));
+        QCOMPARE(answer.texts[0], "Game over\nDraw by repetition (claimed)");
+        QCOMPARE(board->statusText(), "Draw by repetition (claimed). Click to start game");
         QVERIFY(!claimable());
         QVERIFY(RecordText(w).contains("\n# Result: draw by repetition\n"));
         QVERIFY(!board->session().inProgress());
@@ -145,9 +148,9 @@ private slots:
         Choose(GameMenu(w), "Resign");
         QTRY_COMPARE(answer.texts.size(), 3);
         QCOMPARE(answer.texts[1], "Resign this game?");
-        QCOMPARE(answer.texts[2], "Game over\nYou lose\n\nYou resigned.");
+        QCOMPARE(answer.texts[2], "Game over\nYou resigned");
         QVERIFY(RecordText(w).contains("\n# Result: Black resigns\n"));
-        QCOMPARE(board->statusText(), "Click to start game");
+        QCOMPARE(board->statusText(), "You resigned. Click to start game");
         Choose(GameMenu(w), "Undo");
         QVERIFY(!RecordText(w).contains("Result"));
         QCOMPARE(board->statusText(), "Position repeated three times: you may claim a draw");
@@ -162,12 +165,23 @@ private slots:
         const Board before = board->session().position();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->moveRect(0).center());
         QVERIFY(board->browsing());
-        QCOMPARE(board->statusText(), "Move 1 of 139 (Escape returns)");
+        QCOMPARE(board->statusText(), "White's move 1 of 70 (Escape returns)");
         QCOMPARE(list->browsed(), 0);
-        // Read only: a tap changes nothing.
-        TapPoint(board, pt("b8"));
+        // Read only: a tap asks whether to return to the game, and No stays.
+        {
+            BoxAnswer no(QMessageBox::No);
+            TapPoint(board, pt("b8"));
+            QCOMPARE(no.texts.size(), 1);
+        }
         QCOMPARE(board->session().position(), before);
         QVERIFY(board->browsing());
+        {
+            BoxAnswer yes(QMessageBox::Yes); // Yes returns, and the tap places nothing
+            TapPoint(board, pt("b8"));
+        }
+        QVERIFY(!board->browsing());
+        QCOMPARE(board->session().position(), before);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->moveRect(0).center());
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QTest::keyClick(&w, Qt::Key_Escape);
@@ -187,7 +201,7 @@ private slots:
         review.start(won, {Move(pt("b2"), pt("a1"), -1)}, &tables);
         QVERIFY(done.wait(10000));
         QCOMPARE(done.takeFirst()[0].toStringList(),
-                 QStringList{"Before this move: won in 3 plies\nAfter it: lost in 4 plies"});
+                 QStringList{"Before this move: won in 2 moves\nAfter it: lost in 2 moves"});
         // The quickest win keeps it.
         Move kept;
         QVERIFY(PerfectMove(tables, won, kept));
@@ -223,6 +237,17 @@ private slots:
               longest);
         QVERIFY2(longest < 100, qPrintable(QString("a gap of %1 ms").arg(longest)));
         QCOMPARE(progress->value(), 7);
+        // Its result stays above the list; the window grows no status bar.
+        auto* line = w.findChild<QLabel*>("review_result");
+        QVERIFY(!line->isHidden());
+        QVERIFY(line->text().startsWith("Moves that threw a value away: "));
+        QVERIFY(!w.findChild<QStatusBar*>());
+        // Asked again for the same moves, it shows that result at once.
+        Choose(GameMenu(w), "Analyse Game");
+        QVERIFY(!progress->isVisible() && !line->isHidden());
+        // A change of the moves ends it.
+        Choose(GameMenu(w), "Undo");
+        QVERIFY(line->isHidden());
 
         // Cancelled, it marks nothing, and the game is as it was.
         MovesOf(w)->setNotes({"x", "x"});
@@ -232,7 +257,7 @@ private slots:
         QVERIFY(!progress->isVisible());
         QTest::qWait(300);
         QVERIFY(MovesOf(w)->note(0).isEmpty());
-        QCOMPARE(board->session().played(), 6);
+        QCOMPARE(board->session().played(), 4);
 
         // A move taken back while it runs ends it too.
         Choose(GameMenu(w), "Analyse Game");
