@@ -195,10 +195,6 @@ Schwarz: %3 zu setzen, %4 verloren</translation>
         <translation>Eine frühere Stellung der Partie wird gezeigt. Zurück zum Spiel?</translation>
     </message>
     <message>
-        <source>The same position stood on the board for the third time, and %1 claimed a draw.</source>
-        <translation>Dieselbe Stellung stand zum dritten Mal auf dem Brett, und %1 hat Remis beansprucht.</translation>
-    </message>
-    <message>
         <source>%1 wins</source>
         <translation>%1 gewinnt</translation>
     </message>

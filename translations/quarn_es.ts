@@ -195,10 +195,6 @@ Negras: %3 por colocar, %4 perdidas</translation>
         <translation>Se muestra una posición anterior de la partida. ¿Volver a la partida?</translation>
     </message>
     <message>
-        <source>The same position stood on the board for the third time, and %1 claimed a draw.</source>
-        <translation>La misma posición estuvo en el tablero por tercera vez y %1 reclamó tablas.</translation>
-    </message>
-    <message>
         <source>%1 wins</source>
         <translation>%1 gana</translation>
     </message>

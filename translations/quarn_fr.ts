@@ -195,10 +195,6 @@ Noirs : %3 à poser, %4 perdus</translation>
         <translation>Une position antérieure de la partie est affichée. Revenir à la partie ?</translation>
     </message>
     <message>
-        <source>The same position stood on the board for the third time, and %1 claimed a draw.</source>
-        <translation>La même position est apparue sur le plateau pour la troisième fois, et %1 a réclamé la nulle.</translation>
-    </message>
-    <message>
         <source>%1 wins</source>
         <translation>%1 gagne</translation>
     </message>

@@ -195,10 +195,6 @@ Zwart: %3 te plaatsen, %4 verloren</translation>
         <translation>Er wordt een eerdere stelling van het spel getoond. Terug naar het spel?</translation>
     </message>
     <message>
-        <source>The same position stood on the board for the third time, and %1 claimed a draw.</source>
-        <translation>Dezelfde stelling stond voor de derde keer op het bord, en %1 claimde remise.</translation>
-    </message>
-    <message>
         <source>%1 wins</source>
         <translation>%1 wint</translation>
     </message>

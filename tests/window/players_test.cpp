@@ -76,7 +76,7 @@ private slots:
             QCOMPARE(b->session().played(), 31);
             QVERIFY(b->session().ended());
             QCOMPARE(ok.texts.size(), 1);
-            QVERIFY2(ok.texts[0].startsWith("White wins"), qPrintable(ok.texts[0]));
+            QVERIFY2(ok.texts[0].startsWith("Game over\nWhite wins. "), qPrintable(ok.texts[0]));
             QVERIFY(w.saveGame(file));
             QVERIFY(w.statistics() == Statistics{}); // not counted
         }
