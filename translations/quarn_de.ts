@@ -175,6 +175,54 @@ Schwarz: %3 zu setzen, %4 verloren</translation>
         <source>You resigned.</source>
         <translation>Du hast aufgegeben.</translation>
     </message>
+    <message>
+        <source>%1: %2 to place, %3 lost</source>
+        <translation>%1: %2 zu setzen, %3 verloren</translation>
+    </message>
+    <message>
+        <source>Hint: move %1 to %2</source>
+        <translation>Tipp: %1 nach %2 ziehen</translation>
+    </message>
+    <message>
+        <source>Hint: place on %1</source>
+        <translation>Tipp: auf %1 setzen</translation>
+    </message>
+    <message>
+        <source>Mill closed</source>
+        <translation>Mühle geschlossen</translation>
+    </message>
+    <message>
+        <source>Replayed %1</source>
+        <translation>Wiederholt: %1</translation>
+    </message>
+    <message>
+        <source>Took back %1</source>
+        <translation>Zurückgenommen: %1</translation>
+    </message>
+    <message>
+        <source>can be taken</source>
+        <translation>kann geschlagen werden</translation>
+    </message>
+    <message>
+        <source>in a mill</source>
+        <translation>in einer Mühle</translation>
+    </message>
+    <message>
+        <source>no pieces</source>
+        <translation>keine Steine</translation>
+    </message>
+    <message>
+        <source>picked to move</source>
+        <translation>zum Ziehen gewählt</translation>
+    </message>
+    <message>
+        <source>take %1</source>
+        <translation>%1 schlagen</translation>
+    </message>
+    <message>
+        <source>you can move here</source>
+        <translation>hierhin kannst du ziehen</translation>
+    </message>
 </context>
 <context>
     <name>Quarn</name>
@@ -440,6 +488,50 @@ Schwarz: %3 zu setzen, %4 verloren</translation>
     <message>
         <source>No moves yet</source>
         <translation>Noch keine Züge</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 nach %2</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>takes %1</source>
+        <translation>schlägt %1</translation>
+    </message>
+    <message>
+        <source>lost the win</source>
+        <translation>den Gewinn verspielt</translation>
+    </message>
+    <message>
+        <source>taken back</source>
+        <translation>zurückgenommen</translation>
+    </message>
+    <message>
+        <source>Draw by repetition</source>
+        <translation>Remis durch Wiederholung</translation>
+    </message>
+    <message>
+        <source>White resigns</source>
+        <translation>Weiß gibt auf</translation>
+    </message>
+    <message>
+        <source>Black resigns</source>
+        <translation>Schwarz gibt auf</translation>
+    </message>
+    <message>
+        <source>White wins</source>
+        <translation>Weiß gewinnt</translation>
+    </message>
+    <message>
+        <source>Black wins</source>
+        <translation>Schwarz gewinnt</translation>
     </message>
 </context>
 <context>

@@ -175,6 +175,54 @@ Negras: %3 por colocar, %4 perdidas</translation>
         <source>You resigned.</source>
         <translation>Has abandonado.</translation>
     </message>
+    <message>
+        <source>%1: %2 to place, %3 lost</source>
+        <translation>%1: %2 por colocar, %3 perdidas</translation>
+    </message>
+    <message>
+        <source>Hint: move %1 to %2</source>
+        <translation>Pista: mover %1 a %2</translation>
+    </message>
+    <message>
+        <source>Hint: place on %1</source>
+        <translation>Pista: colocar en %1</translation>
+    </message>
+    <message>
+        <source>Mill closed</source>
+        <translation>Molino cerrado</translation>
+    </message>
+    <message>
+        <source>Replayed %1</source>
+        <translation>Rehecho: %1</translation>
+    </message>
+    <message>
+        <source>Took back %1</source>
+        <translation>Deshecho: %1</translation>
+    </message>
+    <message>
+        <source>can be taken</source>
+        <translation>se puede capturar</translation>
+    </message>
+    <message>
+        <source>in a mill</source>
+        <translation>en un molino</translation>
+    </message>
+    <message>
+        <source>no pieces</source>
+        <translation>ninguna pieza</translation>
+    </message>
+    <message>
+        <source>picked to move</source>
+        <translation>elegida para mover</translation>
+    </message>
+    <message>
+        <source>take %1</source>
+        <translation>capturar %1</translation>
+    </message>
+    <message>
+        <source>you can move here</source>
+        <translation>puede mover aquí</translation>
+    </message>
 </context>
 <context>
     <name>Quarn</name>
@@ -440,6 +488,50 @@ Negras: %3 por colocar, %4 perdidas</translation>
     <message>
         <source>No moves yet</source>
         <translation>Aún no hay jugadas</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Negras</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blancas</translation>
+    </message>
+    <message>
+        <source>takes %1</source>
+        <translation>captura %1</translation>
+    </message>
+    <message>
+        <source>lost the win</source>
+        <translation>perdió la victoria</translation>
+    </message>
+    <message>
+        <source>taken back</source>
+        <translation>deshecho</translation>
+    </message>
+    <message>
+        <source>Draw by repetition</source>
+        <translation>Tablas por repetición</translation>
+    </message>
+    <message>
+        <source>White resigns</source>
+        <translation>Las blancas abandonan</translation>
+    </message>
+    <message>
+        <source>Black resigns</source>
+        <translation>Las negras abandonan</translation>
+    </message>
+    <message>
+        <source>White wins</source>
+        <translation>Ganan las blancas</translation>
+    </message>
+    <message>
+        <source>Black wins</source>
+        <translation>Ganan las negras</translation>
     </message>
 </context>
 <context>

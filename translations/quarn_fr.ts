@@ -175,6 +175,54 @@ Noirs : %3 à poser, %4 perdus</translation>
         <source>You resigned.</source>
         <translation>Vous avez abandonné.</translation>
     </message>
+    <message>
+        <source>%1: %2 to place, %3 lost</source>
+        <translation>%1 : %2 à placer, %3 perdues</translation>
+    </message>
+    <message>
+        <source>Hint: move %1 to %2</source>
+        <translation>Conseil : déplacer %1 vers %2</translation>
+    </message>
+    <message>
+        <source>Hint: place on %1</source>
+        <translation>Conseil : placer en %1</translation>
+    </message>
+    <message>
+        <source>Mill closed</source>
+        <translation>Moulin fermé</translation>
+    </message>
+    <message>
+        <source>Replayed %1</source>
+        <translation>Rejoué : %1</translation>
+    </message>
+    <message>
+        <source>Took back %1</source>
+        <translation>Repris : %1</translation>
+    </message>
+    <message>
+        <source>can be taken</source>
+        <translation>peut être pris</translation>
+    </message>
+    <message>
+        <source>in a mill</source>
+        <translation>dans un moulin</translation>
+    </message>
+    <message>
+        <source>no pieces</source>
+        <translation>aucun pion</translation>
+    </message>
+    <message>
+        <source>picked to move</source>
+        <translation>choisi pour être déplacé</translation>
+    </message>
+    <message>
+        <source>take %1</source>
+        <translation>prendre %1</translation>
+    </message>
+    <message>
+        <source>you can move here</source>
+        <translation>vous pouvez aller ici</translation>
+    </message>
 </context>
 <context>
     <name>Quarn</name>
@@ -440,6 +488,50 @@ Noirs : %3 à poser, %4 perdus</translation>
     <message>
         <source>No moves yet</source>
         <translation>Aucun coup pour l'instant</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 vers %2</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>takes %1</source>
+        <translation>prend %1</translation>
+    </message>
+    <message>
+        <source>lost the win</source>
+        <translation>a perdu la victoire</translation>
+    </message>
+    <message>
+        <source>taken back</source>
+        <translation>repris</translation>
+    </message>
+    <message>
+        <source>Draw by repetition</source>
+        <translation>Nulle par répétition</translation>
+    </message>
+    <message>
+        <source>White resigns</source>
+        <translation>Blanc abandonne</translation>
+    </message>
+    <message>
+        <source>Black resigns</source>
+        <translation>Noir abandonne</translation>
+    </message>
+    <message>
+        <source>White wins</source>
+        <translation>Blanc gagne</translation>
+    </message>
+    <message>
+        <source>Black wins</source>
+        <translation>Noir gagne</translation>
     </message>
 </context>
 <context>

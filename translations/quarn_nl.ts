@@ -175,6 +175,54 @@ Zwart: %3 te plaatsen, %4 verloren</translation>
         <source>You resigned.</source>
         <translation>Je hebt opgegeven.</translation>
     </message>
+    <message>
+        <source>%1: %2 to place, %3 lost</source>
+        <translation>%1: %2 te plaatsen, %3 verloren</translation>
+    </message>
+    <message>
+        <source>Hint: move %1 to %2</source>
+        <translation>Tip: %1 naar %2 zetten</translation>
+    </message>
+    <message>
+        <source>Hint: place on %1</source>
+        <translation>Tip: op %1 plaatsen</translation>
+    </message>
+    <message>
+        <source>Mill closed</source>
+        <translation>Molen gesloten</translation>
+    </message>
+    <message>
+        <source>Replayed %1</source>
+        <translation>Opnieuw gespeeld: %1</translation>
+    </message>
+    <message>
+        <source>Took back %1</source>
+        <translation>Teruggenomen: %1</translation>
+    </message>
+    <message>
+        <source>can be taken</source>
+        <translation>kan geslagen worden</translation>
+    </message>
+    <message>
+        <source>in a mill</source>
+        <translation>in een molen</translation>
+    </message>
+    <message>
+        <source>no pieces</source>
+        <translation>geen stukken</translation>
+    </message>
+    <message>
+        <source>picked to move</source>
+        <translation>gekozen om te zetten</translation>
+    </message>
+    <message>
+        <source>take %1</source>
+        <translation>%1 slaan</translation>
+    </message>
+    <message>
+        <source>you can move here</source>
+        <translation>u kunt hierheen</translation>
+    </message>
 </context>
 <context>
     <name>Quarn</name>
@@ -440,6 +488,50 @@ Zwart: %3 te plaatsen, %4 verloren</translation>
     <message>
         <source>No moves yet</source>
         <translation>Nog geen zetten</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 naar %2</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Zwart</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Wit</translation>
+    </message>
+    <message>
+        <source>takes %1</source>
+        <translation>slaat %1</translation>
+    </message>
+    <message>
+        <source>lost the win</source>
+        <translation>de winst verspeeld</translation>
+    </message>
+    <message>
+        <source>taken back</source>
+        <translation>teruggenomen</translation>
+    </message>
+    <message>
+        <source>Draw by repetition</source>
+        <translation>Remise door herhaling</translation>
+    </message>
+    <message>
+        <source>White resigns</source>
+        <translation>Wit geeft op</translation>
+    </message>
+    <message>
+        <source>Black resigns</source>
+        <translation>Zwart geeft op</translation>
+    </message>
+    <message>
+        <source>White wins</source>
+        <translation>Wit wint</translation>
+    </message>
+    <message>
+        <source>Black wins</source>
+        <translation>Zwart wint</translation>
     </message>
 </context>
 <context>

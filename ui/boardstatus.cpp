@@ -91,6 +91,10 @@ QString BoardWidget::statusText() const {
     return QString();
 }
 
+QString BoardWidget::endingText() const {
+    return EndingText(session());
+}
+
 void BoardWidget::gameOver() {
     // The final position and "Click to start game" stay on the board behind
     // the box and after it.

@@ -56,6 +56,8 @@ public:
     int state() const { return turn_.state(); }
     // What the status strip says.
     QString statusText() const;
+    // How the game ended and why, as the game-over box says it.
+    QString endingText() const;
     bool browsing() const { return turn_.browsing() >= 0; }
     void showPointNames(bool on);
     bool pointNamesShown() const { return pointNames; }
