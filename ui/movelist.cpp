@@ -9,6 +9,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolTip>
 
 #include <algorithm>
@@ -95,19 +96,23 @@ void MoveList::setCurrent(int index) {
     if (current_ >= 0 && hasFocus()) scrollToShow(moveRect(current_));
     if (current_ == before) return;
     viewport()->update();
-    if (QAccessible::isActive() && hasFocus() && current_ >= 0) {
-        QAccessibleEvent focus(this, QAccessible::Focus);
-        focus.setChild(current_);
-        QAccessible::updateAccessibility(&focus);
-    }
+    focusCurrent();
+}
+
+void MoveList::focusCurrent() {
+    if (!QAccessible::isActive() || !hasFocus() || current_ < 0) return;
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(current_);
+    QAccessible::updateAccessibility(&focus);
 }
 
 void MoveList::focusInEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusInEvent(event);
-    // Told again, now that the list has the focus.
-    const int at = std::exchange(current_, -1);
-    setCurrent(at < 0 ? played_ - 1 : at);
+    if (current_ < 0) setCurrent(played_ - 1);
     viewport()->update();
+    // The focus moves on to the cursor's move once Qt has told of the list
+    // taking it.
+    QTimer::singleShot(0, this, &MoveList::focusCurrent);
 }
 
 void MoveList::focusOutEvent(QFocusEvent* event) {

@@ -108,6 +108,8 @@ private:
     void showLastPlayed();
     // Puts the keyboard's cursor on the line `index`, brought into range.
     void setCurrent(int index);
+    // Tells assistive technology that the cursor's move has the focus.
+    void focusCurrent();
 
     QStringList moves_;
     int played_ = 0;

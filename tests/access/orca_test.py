@@ -124,8 +124,17 @@ def inside(quarn):
         speech.expect(r"White: a1, a2, a3; Black: ")
         session.stop_game()
 
-        # The user's last move ends the game: a2 to a1, taking a4.
+        # The user's last move ends the game: a2 to a1, taking a4. First a
+        # look at the moves: Tab goes to the list, and back.
         play(session, speech, quarn, "ending.quarn", home)
+        press("Tab")
+        speech.expect(r"^15\. Black a5 to a4")
+        press("Up")
+        speech.expect(r"^15\. White a1 to a2")
+        press("Tab")
+        speech.expect(r"^Board panel")
+        press("n")
+        speech.expect(r"White: 0 to place, 1 lost; Black: 0 to place, 3 lost")
         press("a", "2", "space")
         speech.expect(r"Select where to move the piece")
         press("a", "1", "space")
