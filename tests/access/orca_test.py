@@ -5,10 +5,12 @@ Orca (with its debug log, without a speech synthesiser: the log records
 every "SPEECH OUTPUT" all the same) runs on a desktop of our own (see
 desktop.py) while keys are pressed at the game as a blind player would:
 the arrows walk the board and name the points, a1 .. c8 jump to a point,
-Space chooses it. Two games are played from records: one where the user's
-placement closes a mill, so that Orca must say the placement, the capture
-prompt, the capture and the computer's reply; and one whose last move the
-user makes, so that Orca must say the end of the game. Exits 77 (skipped)
+Space chooses it, P reads the position, R repeats, N reads the counts, Tab
+goes to the move list and back. Two games are played from records: one
+where the user's placement closes a mill, so that Orca must say the
+placement, the capture prompt, the capture, the computer's reply and then
+Undo; and one whose last move the user makes, so that Orca must say the end
+of the game. Exits 77 (skipped)
 when Orca is not installed.
 
 Usage: orca_test.py QUARN
@@ -119,9 +121,13 @@ def inside(quarn):
         speech.expect(r"You place a3\. Mill closed\. Take a black piece")
         press("b", "2", "space")
         speech.expect(r"You place a3 and take b2\.")
-        speech.expect(r"Computer places [abc][1-8]")
+        reply = speech.expect(r"Computer places [abc][1-8]")
         press("p")
         speech.expect(r"White: a1, a2, a3; Black: ")
+        press("r")
+        speech.expect("^" + re.escape(reply) + "$")
+        press("ctrl+z")
+        speech.expect(r"Took back a3, [abc][1-8]\. Set your 3\. piece")
         session.stop_game()
 
         # The user's last move ends the game: a2 to a1, taking a4. First a
