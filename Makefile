@@ -13,7 +13,7 @@ PREFIX ?= /usr/local
 PACKAGES = cmake ninja-build g++ make libgtest-dev \
 	qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n \
 	libgl-dev fonts-dejavu-core appstream desktop-file-utils clang-format \
-	xvfb dbus at-spi2-core python3-pyatspi clang libclang-rt-14-dev
+	xvfb dbus at-spi2-core python3-pyatspi orca xdotool clang libclang-rt-14-dev
 
 # And those that building the Debian package needs on top.
 DEB_PACKAGES = debhelper lintian dpkg-dev

@@ -222,6 +222,54 @@ Schwarz: %3 zu setzen, %4 verloren</translation>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>%1: %2 to place, %3 lost</source>
+        <translation>%1: %2 zu setzen, %3 verloren</translation>
+    </message>
+    <message>
+        <source>Hint: move %1 to %2</source>
+        <translation>Tipp: %1 nach %2 ziehen</translation>
+    </message>
+    <message>
+        <source>Hint: place on %1</source>
+        <translation>Tipp: auf %1 setzen</translation>
+    </message>
+    <message>
+        <source>Mill closed</source>
+        <translation>Mühle geschlossen</translation>
+    </message>
+    <message>
+        <source>Replayed %1</source>
+        <translation>Wiederholt: %1</translation>
+    </message>
+    <message>
+        <source>Took back %1</source>
+        <translation>Zurückgenommen: %1</translation>
+    </message>
+    <message>
+        <source>can be taken</source>
+        <translation>kann geschlagen werden</translation>
+    </message>
+    <message>
+        <source>in a mill</source>
+        <translation>in einer Mühle</translation>
+    </message>
+    <message>
+        <source>no pieces</source>
+        <translation>keine Steine</translation>
+    </message>
+    <message>
+        <source>picked to move</source>
+        <translation>zum Ziehen gewählt</translation>
+    </message>
+    <message>
+        <source>take %1</source>
+        <translation>%1 schlagen</translation>
+    </message>
+    <message>
+        <source>you can move here</source>
+        <translation>hierhin kannst du ziehen</translation>
+    </message>
 </context>
 <context>
     <name>Quarn</name>
@@ -500,6 +548,50 @@ Schwarz: %3 zu setzen, %4 verloren</translation>
         <source>No moves yet</source>
         <translation>Noch keine Züge</translation>
     </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 nach %2</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>takes %1</source>
+        <translation>schlägt %1</translation>
+    </message>
+    <message>
+        <source>lost the win</source>
+        <translation>den Gewinn verspielt</translation>
+    </message>
+    <message>
+        <source>taken back</source>
+        <translation>zurückgenommen</translation>
+    </message>
+    <message>
+        <source>Draw by repetition</source>
+        <translation>Remis durch Wiederholung</translation>
+    </message>
+    <message>
+        <source>White resigns</source>
+        <translation>Weiß gibt auf</translation>
+    </message>
+    <message>
+        <source>Black resigns</source>
+        <translation>Schwarz gibt auf</translation>
+    </message>
+    <message>
+        <source>White wins</source>
+        <translation>Weiß gewinnt</translation>
+    </message>
+    <message>
+        <source>Black wins</source>
+        <translation>Schwarz gewinnt</translation>
+    </message>
 </context>
 <context>
     <name>HelpBoxes</name>
@@ -572,12 +664,12 @@ Schwarz: %3 zu setzen, %4 verloren</translation>
         <translation>Ein Punkt heißt nach seinem Quadrat, a (außen), b (Mitte) oder c (innen), und einer Zahl von 1 bis 8, im Uhrzeigersinn ab der linken oberen Ecke des Quadrats: a1 ist die äußere linke obere Ecke, c8 die Mitte der linken Seite des inneren Quadrats. Ein Setzen wird als sein Punkt geschrieben (a1), ein Zug als Start und Ziel (a1a2), und ein Schlagen folgt nach einem Strich (a3-c5). Ansicht / Namen der Punkte zeigt die Namen auf dem Brett.</translation>
     </message>
     <message>
-        <source>The arrow keys move a cursor from point to point, and typing a point&apos;s name (a letter from a to c, then a digit from 1 to 8) puts it there. Enter or Space plays the cursor&apos;s point as a click would; Escape puts back a piece picked to move.</source>
-        <translation>Die Pfeiltasten bewegen einen Cursor von Punkt zu Punkt, und der Name eines Punkts (ein Buchstabe von a bis c, dann eine Ziffer von 1 bis 8) setzt ihn dorthin. Eingabe oder Leertaste spielt den Punkt des Cursors wie ein Klick; Escape stellt einen zum Ziehen gewählten Stein zurück.</translation>
+        <source>The arrow keys move a cursor from point to point, and typing a point&apos;s name (a letter from a to c, then a digit from 1 to 8) puts it there. Enter or Space plays the cursor&apos;s point as a click would; Escape puts back a piece picked to move. P reads the whole position, N the pieces each side has to place and has lost, R repeats what the board said last. Tab and Shift+Tab go from the board to the move list and back.</source>
+        <translation>Die Pfeiltasten bewegen einen Cursor von Punkt zu Punkt, und der Name eines Punkts (ein Buchstabe von a bis c, dann eine Ziffer von 1 bis 8) setzt ihn dorthin. Eingabe oder Leertaste spielt den Punkt des Cursors wie ein Klick; Escape stellt einen zum Ziehen gewählten Stein zurück. P liest die ganze Stellung vor, N die Steine, die jede Seite noch zu setzen und verloren hat, R wiederholt, was das Brett zuletzt sagte. Tab und Umschalt+Tab wechseln zwischen Brett und Zugliste.</translation>
     </message>
     <message>
-        <source>A click on a move shows the position after it, read only; Escape, or a click on the last move played, returns to the game.</source>
-        <translation>Ein Klick auf einen Zug zeigt die Stellung danach, nur zum Ansehen; Escape oder ein Klick auf den zuletzt gespielten Zug führt zurück zum Spiel.</translation>
+        <source>A click on a move shows the position after it, read only; Escape, or a click on the last move played, returns to the game. From the keyboard, the arrow keys, Home and End go from move to move, and Enter or Space shows the position after the move. Once the game has ended, its last line gives the result.</source>
+        <translation>Ein Klick auf einen Zug zeigt die Stellung danach, nur zum Ansehen; Escape oder ein Klick auf den zuletzt gespielten Zug führt zurück zum Spiel. Mit der Tastatur gehen die Pfeiltasten, Pos1 und Ende von Zug zu Zug, und Eingabe oder Leertaste zeigt die Stellung nach dem Zug. Ist das Spiel zu Ende, nennt die letzte Zeile das Ergebnis.</translation>
     </message>
     <message>
         <source>Keys of the menus.</source>
@@ -590,6 +682,14 @@ Schwarz: %3 zu setzen, %4 verloren</translation>
     <message>
         <source>The move list.</source>
         <translation>Die Zugliste.</translation>
+    </message>
+    <message>
+        <source>With a screen reader.</source>
+        <translation>Mit einem Bildschirmleser.</translation>
+    </message>
+    <message>
+        <source>The board tells a screen reader such as Orca each move of both sides, what to do next, a mill, the hint, a move taken back and the end of the game; every point reads its name, its piece and what you may do with it.</source>
+        <translation>Das Brett sagt einem Bildschirmleser wie Orca jeden Zug beider Seiten, was als Nächstes zu tun ist, eine Mühle, den Tipp, einen zurückgenommenen Zug und das Ende des Spiels; jeder Punkt nennt seinen Namen, seinen Stein und was du mit ihm tun kannst.</translation>
     </message>
 </context>
 <context>

@@ -222,6 +222,54 @@ Negras: %3 por colocar, %4 perdidas</translation>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>%1: %2 to place, %3 lost</source>
+        <translation>%1: %2 por colocar, %3 perdidas</translation>
+    </message>
+    <message>
+        <source>Hint: move %1 to %2</source>
+        <translation>Pista: mover %1 a %2</translation>
+    </message>
+    <message>
+        <source>Hint: place on %1</source>
+        <translation>Pista: colocar en %1</translation>
+    </message>
+    <message>
+        <source>Mill closed</source>
+        <translation>Molino cerrado</translation>
+    </message>
+    <message>
+        <source>Replayed %1</source>
+        <translation>Rehecho: %1</translation>
+    </message>
+    <message>
+        <source>Took back %1</source>
+        <translation>Deshecho: %1</translation>
+    </message>
+    <message>
+        <source>can be taken</source>
+        <translation>se puede capturar</translation>
+    </message>
+    <message>
+        <source>in a mill</source>
+        <translation>en un molino</translation>
+    </message>
+    <message>
+        <source>no pieces</source>
+        <translation>ninguna pieza</translation>
+    </message>
+    <message>
+        <source>picked to move</source>
+        <translation>elegida para mover</translation>
+    </message>
+    <message>
+        <source>take %1</source>
+        <translation>capturar %1</translation>
+    </message>
+    <message>
+        <source>you can move here</source>
+        <translation>puede mover aquí</translation>
+    </message>
 </context>
 <context>
     <name>Quarn</name>
@@ -500,6 +548,50 @@ Negras: %3 por colocar, %4 perdidas</translation>
         <source>No moves yet</source>
         <translation>Aún no hay jugadas</translation>
     </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Negras</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blancas</translation>
+    </message>
+    <message>
+        <source>takes %1</source>
+        <translation>captura %1</translation>
+    </message>
+    <message>
+        <source>lost the win</source>
+        <translation>perdió la victoria</translation>
+    </message>
+    <message>
+        <source>taken back</source>
+        <translation>deshecho</translation>
+    </message>
+    <message>
+        <source>Draw by repetition</source>
+        <translation>Tablas por repetición</translation>
+    </message>
+    <message>
+        <source>White resigns</source>
+        <translation>Las blancas abandonan</translation>
+    </message>
+    <message>
+        <source>Black resigns</source>
+        <translation>Las negras abandonan</translation>
+    </message>
+    <message>
+        <source>White wins</source>
+        <translation>Ganan las blancas</translation>
+    </message>
+    <message>
+        <source>Black wins</source>
+        <translation>Ganan las negras</translation>
+    </message>
 </context>
 <context>
     <name>HelpBoxes</name>
@@ -572,12 +664,12 @@ Negras: %3 por colocar, %4 perdidas</translation>
         <translation>Un punto se nombra por su cuadrado, a (exterior), b (medio) o c (interior), y un número del 1 al 8, en el sentido de las agujas del reloj desde la esquina superior izquierda del cuadrado: a1 es la esquina superior izquierda exterior, c8 el centro del lado izquierdo del cuadrado interior. Una colocación se escribe con su punto (a1), un movimiento con su origen y su destino (a1a2), y una captura sigue a un guion (a3-c5). Ver / Nombres de los puntos muestra los nombres en el tablero.</translation>
     </message>
     <message>
-        <source>The arrow keys move a cursor from point to point, and typing a point&apos;s name (a letter from a to c, then a digit from 1 to 8) puts it there. Enter or Space plays the cursor&apos;s point as a click would; Escape puts back a piece picked to move.</source>
-        <translation>Las flechas mueven un cursor de punto en punto, y escribir el nombre de un punto (una letra de la a a la c y luego una cifra del 1 al 8) lo lleva allí. Intro o Espacio juega el punto del cursor como lo haría un clic; Escape devuelve una ficha elegida para mover.</translation>
+        <source>The arrow keys move a cursor from point to point, and typing a point&apos;s name (a letter from a to c, then a digit from 1 to 8) puts it there. Enter or Space plays the cursor&apos;s point as a click would; Escape puts back a piece picked to move. P reads the whole position, N the pieces each side has to place and has lost, R repeats what the board said last. Tab and Shift+Tab go from the board to the move list and back.</source>
+        <translation>Las flechas mueven un cursor de punto en punto, y escribir el nombre de un punto (una letra de la a a la c y luego una cifra del 1 al 8) lo lleva allí. Intro o Espacio juega el punto del cursor como lo haría un clic; Escape devuelve una ficha elegida para mover. P lee la posición entera, N las fichas que cada bando tiene por colocar y ha perdido, R repite lo último que dijo el tablero. Tab y Mayús+Tab pasan del tablero a la lista de jugadas y vuelven.</translation>
     </message>
     <message>
-        <source>A click on a move shows the position after it, read only; Escape, or a click on the last move played, returns to the game.</source>
-        <translation>Un clic en una jugada muestra la posición que la sigue, solo para mirar; Escape, o un clic en la última jugada hecha, vuelve a la partida.</translation>
+        <source>A click on a move shows the position after it, read only; Escape, or a click on the last move played, returns to the game. From the keyboard, the arrow keys, Home and End go from move to move, and Enter or Space shows the position after the move. Once the game has ended, its last line gives the result.</source>
+        <translation>Un clic en una jugada muestra la posición que la sigue, solo para mirar; Escape, o un clic en la última jugada hecha, vuelve a la partida. Con el teclado, las flechas, Inicio y Fin van de jugada en jugada, e Intro o Espacio muestra la posición tras la jugada. Cuando la partida ha terminado, su última línea da el resultado.</translation>
     </message>
     <message>
         <source>Keys of the menus.</source>
@@ -590,6 +682,14 @@ Negras: %3 por colocar, %4 perdidas</translation>
     <message>
         <source>The move list.</source>
         <translation>La lista de jugadas.</translation>
+    </message>
+    <message>
+        <source>With a screen reader.</source>
+        <translation>Con un lector de pantalla.</translation>
+    </message>
+    <message>
+        <source>The board tells a screen reader such as Orca each move of both sides, what to do next, a mill, the hint, a move taken back and the end of the game; every point reads its name, its piece and what you may do with it.</source>
+        <translation>El tablero dice a un lector de pantalla como Orca cada jugada de ambos bandos, qué hacer a continuación, un molino, la pista, una jugada deshecha y el final de la partida; cada punto dice su nombre, su ficha y lo que puede hacer con ella.</translation>
     </message>
 </context>
 <context>

@@ -222,6 +222,54 @@ Noirs : %3 à poser, %4 perdus</translation>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
     </message>
+    <message>
+        <source>%1: %2 to place, %3 lost</source>
+        <translation>%1 : %2 à placer, %3 perdues</translation>
+    </message>
+    <message>
+        <source>Hint: move %1 to %2</source>
+        <translation>Conseil : déplacer %1 vers %2</translation>
+    </message>
+    <message>
+        <source>Hint: place on %1</source>
+        <translation>Conseil : placer en %1</translation>
+    </message>
+    <message>
+        <source>Mill closed</source>
+        <translation>Moulin fermé</translation>
+    </message>
+    <message>
+        <source>Replayed %1</source>
+        <translation>Rejoué : %1</translation>
+    </message>
+    <message>
+        <source>Took back %1</source>
+        <translation>Repris : %1</translation>
+    </message>
+    <message>
+        <source>can be taken</source>
+        <translation>peut être pris</translation>
+    </message>
+    <message>
+        <source>in a mill</source>
+        <translation>dans un moulin</translation>
+    </message>
+    <message>
+        <source>no pieces</source>
+        <translation>aucun pion</translation>
+    </message>
+    <message>
+        <source>picked to move</source>
+        <translation>choisi pour être déplacé</translation>
+    </message>
+    <message>
+        <source>take %1</source>
+        <translation>prendre %1</translation>
+    </message>
+    <message>
+        <source>you can move here</source>
+        <translation>vous pouvez aller ici</translation>
+    </message>
 </context>
 <context>
     <name>Quarn</name>
@@ -500,6 +548,50 @@ Noirs : %3 à poser, %4 perdus</translation>
         <source>No moves yet</source>
         <translation>Aucun coup pour l'instant</translation>
     </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 vers %2</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>takes %1</source>
+        <translation>prend %1</translation>
+    </message>
+    <message>
+        <source>lost the win</source>
+        <translation>a perdu la victoire</translation>
+    </message>
+    <message>
+        <source>taken back</source>
+        <translation>repris</translation>
+    </message>
+    <message>
+        <source>Draw by repetition</source>
+        <translation>Nulle par répétition</translation>
+    </message>
+    <message>
+        <source>White resigns</source>
+        <translation>Blanc abandonne</translation>
+    </message>
+    <message>
+        <source>Black resigns</source>
+        <translation>Noir abandonne</translation>
+    </message>
+    <message>
+        <source>White wins</source>
+        <translation>Blanc gagne</translation>
+    </message>
+    <message>
+        <source>Black wins</source>
+        <translation>Noir gagne</translation>
+    </message>
 </context>
 <context>
     <name>HelpBoxes</name>
@@ -572,12 +664,12 @@ Noirs : %3 à poser, %4 perdus</translation>
         <translation>Un point porte le nom de son carré, a (extérieur), b (milieu) ou c (intérieur), et un nombre de 1 à 8, dans le sens des aiguilles d&apos;une montre depuis le coin supérieur gauche du carré : a1 est le coin supérieur gauche extérieur, c8 le milieu du côté gauche du carré intérieur. Une pose s&apos;écrit par son point (a1), un déplacement par son départ et son arrivée (a1a2), et une prise suit un tiret (a3-c5). Affichage / Noms des points montre les noms sur le plateau.</translation>
     </message>
     <message>
-        <source>The arrow keys move a cursor from point to point, and typing a point&apos;s name (a letter from a to c, then a digit from 1 to 8) puts it there. Enter or Space plays the cursor&apos;s point as a click would; Escape puts back a piece picked to move.</source>
-        <translation>Les flèches déplacent un curseur de point en point, et taper le nom d&apos;un point (une lettre de a à c, puis un chiffre de 1 à 8) l&apos;y place. Entrée ou Espace joue le point du curseur comme un clic ; Échap repose un pion choisi pour être déplacé.</translation>
+        <source>The arrow keys move a cursor from point to point, and typing a point&apos;s name (a letter from a to c, then a digit from 1 to 8) puts it there. Enter or Space plays the cursor&apos;s point as a click would; Escape puts back a piece picked to move. P reads the whole position, N the pieces each side has to place and has lost, R repeats what the board said last. Tab and Shift+Tab go from the board to the move list and back.</source>
+        <translation>Les flèches déplacent un curseur de point en point, et taper le nom d&apos;un point (une lettre de a à c, puis un chiffre de 1 à 8) l&apos;y place. Entrée ou Espace joue le point du curseur comme un clic ; Échap repose un pion choisi pour être déplacé. P lit toute la position, N les pions que chaque camp doit encore placer et a perdus, R répète ce que le plateau a dit en dernier. Tab et Maj+Tab passent du plateau à la liste des coups et reviennent.</translation>
     </message>
     <message>
-        <source>A click on a move shows the position after it, read only; Escape, or a click on the last move played, returns to the game.</source>
-        <translation>Un clic sur un coup montre la position qui le suit, en lecture seule ; Échap, ou un clic sur le dernier coup joué, revient à la partie.</translation>
+        <source>A click on a move shows the position after it, read only; Escape, or a click on the last move played, returns to the game. From the keyboard, the arrow keys, Home and End go from move to move, and Enter or Space shows the position after the move. Once the game has ended, its last line gives the result.</source>
+        <translation>Un clic sur un coup montre la position qui le suit, en lecture seule ; Échap, ou un clic sur le dernier coup joué, revient à la partie. Au clavier, les flèches, Début et Fin vont de coup en coup, et Entrée ou Espace montre la position après le coup. Une fois la partie finie, sa dernière ligne en donne le résultat.</translation>
     </message>
     <message>
         <source>Keys of the menus.</source>
@@ -590,6 +682,14 @@ Noirs : %3 à poser, %4 perdus</translation>
     <message>
         <source>The move list.</source>
         <translation>La liste des coups.</translation>
+    </message>
+    <message>
+        <source>With a screen reader.</source>
+        <translation>Avec un lecteur d&apos;écran.</translation>
+    </message>
+    <message>
+        <source>The board tells a screen reader such as Orca each move of both sides, what to do next, a mill, the hint, a move taken back and the end of the game; every point reads its name, its piece and what you may do with it.</source>
+        <translation>Le plateau dit à un lecteur d&apos;écran comme Orca chaque coup des deux camps, ce qu&apos;il faut faire ensuite, un moulin, le conseil, un coup repris et la fin de la partie ; chaque point dit son nom, son pion et ce que vous pouvez en faire.</translation>
     </message>
 </context>
 <context>

@@ -222,6 +222,54 @@ Zwart: %3 te plaatsen, %4 verloren</translation>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>%1: %2 to place, %3 lost</source>
+        <translation>%1: %2 te plaatsen, %3 verloren</translation>
+    </message>
+    <message>
+        <source>Hint: move %1 to %2</source>
+        <translation>Tip: %1 naar %2 zetten</translation>
+    </message>
+    <message>
+        <source>Hint: place on %1</source>
+        <translation>Tip: op %1 plaatsen</translation>
+    </message>
+    <message>
+        <source>Mill closed</source>
+        <translation>Molen gesloten</translation>
+    </message>
+    <message>
+        <source>Replayed %1</source>
+        <translation>Opnieuw gespeeld: %1</translation>
+    </message>
+    <message>
+        <source>Took back %1</source>
+        <translation>Teruggenomen: %1</translation>
+    </message>
+    <message>
+        <source>can be taken</source>
+        <translation>kan geslagen worden</translation>
+    </message>
+    <message>
+        <source>in a mill</source>
+        <translation>in een molen</translation>
+    </message>
+    <message>
+        <source>no pieces</source>
+        <translation>geen stukken</translation>
+    </message>
+    <message>
+        <source>picked to move</source>
+        <translation>gekozen om te zetten</translation>
+    </message>
+    <message>
+        <source>take %1</source>
+        <translation>%1 slaan</translation>
+    </message>
+    <message>
+        <source>you can move here</source>
+        <translation>u kunt hierheen</translation>
+    </message>
 </context>
 <context>
     <name>Quarn</name>
@@ -500,6 +548,50 @@ Zwart: %3 te plaatsen, %4 verloren</translation>
         <source>No moves yet</source>
         <translation>Nog geen zetten</translation>
     </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 naar %2</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Zwart</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Wit</translation>
+    </message>
+    <message>
+        <source>takes %1</source>
+        <translation>slaat %1</translation>
+    </message>
+    <message>
+        <source>lost the win</source>
+        <translation>de winst verspeeld</translation>
+    </message>
+    <message>
+        <source>taken back</source>
+        <translation>teruggenomen</translation>
+    </message>
+    <message>
+        <source>Draw by repetition</source>
+        <translation>Remise door herhaling</translation>
+    </message>
+    <message>
+        <source>White resigns</source>
+        <translation>Wit geeft op</translation>
+    </message>
+    <message>
+        <source>Black resigns</source>
+        <translation>Zwart geeft op</translation>
+    </message>
+    <message>
+        <source>White wins</source>
+        <translation>Wit wint</translation>
+    </message>
+    <message>
+        <source>Black wins</source>
+        <translation>Zwart wint</translation>
+    </message>
 </context>
 <context>
     <name>HelpBoxes</name>
@@ -572,12 +664,12 @@ Zwart: %3 te plaatsen, %4 verloren</translation>
         <translation>Een punt heet naar zijn vierkant, a (buiten), b (midden) of c (binnen), en een getal van 1 tot 8, met de klok mee vanaf de linkerbovenhoek van het vierkant: a1 is de buitenste linkerbovenhoek, c8 het midden van de linkerzijde van het binnenste vierkant. Een plaatsing wordt geschreven als haar punt (a1), een zet als begin en eind (a1a2), en een slag volgt na een streepje (a3-c5). Beeld / Namen van de punten toont de namen op het bord.</translation>
     </message>
     <message>
-        <source>The arrow keys move a cursor from point to point, and typing a point&apos;s name (a letter from a to c, then a digit from 1 to 8) puts it there. Enter or Space plays the cursor&apos;s point as a click would; Escape puts back a piece picked to move.</source>
-        <translation>De pijltjestoetsen verplaatsen een cursor van punt naar punt, en de naam van een punt typen (een letter van a tot c, dan een cijfer van 1 tot 8) zet hem daar. Enter of spatie speelt het punt van de cursor zoals een klik; Escape zet een stuk dat je wilde verplaatsen weer neer.</translation>
+        <source>The arrow keys move a cursor from point to point, and typing a point&apos;s name (a letter from a to c, then a digit from 1 to 8) puts it there. Enter or Space plays the cursor&apos;s point as a click would; Escape puts back a piece picked to move. P reads the whole position, N the pieces each side has to place and has lost, R repeats what the board said last. Tab and Shift+Tab go from the board to the move list and back.</source>
+        <translation>De pijltjestoetsen verplaatsen een cursor van punt naar punt, en de naam van een punt typen (een letter van a tot c, dan een cijfer van 1 tot 8) zet hem daar. Enter of spatie speelt het punt van de cursor zoals een klik; Escape zet een stuk dat je wilde verplaatsen weer neer. P leest de hele stelling voor, N de stukken die elke kant nog moet plaatsen en verloren heeft, R herhaalt wat het bord het laatst zei. Tab en Shift+Tab gaan van het bord naar de zettenlijst en terug.</translation>
     </message>
     <message>
-        <source>A click on a move shows the position after it, read only; Escape, or a click on the last move played, returns to the game.</source>
-        <translation>Een klik op een zet toont de stelling erna, alleen om te bekijken; Escape, of een klik op de laatst gespeelde zet, brengt je terug naar het spel.</translation>
+        <source>A click on a move shows the position after it, read only; Escape, or a click on the last move played, returns to the game. From the keyboard, the arrow keys, Home and End go from move to move, and Enter or Space shows the position after the move. Once the game has ended, its last line gives the result.</source>
+        <translation>Een klik op een zet toont de stelling erna, alleen om te bekijken; Escape, of een klik op de laatst gespeelde zet, brengt je terug naar het spel. Met het toetsenbord gaan de pijltjestoetsen, Home en End van zet naar zet, en Enter of spatie toont de stelling na de zet. Als het spel voorbij is, geeft de laatste regel de uitslag.</translation>
     </message>
     <message>
         <source>Keys of the menus.</source>
@@ -590,6 +682,14 @@ Zwart: %3 te plaatsen, %4 verloren</translation>
     <message>
         <source>The move list.</source>
         <translation>De zettenlijst.</translation>
+    </message>
+    <message>
+        <source>With a screen reader.</source>
+        <translation>Met een schermlezer.</translation>
+    </message>
+    <message>
+        <source>The board tells a screen reader such as Orca each move of both sides, what to do next, a mill, the hint, a move taken back and the end of the game; every point reads its name, its piece and what you may do with it.</source>
+        <translation>Het bord vertelt een schermlezer zoals Orca elke zet van beide kanten, wat je nu moet doen, een molen, de tip, een teruggenomen zet en het einde van het spel; elk punt noemt zijn naam, zijn stuk en wat je ermee kunt doen.</translation>
     </message>
 </context>
 <context>

@@ -3,52 +3,39 @@
 #include "ui/boardannouncer.h"
 #include "ui/boardwidget.h"
 #include "ui/keyboardcursor.h"
+#include "ui/leafaccessible.h"
 #include "ui/pointpress.h"
 
 #include <QCoreApplication>
-#include <QPointer>
-#include <QWindow>
 
-// One point of the board. Its state is read from the board each time it is
-// asked for, so that it never goes stale.
-class PointAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+#include <utility>
+
+namespace {
+
+using BoardPart = LeafAccessible<BoardWidget>;
+
+// One point of the board.
+class PointAccessible : public BoardPart, public QAccessibleActionInterface {
 public:
-    PointAccessible(BoardWidget* board, int point) : board(board), point(point) {}
-
-    bool isValid() const override { return !board.isNull(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return board ? board->window()->windowHandle() : nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override {
-        return QAccessible::queryAccessibleInterface(board.data());
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    PointAccessible(BoardWidget* board, int point) : BoardPart(board), point(point) {}
 
     QString text(QAccessible::Text t) const override {
-        return board && t == QAccessible::Name ? board->announcer().pointText(point) : QString();
+        return owner && t == QAccessible::Name ? owner->announcer().pointText(point) : QString();
     }
-    void setText(QAccessible::Text, const QString&) override {}
-
     QRect rect() const override {
-        if (!board) return {};
-        const QRect cell = board->cellRect(point);
-        return {board->mapToGlobal(cell.topLeft()), cell.size()};
+        if (!owner) return {};
+        const QRect cell = owner->cellRect(point);
+        return {owner->mapToGlobal(cell.topLeft()), cell.size()};
     }
-
     QAccessible::Role role() const override { return QAccessible::Button; }
 
     QAccessible::State state() const override {
-        QAccessible::State s;
-        if (!board) {
-            s.invalid = true;
-            return s;
-        }
-        const BoardMarks marks = board->marks();
+        QAccessible::State s = BoardPart::state();
+        if (!owner) return s;
+        const BoardMarks marks = owner->marks();
         s.focusable = true;
         s.focused =
-            board->hasFocus() && board->cursor().shown() && board->cursor().point() == point;
+            owner->hasFocus() && owner->cursor().shown() && owner->cursor().point() == point;
         s.selectable = true;
         s.selected = marks.selected == point;
         s.checkable = true;
@@ -63,21 +50,61 @@ public:
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& name) override {
         // Posted, so that the reader's call returns before the turn is played.
-        if (board && name == pressAction())
-            QCoreApplication::postEvent(board.data(), new PointPressEvent(point));
+        if (owner && name == pressAction())
+            QCoreApplication::postEvent(owner.data(), new PointPressEvent(point));
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
 private:
-    QPointer<BoardWidget> board;
     int point;
 };
+
+// The status strip, or the piece counts drawn in it: a label that reads
+// what the screen shows.
+class LineAccessible : public BoardPart {
+public:
+    LineAccessible(BoardWidget* board, int which) : BoardPart(board), which(which) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (!owner || t != QAccessible::Name) return {};
+        return which == BoardAccessible::kStatusChild ? owner->statusText()
+                                                      : owner->announcer().countsText();
+    }
+    QRect rect() const override {
+        if (!owner) return {};
+        return {owner->mapToGlobal(QPoint(0, 0)), QSize(owner->width(), owner->cellRect(0).top())};
+    }
+    QAccessible::Role role() const override { return QAccessible::StaticText; }
+
+private:
+    int which;
+};
+
+// One thing the board says: a notification that appears once. Orca speaks a
+// notification as it appears, wherever the focus is.
+class NewsAccessible : public BoardPart {
+public:
+    NewsAccessible(BoardWidget* board, QString news) : BoardPart(board), news(std::move(news)) {}
+
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? news : QString();
+    }
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+
+private:
+    QString news;
+};
+
+} // namespace
 
 BoardAccessible::BoardAccessible(BoardWidget* board)
     : QAccessibleWidget(board, QAccessible::Grouping) {}
 
 BoardAccessible::~BoardAccessible() {
-    for (QAccessible::Id id : points)
+    for (QAccessible::Id id : children)
+        if (id != 0) QAccessible::deleteAccessibleInterface(id);
+    for (QAccessible::Id id : news)
         if (id != 0) QAccessible::deleteAccessibleInterface(id);
 }
 
@@ -86,19 +113,22 @@ BoardWidget* BoardAccessible::board() const {
 }
 
 int BoardAccessible::childCount() const {
-    return 24;
+    return kChildCount;
 }
 
 QAccessibleInterface* BoardAccessible::child(int index) const {
-    if (index < 0 || index >= 24) return nullptr;
-    QAccessible::Id& id = points[static_cast<std::size_t>(index)];
-    if (id == 0) id = QAccessible::registerAccessibleInterface(new PointAccessible(board(), index));
+    if (index < 0 || index >= kChildCount) return nullptr;
+    QAccessible::Id& id = children[static_cast<std::size_t>(index)];
+    if (id == 0)
+        id = QAccessible::registerAccessibleInterface(
+            index < 24 ? static_cast<QAccessibleInterface*>(new PointAccessible(board(), index))
+                       : new LineAccessible(board(), index));
     return QAccessible::accessibleInterface(id);
 }
 
 int BoardAccessible::indexOfChild(const QAccessibleInterface* child) const {
-    for (int i = 0; i < 24; ++i) {
-        const QAccessible::Id id = points[static_cast<std::size_t>(i)];
+    for (int i = 0; i < kChildCount; ++i) {
+        const QAccessible::Id id = children[static_cast<std::size_t>(i)];
         if (id != 0 && QAccessible::accessibleInterface(id) == child) return i;
     }
     return -1;
@@ -119,34 +149,22 @@ QString BoardAccessible::text(QAccessible::Text t) const {
     case QAccessible::Name:
         return BoardWidget::tr("Board");
     case QAccessible::Description:
-        return board()->announcer().announcement();
+        return board()->statusText();
     default:
         return QAccessibleWidget::text(t);
     }
 }
 
-void* BoardAccessible::interface_cast(QAccessible::InterfaceType type) {
-    if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
-    return QAccessibleWidget::interface_cast(type);
-}
-
-QString BoardAccessible::text(int startOffset, int endOffset) const {
-    return board()->announcer().announcement().mid(startOffset, endOffset - startOffset);
-}
-
-int BoardAccessible::characterCount() const {
-    return static_cast<int>(board()->announcer().announcement().size());
-}
-
-void BoardAccessible::selection(int, int* startOffset, int* endOffset) const {
-    *startOffset = *endOffset = 0;
-}
-
-QString BoardAccessible::attributes(int offset, int* startOffset, int* endOffset) const {
-    // One run of plain text.
-    *startOffset = offset < 0 ? -1 : 0;
-    *endOffset = offset < 0 ? -1 : characterCount();
-    return {};
+void BoardAccessible::say(const QString& text) {
+    // Orca keeps only the newest of two appearances of one object, so each
+    // text gets an object of its own; the ring keeps the last few alive for
+    // the reader to read.
+    QAccessible::Id& id = news[nextNews];
+    nextNews = (nextNews + 1) % news.size();
+    if (id != 0) QAccessible::deleteAccessibleInterface(id);
+    id = QAccessible::registerAccessibleInterface(new NewsAccessible(board(), text));
+    QAccessibleEvent shown(QAccessible::accessibleInterface(id), QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
 }
 
 namespace {

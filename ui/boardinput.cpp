@@ -61,7 +61,7 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void BoardWidget::keyPressEvent(QKeyEvent* event) {
-    if (!cursor_.keyPress(*event)) QWidget::keyPressEvent(event);
+    if (!cursor_.keyPress(*event) && !announcer_.keyPress(*event)) QWidget::keyPressEvent(event);
 }
 
 namespace {

@@ -158,6 +158,10 @@ QString BoardWidget::playerAction() const {
     return QString();
 }
 
+QString BoardWidget::endingText() const {
+    return tr("Game over") + "\n" + ResultText(session());
+}
+
 void BoardWidget::gameOver() {
     // A click held from the last flight would start a new game.
     heldInput_.clear();
@@ -166,6 +170,5 @@ void BoardWidget::gameOver() {
     if (session().players() == GameSession::Demo) return;
     // The final position and the result stay on the board behind the box
     // and after it.
-    QMessageBox::information(this, tr("Nine Men's Morris"),
-                             tr("Game over") + "\n" + ResultText(session()));
+    QMessageBox::information(this, tr("Nine Men's Morris"), endingText());
 }

@@ -64,6 +64,8 @@ public:
     QString statusText() const;
     // What the player to move is to do, or the state of the turn.
     QString playerAction() const;
+    // How the game ended and why, as the game-over box says it.
+    QString endingText() const;
     bool browsing() const { return turn_.browsing() >= 0; }
     void showPointNames(bool on);
     bool pointNamesShown() const { return pointNames; }

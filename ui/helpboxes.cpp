@@ -70,10 +70,20 @@ QString HelpBoxes::rulesText(const QList<MenuKey>& menuKeys) {
                      tr("The arrow keys move a cursor from point to point, and typing a point's "
                         "name (a letter from a to c, then a digit from 1 to 8) puts it there. "
                         "Enter or Space plays the cursor's point as a click would; Escape puts "
-                        "back a piece picked to move.")) +
+                        "back a piece picked to move. P reads the whole position, N the pieces "
+                        "each side has to place and has lost, R repeats what the board said "
+                        "last. Tab and Shift+Tab go from the board to the move list and back.")) +
            paragraph(tr("The move list."),
                      tr("A click on a move shows the position after it, read only; Escape, or a "
-                        "click on the last move played, returns to the game.")) +
+                        "click on the last move played, returns to the game. From the keyboard, "
+                        "the arrow keys, Home and End go from move to move, and Enter or Space "
+                        "shows the position after the move. Once the game has ended, its last "
+                        "line gives the result.")) +
+           paragraph(tr("With a screen reader."),
+                     tr("The board tells a screen reader such as Orca each move of both sides, "
+                        "what to do next, a mill, the hint, a move taken back and the end of the "
+                        "game; every point reads its name, its piece and what you may do with "
+                        "it.")) +
            (keys.isEmpty() ? QString()
                            : "<p><b>" + tr("Keys of the menus.").toHtmlEscaped() +
                                  "</b></p><table cellpadding=\"2\">" + keys + "</table>");

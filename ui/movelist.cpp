@@ -1,13 +1,19 @@
 #include "ui/movelist.h"
 
+#include "ui/movelistaccessible.h"
+
+#include <QAccessible>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolTip>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -29,8 +35,9 @@ QFont bold(QFont font) {
 MoveList::MoveList(QWidget* parent) : QAbstractScrollArea(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    // A list to look at: it takes no keyboard focus away from the board.
-    setFocusPolicy(Qt::NoFocus);
+    // Tab brings the keyboard here from the board, and back.
+    setFocusPolicy(Qt::StrongFocus);
+    InstallMoveListAccessibility();
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
     setAccessibleName(tr("Moves"));
@@ -46,9 +53,93 @@ void MoveList::replaceFrom(int from, const QStringList& tail, int played) {
     if (notes_.size() > moves_.size()) notes_.resize(moves_.size());
     moves_ += tail;
     played_ = std::clamp(played, 0, static_cast<int>(moves_.size()));
+    if (QAccessible::isActive()) {
+        QAccessibleTableModelChangeEvent reset(this, QAccessibleTableModelChangeEvent::ModelReset);
+        QAccessible::updateAccessibility(&reset);
+    }
+    setCurrent(current_ < 0 ? played_ - 1 : current_);
     updateScrollBar();
     showLastPlayed();
     viewport()->update();
+}
+
+void MoveList::setResult(const QString& result) {
+    if (result == result_) return;
+    result_ = result;
+    setCurrent(current_);
+    updateScrollBar();
+    viewport()->update();
+}
+
+int MoveList::itemCount() const {
+    return static_cast<int>(moves_.size()) + (result_.isEmpty() ? 0 : 1);
+}
+
+QString MoveList::itemText(int index) const {
+    if (index < 0 || index >= itemCount()) return {};
+    if (index >= moves_.size()) return result_;
+    // The move's word: the start's name if any, the end's, then "-" and
+    // the captured piece's.
+    const QString& word = moves_[index];
+    const QString move = word.section('-', 0, 0), take = word.section('-', 1);
+    QString text = QString::number(index / 2 + 1) + ". " + (index % 2 ? tr("Black") : tr("White")) +
+                   ' ' + (move.size() > 2 ? tr("%1 to %2").arg(move.left(2), move.mid(2)) : move);
+    if (!take.isEmpty()) text += ' ' + tr("takes %1").arg(take);
+    if (!note(index).isEmpty()) text += ", " + tr("lost the win");
+    if (moveState(index) == Redoable) text += ", " + tr("taken back");
+    return text;
+}
+
+void MoveList::setCurrent(int index) {
+    const int before = current_;
+    current_ = itemCount() == 0 ? -1 : std::clamp(index, 0, itemCount() - 1);
+    if (current_ >= 0 && hasFocus()) scrollToShow(moveRect(current_));
+    if (current_ == before) return;
+    viewport()->update();
+    focusCurrent();
+}
+
+void MoveList::focusCurrent() {
+    if (!QAccessible::isActive() || !hasFocus() || current_ < 0) return;
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(current_);
+    QAccessible::updateAccessibility(&focus);
+}
+
+void MoveList::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    if (current_ < 0) setCurrent(played_ - 1);
+    viewport()->update();
+    // The focus moves on to the cursor's move once Qt has told of the list
+    // taking it.
+    QTimer::singleShot(0, this, &MoveList::focusCurrent);
+}
+
+void MoveList::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    viewport()->update();
+}
+
+void MoveList::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        return setCurrent(current_ - 1);
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        return setCurrent(current_ + 1);
+    case Qt::Key_Home:
+        return setCurrent(0);
+    case Qt::Key_End:
+        return setCurrent(itemCount() - 1);
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (current_ >= 0 && current_ < moves_.size()) emit moveClicked(current_);
+        return;
+    default:
+        QAbstractScrollArea::keyPressEvent(event);
+    }
 }
 
 void MoveList::setNotes(const QStringList& notes) {
@@ -112,6 +203,9 @@ MoveList::Layout MoveList::layout() const {
 
 QRect MoveList::moveRect(int index) const {
     const Layout l = layout();
+    if (index >= moves_.size()) // the result, on a line of its own
+        return {l.gap, lineCount() * l.rowHeight - l.rowHeight - verticalScrollBar()->value(),
+                l.width() - 2 * l.gap, l.rowHeight};
     return {l.moveLeft(index % 2), (index / 2) * l.rowHeight - verticalScrollBar()->value(),
             l.moveWidth, l.rowHeight};
 }
@@ -135,7 +229,7 @@ void MoveList::updateScrollBar() {
     const int rowHeight = layout().rowHeight;
     const int visible = viewport()->height();
     QScrollBar* bar = verticalScrollBar();
-    bar->setRange(0, std::max(0, rowCount() * rowHeight - visible));
+    bar->setRange(0, std::max(0, lineCount() * rowHeight - visible));
     bar->setPageStep(visible);
     bar->setSingleStep(rowHeight);
 }
@@ -226,5 +320,21 @@ void MoveList::paintEvent(QPaintEvent* event) {
             const QString questioned = note(index).isEmpty() ? QString() : QStringLiteral("?");
             painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter, moves_[index] + questioned);
         }
+    }
+    if (!result_.isEmpty()) {
+        QFont italic = font();
+        italic.setItalic(true);
+        painter.setFont(italic);
+        painter.setPen(colors.color(QPalette::Text));
+        painter.drawText(moveRect(static_cast<int>(moves_.size())),
+                         Qt::AlignLeft | Qt::AlignVCenter, result_);
+    }
+    // The keyboard's cursor, while the list has the focus.
+    if (hasFocus() && current_ >= 0) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(colors.color(QPalette::Text), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        const int inset = l.gap / 3;
+        painter.drawRect(QRectF(moveRect(current_)).adjusted(-inset, 0.5, inset, -0.5));
     }
 }

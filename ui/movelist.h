@@ -5,7 +5,13 @@
 // with what it was worth before and after in its tooltip. A click on a move
 // asks for the position after it (`moveClicked`); the wheel and the vertical
 // scroll bar scroll the list, and every change of the game scrolls the last
-// move played into view.
+// move played into view. Once the game has ended its result stands in a
+// line of its own after the moves.
+//
+// With the keyboard focus the list has a cursor on one move: the arrow
+// keys, Home and End move it, Enter or Space asks for the position after
+// its move, as a click does. Assistive technology sees a list of one item
+// per move (movelistaccessible.h).
 #pragma once
 
 #include <QAbstractScrollArea>
@@ -39,6 +45,15 @@ public:
     QString rowText(int row) const;
     MoveState moveState(int index) const;
 
+    // The result of an ended game ("White wins"), or empty while it goes on.
+    void setResult(const QString& result);
+    // The list's lines for assistive technology: every move, then the
+    // result if there is one. A move reads "12. White b4 to a4 takes c5".
+    int itemCount() const;
+    QString itemText(int index) const;
+    // The line of the keyboard's cursor, or -1 while the list is empty.
+    int current() const { return current_; }
+
     // The review's verdict on each move: empty for a move kept as it was,
     // else the tooltip of its "?". Moves past the end of `notes` have none;
     // a change of the moves drops the notes from the first changed move on.
@@ -62,6 +77,9 @@ signals:
 
 protected:
     bool viewportEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -83,12 +101,20 @@ private:
     Layout layoutFor(int rows) const;
     QSize sizeForRows(int rows) const;
 
+    // The rows of moves, and the result's line.
+    int lineCount() const { return rowCount() + (result_.isEmpty() ? 0 : 1); }
     void updateScrollBar();
     void scrollToShow(const QRect& rect);
     void showLastPlayed();
+    // Puts the keyboard's cursor on the line `index`, brought into range.
+    void setCurrent(int index);
+    // Tells assistive technology that the cursor's move has the focus.
+    void focusCurrent();
 
     QStringList moves_;
     int played_ = 0;
     QStringList notes_;
     int browsed_ = -1;
+    QString result_;
+    int current_ = -1;
 };

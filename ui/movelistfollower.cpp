@@ -5,6 +5,27 @@
 #include "ui/movelist.h"
 #include "ui/turn.h"
 
+namespace {
+
+// The game's result for the list's last line; empty while it goes on.
+QString ResultText(const GameSession& session) {
+    if (!session.ended()) return {};
+    switch (session.result()) {
+    case GameResult::DrawByRepetition:
+        return MoveList::tr("Draw by repetition");
+    case GameResult::WhiteResigns:
+        return MoveList::tr("White resigns");
+    case GameResult::BlackResigns:
+        return MoveList::tr("Black resigns");
+    case GameResult::None:
+        break;
+    }
+    // The side to move has lost.
+    return session.position().next > 0 ? MoveList::tr("Black wins") : MoveList::tr("White wins");
+}
+
+} // namespace
+
 MoveListFollower::MoveListFollower(MoveList& list, GameTurn& turn)
     : QObject(&list), list(list), turn(turn) {
     connect(&turn.session(), &GameSession::changed, this, &MoveListFollower::gameChanged);
@@ -22,4 +43,5 @@ void MoveListFollower::gameChanged() {
     for (std::size_t i = session.changedFrom(); i < moves.size(); ++i)
         tail << QString::fromStdString(MoveWord(moves[i]));
     list.replaceFrom(session.changedFrom(), tail, session.played());
+    list.setResult(ResultText(session));
 }

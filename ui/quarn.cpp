@@ -213,6 +213,8 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     // A click on a move shows the position after it; Escape, or a click on
     // the last move played, returns to the game.
     new MoveListFollower(*moveList, boardWidget->turn());
+    // Tab goes from the board to the list and back.
+    setTabOrder(boardWidget, moveList);
     connect(session, &GameSession::changed, this, &Quarn::gameChanged);
 
     endBrowsing = new QShortcut(QKeySequence(Qt::Key_Escape), this);

@@ -333,17 +333,22 @@ private slots:
         setPosition(w, "a1 a2 c3", "a7 a8 b1", 6);
         w.tapPoint("a3"); // a mill: the user is to take
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&w);
-        QCOMPARE(a->childCount(), 24);
+        // The points, then the status strip and the counts as labels.
+        QCOMPARE(a->childCount(), 26);
         QCOMPARE(a->text(QAccessible::Description), QString("Take a black piece"));
+        QCOMPARE(a->child(24)->text(QAccessible::Name), w.statusText());
+        QCOMPARE(a->child(25)->text(QAccessible::Name),
+                 QString("White: 6 to place, 0 lost; Black: 6 to place, 0 lost"));
         QStringList names;
         for (int p = 0; p < 24; ++p) {
             QCOMPARE(a->indexOfChild(a->child(p)), p);
             names << a->child(p)->text(QAccessible::Name);
         }
         QCOMPARE(names.mid(0, 8),
-                 QStringList({"a1, White", "a2, White", "a3, White", "a4, empty", "a5, empty",
-                              "a6, empty", "a7, Black", "a8, Black"}));
-        QCOMPARE(names[pt("b1")], QString("b1, Black"));
+                 QStringList({"a1, White, in a mill", "a2, White, in a mill",
+                              "a3, White, in a mill", "a4, empty", "a5, empty", "a6, empty",
+                              "a7, Black, can be taken", "a8, Black, can be taken"}));
+        QCOMPARE(names[pt("b1")], QString("b1, Black, can be taken"));
         QCOMPARE(names[pt("c3")], QString("c3, White"));
         QVERIFY(a->child(pt("b1"))->state().checked); // may be taken
         QVERIFY(!a->child(pt("a1"))->state().checked);
@@ -360,6 +365,9 @@ private slots:
         setPosition(w, "a1 a3 b2 c5", "a2 a8 b1 b3", 20);
         w.tapPoint("c5");
         QVERIFY(a->child(pt("c5"))->state().selected);
+        QCOMPARE(a->child(pt("c5"))->text(QAccessible::Name), QString("c5, White, picked to move"));
+        QCOMPARE(a->child(pt("c4"))->text(QAccessible::Name),
+                 QString("c4, empty, you can move here"));
     }
 
     void tapsFindThePointsOfTheGridAndOnlyEmptyOnes() {

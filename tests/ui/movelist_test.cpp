@@ -2,8 +2,10 @@
 // moves, and that it keeps the last move played in view.
 #include "ui/movelist.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QtTest>
 
 namespace {
@@ -44,6 +46,44 @@ private slots:
         list.setMoves(someMoves(4), 99);
         QCOMPARE(list.played(), 4);
         QCOMPARE(list.moveState(3), MoveList::Last);
+    }
+
+    void aScreenReaderReadsEachMoveInWordsAndTheResultLast() {
+        MoveList list;
+        list.setMoves({"a1", "d2", "b8c8-a5", "c3-b2"}, 3);
+        list.setNotes({"", "", "a win thrown away"});
+        list.setResult("White wins");
+        QCOMPARE(list.itemCount(), 5);
+        QCOMPARE(list.itemText(0), "1. White a1");
+        QCOMPARE(list.itemText(2), "2. White b8 to c8 takes a5, lost the win");
+        QCOMPARE(list.itemText(3), "2. Black c3 takes b2, taken back");
+        QCOMPARE(list.itemText(4), "White wins");
+        QCOMPARE(list.itemText(5), QString());
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&list);
+        QCOMPARE(a->role(), QAccessible::List);
+        QCOMPARE(a->childCount(), 5);
+        QCOMPARE(a->child(2)->text(QAccessible::Name), list.itemText(2));
+        QCOMPARE(a->child(2)->role(), QAccessible::ListItem);
+
+        // The keys walk the lines; Enter asks for the cursor's move, not the
+        // result's line.
+        QSignalSpy clicked(&list, &MoveList::moveClicked);
+        list.show();
+        list.setFocus();
+        QCOMPARE(list.current(), 2); // the last move played
+        QTest::keyClick(&list, Qt::Key_End);
+        QCOMPARE(list.current(), 4);
+        QTest::keyClick(&list, Qt::Key_Return);
+        QTest::keyClick(&list, Qt::Key_Up);
+        QTest::keyClick(&list, Qt::Key_Enter);
+        QTest::keyClick(&list, Qt::Key_Home);
+        QTest::keyClick(&list, Qt::Key_Up);
+        QCOMPARE(list.current(), 0);
+        QCOMPARE(clicked.size(), 1);
+        QCOMPARE(clicked[0][0].toInt(), 3);
+        list.setMoves({}, 0);
+        list.setResult({});
+        QCOMPARE(list.current(), -1);
     }
 
     void everyChangeBringsTheLastMovePlayedIntoView() {
