@@ -54,9 +54,10 @@ BoardAnnouncer::BoardAnnouncer(BoardWidget& board) : board(board) {
     });
     connect(&turn, &GameTurn::browsed, this, &BoardAnnouncer::announceStatus);
     // The end is said before the game-over box opens: Orca reads the box's
-    // title and button, not its text.
+    // title and button, not its text. The status that follows gives the
+    // result and why.
     connect(&turn, &GameTurn::ended, this, [this] {
-        say(this->board.endingText().split('\n', Qt::SkipEmptyParts).join(". "));
+        say(BoardWidget::tr("Game over"));
         flush();
     });
     connect(&turn.session(), &GameSession::changed, this, &BoardAnnouncer::gameChanged);

@@ -146,8 +146,9 @@ def inside(quarn):
         press("a", "1", "space")
         speech.expect(r"Take a black piece")
         press("a", "4", "space")
-        speech.expect(r"You move a2 to a1 and take a4")
-        ending = speech.expect(r"Game over")
+        ending = speech.expect(r"You move a2 to a1 and take a4")
+        if "Game over" not in ending:
+            ending = speech.expect(r"Game over")
         if "You win" not in ending:
             raise Failure(f"the end was read as {ending!r}")
         print("\n".join(speech.lines()))
