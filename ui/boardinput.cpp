@@ -137,8 +137,7 @@ void BoardWidget::dropQueuedInput() {
     QCoreApplication::instance()->removeEventFilter(&swallower);
     // What the user did during a flight is applied now that the turn waits,
     // in the order it was done, once the handler running the turn returns.
-    for (HeldInput& held : std::exchange(heldInput_, {}))
-        if (held.receiver) QCoreApplication::postEvent(held.receiver, held.event.release());
+    heldInput_.post();
 }
 
 void BoardWidget::holdInput(QObject* receiver, const QEvent& event) {
@@ -149,18 +148,17 @@ void BoardWidget::holdInput(QObject* receiver, const QEvent& event) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
         if (receiver != this) return;
-        heldInput_.push_back(
-            {this, std::make_unique<PointPressEvent>(
-                       pointAt(static_cast<const QMouseEvent&>(event).position().toPoint()))});
+        heldInput_.add(this, std::make_unique<PointPressEvent>(pointAt(
+                                 static_cast<const QMouseEvent&>(event).position().toPoint())));
         return;
     case QEvent::KeyPress:
     case QEvent::Shortcut:
-        heldInput_.push_back({receiver, std::unique_ptr<QEvent>(event.clone())});
+        heldInput_.add(receiver, std::unique_ptr<QEvent>(event.clone()));
         return;
     default:
         if (event.type() == PointPressEvent::kType)
-            heldInput_.push_back({this, std::make_unique<PointPressEvent>(
-                                            static_cast<const PointPressEvent&>(event).point)});
+            heldInput_.add(this, std::make_unique<PointPressEvent>(
+                                     static_cast<const PointPressEvent&>(event).point));
         return;
     }
 }

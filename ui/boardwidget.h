@@ -1,8 +1,6 @@
-// The board on screen: draws the position its GameTurn shows, with a status
-// line on top and the marks of the turn and of the keyboard's cursor, slides
-// pieces across the board while they move, and turns taps into points for
-// the turn, which answers with the computer's move inside the same handler.
-// Drawing is in boardview.cpp, words in boardstatus.cpp, input in
+// The board on screen: draws what its GameTurn shows (status strip, pieces,
+// marks, the keyboard's cursor), flies pieces, and turns taps into points for
+// the turn. Drawing: boardview.cpp; words: boardstatus.cpp; input:
 // boardinput.cpp.
 #pragma once
 
@@ -10,18 +8,15 @@
 #include "ui/boardart.h"
 #include "ui/boardgeometry.h"
 #include "ui/flight.h"
+#include "ui/heldinput.h"
 #include "ui/keyboardcursor.h"
 #include "ui/stripfit.h"
 #include "ui/turn.h"
 
-#include <QEvent>
 #include <QPixmap>
-#include <QPointer>
 #include <QWidget>
 
 #include <chrono>
-#include <memory>
-#include <vector>
 
 // The states (Idle ... HumanTaking) are the turn's.
 class BoardWidget : public QWidget, public TurnStates {
@@ -59,12 +54,10 @@ Q_SIGNALS:
 
 public:
     int state() const { return turn_.state(); }
-    // What the status strip says: in a game of two people, whose turn it
-    // is and what to do; while the computer plays itself, who is to move.
+    // What the status strip says (in a game of two people, whose turn it is
+    // and then the player's action); how the game ended, as its box says it.
     QString statusText() const;
-    // What the player to move is to do, or the state of the turn.
     QString playerAction() const;
-    // How the game ended and why, as the game-over box says it.
     QString endingText() const;
     bool browsing() const { return turn_.browsing() >= 0; }
     void showPointNames(bool on);
@@ -75,21 +68,20 @@ public:
     // Room for the grid and a margin of a cell at 32; at least the grid.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
-
-    // The point under a position in widget coordinates; kNoPoint on a cell
-    // without one, kOffGrid beside the grid.
+    // The point at a widget position; kNoPoint (no point), kOffGrid (outside).
     int pointAt(const QPoint& pos) const;
     // A point's cell in widget coordinates.
     QRect cellRect(int point) const;
     // The position as drawn now: the turn's, less the points of a flight.
     Board onScreen() const;
     BoardMarks marks() const;
-    // Slides a piece of `color` from point `from` to point `to`, -1 meaning
-    // outside the board; returns when it has arrived, without a final repaint.
+    // Flies a piece of `color` between points (-1: off the board); no final paint.
     void animateMove(int from, int to, int color);
     const Flight& flight() const { return flight_; }
     // The picture every paint composes, in device pixels.
     QPixmap& buffer() { return buffer_; }
+    // How the strip shows `status` with the piece counts at the board's size.
+    StripFit fitStrip(const QString& status) const;
 
 protected:
     bool event(QEvent* event) override;
@@ -107,9 +99,7 @@ private:
     GameTurn turn_;
     KeyboardCursor cursor_{turn_};
     BoardAnnouncer announcer_{*this};
-    bool animations = true;
-    bool pointNames = false;
-
+    bool animations = true, pointNames = false;
     Flight flight_;
     // A press swallowed while the board worked spends its release too.
     bool releaseSpent = false;
@@ -117,28 +107,13 @@ private:
     BoardLayout layout() const { return LayoutFor(width(), height()); }
     QPoint offBoard(int color) const;
     void gameOver();
-    // A new buffer when the size or the screen's pixel density changed.
     void fitBuffer(const QSize& size);
     void showBuffer(int strip, const QRegion& composed, const QRect& onBoard, const QPixmap& empty);
 
-public:
-    // How the strip shows `status` with the piece counts at the board's size.
-    StripFit fitStrip(const QString& status) const;
-
-private:
-    // Input made while the board worked, on a board the user had not yet
-    // seen, is dropped. pauseFrame waits between frames, holding input for
-    // after the flight; true at once when a button, a key or a point was
-    // pressed.
+    // Input made while the board worked is dropped, or held from a flight;
+    // pauseFrame is true at once when a button, a key or a point is pressed.
     void dropQueuedInput();
     bool pauseFrame(std::chrono::microseconds pause);
-    // Input made during a flight, each event with its receiver, held until
-    // the turn waits for the user again; the computer's turn and the end of
-    // the game drop it, as they drop any input made meanwhile.
-    struct HeldInput {
-        QPointer<QObject> receiver;
-        std::unique_ptr<QEvent> event;
-    };
-    std::vector<HeldInput> heldInput_;
+    HeldInput heldInput_;
     void holdInput(QObject* receiver, const QEvent& event);
 };

@@ -134,7 +134,7 @@ void EndgameTables::lookAgain(endgame::CachedTable& table) const {
 }
 
 EndgameValue EndgameTables::probe(const Board& b) const {
-    if (b.plies < 18) return {};
+    if (b.InPlacingPhase()) return {};
     const Pieces pieces = PiecesOf(b);
     const PointSet mover = b.next == 1 ? pieces.white : pieces.black;
     const PointSet other = b.next == 1 ? pieces.black : pieces.white;

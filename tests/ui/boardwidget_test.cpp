@@ -575,7 +575,7 @@ private slots:
                 QCOMPARE(int(board.next), w.playerColor());
                 if (turn == 20) {
                     w.undo();
-                    QCOMPARE(w.state(), board.plies > 17 ? +S::HumanSelecting : +S::HumanPlacing);
+                    QCOMPARE(w.state(), board.InPlacingPhase() ? +S::HumanPlacing : +S::HumanSelecting);
                     w.redo();
                 }
                 playUserMove(w, turn * 7);
