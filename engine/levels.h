@@ -44,7 +44,7 @@ inline constexpr Level kLevelTable[] = {
      level2nodes[4], false, 0},
     {5, QT_TRANSLATE_NOOP("Quarn", "Master"),
      QT_TRANSLATE_NOOP("Quarn", "Master: perfect in every position its tables cover"),
-     level2nodes[4], true, 1000},
+     level2nodes[4], true, 950},
 };
 inline constexpr int kLevels = static_cast<int>(std::size(kLevelTable));
 inline constexpr int kMasterLevel = kLevels - 1;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "board.h"
+#include "levels.h"
 
 #include <cstdint>
 #include <functional>
@@ -11,13 +12,13 @@
 class EndgameTables;
 
 struct MatchSettings {
-    int white = 0, black = 0;              // the levels, 0..kLevels - 1
-    int games = 1;                         // how many games
-    std::uint32_t seed = 1;                // chooses the openings and the tie-breaks
-    int max_plies = 400;                   // a game this long is a draw
-    int opening_plies = 4;                 // random placements that open each game
-    int master_millis = 1000;              // Master's time a move
-    const EndgameTables* tables = nullptr; // for Master; may be null
+    int white = 0, black = 0;                             // the levels, 0..kLevels - 1
+    int games = 1;                                        // how many games
+    std::uint32_t seed = 1;                               // chooses the openings and the tie-breaks
+    int max_plies = 400;                                  // a game this long is a draw
+    int opening_plies = 4;                                // random placements that open each game
+    int master_millis = kLevelTable[kMasterLevel].millis; // Master's time a move
+    const EndgameTables* tables = nullptr;                // for Master; may be null
 };
 
 // How a game ended.

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "engine/board.h"
+#include "engine/levels.h"
 #include "quarn-engine/input_error.h"
 
 #include <cstdint>
@@ -40,11 +41,11 @@ struct Invocation {
     int white = -1, black = -1;      // play, match --white L --black L
     std::int64_t max_plies = 400;    // play --max-plies P, match --plies P
     int games = 0;                   // match --games N
-    int movetime = 1000;             // match --movetime MS: Master's time a move
-    bool timing = false;             // play --timing
-    std::string tables_action;       // tables build|bench
-    int max_pieces = 8;              // tables --max-pieces N
-    std::string tables_folder;       // tables build DIR (empty: the user's cache)
+    int movetime = kLevelTable[kMasterLevel].millis; // match --movetime MS: Master's time a move
+    bool timing = false;                             // play --timing
+    std::string tables_action;                       // tables build|bench
+    int max_pieces = 8;                              // tables --max-pieces N
+    std::string tables_folder;                       // tables build DIR (empty: the user's cache)
     // sample MOVER OTHER VALUE COUNT: pieces of the side to move and of the
     // other side, "win", "draw" or "loss" for the side to move, how many.
     int sample_mover = 3, sample_other = 3, sample_count = 0;
