@@ -48,7 +48,7 @@ GameResult PlayGame(const MatchSettings& s, int index) {
     for (;; ++result.plies) {
         if (SideToMoveHasLost(b)) {
             result.winner = -b.next;
-            result.end = GameEnd::Rules;
+            result.end = b.CurrentHasLost() ? GameEnd::TwoPieces : GameEnd::Blocked;
             return result;
         }
         if (!b.InPlacingPhase()) {

@@ -21,12 +21,13 @@ struct MatchSettings {
     const EndgameTables* tables = nullptr;                // for Master; may be null
 };
 
-// How a game ended.
-enum class GameEnd { Rules, Repetition, PlyLimit };
+// How a game ended: a side down to two pieces, a side without a move, a
+// position standing for the third time, the ply limit.
+enum class GameEnd { TwoPieces, Blocked, Repetition, PlyLimit };
 
 struct GameResult {
     int winner = 0; // +1 White, -1 Black, 0 a draw
-    GameEnd end = GameEnd::Rules;
+    GameEnd end = GameEnd::PlyLimit;
     int plies = 0; // moves played, the opening's included
     // Each side's reply that took longest, where and how long: White's at
     // index 0, Black's at 1.

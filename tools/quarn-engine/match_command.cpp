@@ -12,14 +12,16 @@ namespace {
 
 const char* EndName(GameEnd end) {
     switch (end) {
-    case GameEnd::Rules:
+    case GameEnd::TwoPieces:
         break;
+    case GameEnd::Blocked:
+        return "blocked";
     case GameEnd::Repetition:
         return "repetition";
     case GameEnd::PlyLimit:
         return "ply limit";
     }
-    return "rules";
+    return "two pieces";
 }
 
 const char* WinnerName(int winner) {
