@@ -94,8 +94,8 @@ int InHand(int plies, int side) {
 
 // The weights of the evaluation, in hundredths of a piece.
 constexpr int kPiece = 100;     // a piece on the board or in hand
-constexpr int kFreedom = 4;     // an empty point next to a piece
-constexpr int kBlocked = 6;     // a piece with no empty neighbour
+constexpr int kFreedom = 6;     // an empty point next to a piece
+constexpr int kBlocked = 15;    // a piece with no empty neighbour
 constexpr int kOpenMill = 22;   // two pieces of a line and its third point empty
 constexpr int kClosedMill = 10; // a closed mill, to be opened and closed again
 constexpr int kToMove = 8;      // the move in hand
