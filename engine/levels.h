@@ -1,7 +1,8 @@
 // The difficulty levels, numbered as the items of the Level menu and as the
 // settings and game records store them. Levels 0 to 4 differ only in their
-// node budget; "Master" searches with the budget of "Very hard" and knows
-// the exact value of every position that the endgame tables cover.
+// node budget; "Master" searches by time with a search of its own (about a
+// second a move) and knows the exact value of every position that the
+// endgame tables cover.
 #pragma once
 
 #include <iterator>
@@ -22,26 +23,28 @@ struct Level {
     const char* tip;  // what the level is, in a few words
     int nodes;        // the search's node budget
     bool perfect;     // plays perfectly where the endgame tables cover
+    int millis;       // >0: its own search, bounded by this time a move (ms)
 };
 
-// One row per level, in id order: id, name, tip, node budget, perfect play.
+// One row per level, in id order: id, name, tip, node budget, perfect play,
+// time a move (0: the node budget bounds the search).
 inline constexpr Level kLevelTable[] = {
     {0, QT_TRANSLATE_NOOP("Quarn", "Very easy"),
-     QT_TRANSLATE_NOOP("Quarn", "Very easy: a few moves ahead"), level2nodes[0], false},
+     QT_TRANSLATE_NOOP("Quarn", "Very easy: a few moves ahead"), level2nodes[0], false, 0},
     {1, QT_TRANSLATE_NOOP("Quarn", "Easy"),
      QT_TRANSLATE_NOOP("Quarn", "Easy: a little further ahead, and still easy to trick"),
-     level2nodes[1], false},
+     level2nodes[1], false, 0},
     {2, QT_TRANSLATE_NOOP("Quarn", "Medium"),
-     QT_TRANSLATE_NOOP("Quarn", "Medium: several moves ahead"), level2nodes[2], false},
+     QT_TRANSLATE_NOOP("Quarn", "Medium: several moves ahead"), level2nodes[2], false, 0},
     {3, QT_TRANSLATE_NOOP("Quarn", "Hard"),
      QT_TRANSLATE_NOOP("Quarn", "Hard: a deeper search that seldom misses a mill"), level2nodes[3],
-     false},
+     false, 0},
     {4, QT_TRANSLATE_NOOP("Quarn", "Very hard"),
      QT_TRANSLATE_NOOP("Quarn", "Very hard: the deepest search, about a second a move"),
-     level2nodes[4], false},
+     level2nodes[4], false, 0},
     {5, QT_TRANSLATE_NOOP("Quarn", "Master"),
      QT_TRANSLATE_NOOP("Quarn", "Master: perfect in every position its tables cover"),
-     level2nodes[4], true},
+     level2nodes[4], true, 950},
 };
 inline constexpr int kLevels = static_cast<int>(std::size(kLevelTable));
 inline constexpr int kMasterLevel = kLevels - 1;

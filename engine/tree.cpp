@@ -2,6 +2,7 @@
 
 #include "endgame/endgame.h"
 #include "leafscore.h"
+#include "master.h"
 #include "movegen.h"
 
 #include <cassert>
@@ -196,6 +197,7 @@ SearchAlgo::Recurse(const Board& b, double alpha, double beta, int depth, Move* 
 }
 
 Move SearchAlgo::ComputerMove(int budget) {
+    if (millis > 0) return MasterMove(*this, millis);
     stop = false;
     nodes = 0;
     Move best;

@@ -23,6 +23,9 @@ public:
     // Master: the tables whose positions get their exact value, at the root
     // (perfect play) and in the tree. Null for levels 0 to 4. Not owned.
     const EndgameTables* tables = nullptr;
+    // Master: when above 0, ComputerMove runs Master's own search, bounded
+    // by this many milliseconds instead of the node budget (MasterMove).
+    int millis = 0;
     // Root score (White's point of view) and depth of the last iteration
     // that ComputerMove completed; depth 0 when the tables chose the move.
     double last_score = 0.0;

@@ -29,11 +29,13 @@ void CheckParsed(const Invocation& inv) {
     FUZZ_CHECK(inv.depth >= 0);
     if (inv.command == Command::Search) // a budget or a level, not both
         FUZZ_CHECK(inv.level == -1 ? inv.nodes >= 1 : ValidLevel(inv.level) && inv.nodes == 0);
-    if (inv.command == Command::Play) {
+    if (inv.command == Command::Play || inv.command == Command::Match) {
         FUZZ_CHECK(ValidLevel(inv.white) && ValidLevel(inv.black));
         FUZZ_CHECK(inv.max_plies >= 0);
     }
-    if (inv.command == Command::Bench || inv.command == Command::Analyse)
+    if (inv.command == Command::Match) FUZZ_CHECK(inv.games >= 1 && inv.movetime >= 1);
+    if (inv.command == Command::Bench || inv.command == Command::Analyse ||
+        inv.command == Command::Match)
         FUZZ_CHECK(inv.moves.empty());
 }
 
@@ -51,6 +53,11 @@ bool ReduceEffort(Invocation& inv) {
         return true;
     case Command::Play:
         inv.white = inv.black = 0;
+        inv.max_plies = std::min(inv.max_plies, kMaxPlayPlies);
+        return true;
+    case Command::Match:
+        inv.white = inv.black = 0;
+        inv.games = 1;
         inv.max_plies = std::min(inv.max_plies, kMaxPlayPlies);
         return true;
     case Command::Sample:

@@ -299,6 +299,11 @@ TEST(EngineProgram, RejectsBadUsage) {
     ExpectRejected({"play", "--white", "6", "--black", "0"}, "--white");
     EXPECT_EQ(0, Engine({"play", "--white", "5", "--black", "0", "--max-plies", "1"}).status);
     ExpectRejected({"play", "--white", "0", "--black", "0", "--max-plies", "-1"}, "--max-plies");
+    ExpectRejected({"match", "--white", "0", "--black", "0"}, "--games");
+    ExpectRejected({"match", "--white", "0", "--black", "0", "--games", "1", "a1"}, "match");
+    const ProgramResult match = Engine({"match", "--white", "0", "--black", "0", "--games", "2"});
+    EXPECT_EQ(0, match.status);
+    EXPECT_NE(std::string::npos, match.out.find("median length: ")) << match.out;
     ExpectRejected({"bench", "--position", "........................ w 0"}, "--position");
     ExpectRejected({"bench", "a1"}, "bench");
     ExpectRejected({"eval", "--timing"}, "--timing");

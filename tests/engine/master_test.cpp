@@ -53,16 +53,20 @@ protected:
 
 TEST_F(Master, PlaysEveryCoveredPositionPerfectly) {
     SearchAlgo algo = CountingSearch(Board{}, tables_);
-    for (Outcome o : {Outcome::Win, Outcome::Draw, Outcome::Loss})
-        for (const Board& b : Positions(o, 40)) {
-            Move moves[kMaxMoves];
-            if (b.GenMoves(moves, kMaxMoves) == 0) continue;
-            algo.board = b;
-            // The quickest win, a draw kept, the slowest loss: the move's
-            // value is the position's own.
-            EXPECT_EQ(tables_->probe(b), ValueAfter(b, algo.ComputerMove(kMasterNodes)))
-                << MoveWord(Move(-1, 0, -1));
-        }
+    // By node budget, and with the search bounded by time that Master plays.
+    for (int millis : {0, kLevelTable[kMasterLevel].millis}) {
+        algo.millis = millis;
+        for (Outcome o : {Outcome::Win, Outcome::Draw, Outcome::Loss})
+            for (const Board& b : Positions(o, 40)) {
+                Move moves[kMaxMoves];
+                if (b.GenMoves(moves, kMaxMoves) == 0) continue;
+                algo.board = b;
+                // The quickest win, a draw kept, the slowest loss: the move's
+                // value is the position's own.
+                EXPECT_EQ(tables_->probe(b), ValueAfter(b, algo.ComputerMove(kMasterNodes)))
+                    << MoveWord(Move(-1, 0, -1));
+            }
+    }
 }
 
 TEST_F(Master, TableScoresMeshWithTheSearchsOwn) {

@@ -25,11 +25,21 @@ const char* const kUsage =
     "  search --nodes N [--seed S] the computer's move with a budget of N nodes: MOVE NODES\n"
     "  search --level L [--seed S] [--timing]\n"
     "                              the same at level L: 0 Very easy .. 4 Very hard, 5 Master\n"
-    "                              (Very hard's budget, perfect where the endgame tables\n"
-    "                              cover the position); --timing adds the milliseconds\n"
+    "                              (its own search of under a second, perfect where the\n"
+    "                              endgame tables cover the position); --timing adds the\n"
+    "                              milliseconds\n"
     "  play --white L --black L [--seed S] [--max-plies P] [--timing]\n"
     "                              computer against computer at levels 0..5, a line per\n"
     "                              move (MOVE NODES [MILLISECONDS]), then the result\n"
+    "  match --white L --black L --games N [--seed S] [--plies P] [--movetime MS]\n"
+    "                              N games between levels 0..5, each opened by four random\n"
+    "                              placements drawn from S; a game ends by the rules (two\n"
+    "                              pieces or blocked), or as a draw when a position stands\n"
+    "                              for the third time or after P plies (default 400);\n"
+    "                              Master thinks MS milliseconds a move (default 950).\n"
+    "                              A line per game, then each side's\n"
+    "                              wins, draws and losses, the median length in plies and\n"
+    "                              each side's slowest reply\n"
     "  bench                       searches the built-in positions; prints the node total\n"
     "  probe                       the position's value from the endgame tables (win D,\n"
     "                              loss D, draw or unknown), then each move: MOVE VALUE\n"
@@ -69,6 +79,7 @@ constexpr std::array kCommands = {
     CommandName{"play", Command::Play},       CommandName{"bench", Command::Bench},
     CommandName{"probe", Command::Probe},     CommandName{"tables", Command::Tables},
     CommandName{"analyse", Command::Analyse}, CommandName{"sample", Command::Sample},
+    CommandName{"match", Command::Match},
 };
 
 constexpr unsigned Bit(Command c) {
@@ -92,12 +103,16 @@ constexpr OptionSpec kOptions[] = {
     {"--game", true, kFromAPosition | Bit(Command::Analyse)},
     {"--nodes", true, Bit(Command::Search)},
     {"--level", true, Bit(Command::Search)},
-    {"--seed", true, Bit(Command::Search) | Bit(Command::Play) | Bit(Command::Sample)},
-    {"--white", true, Bit(Command::Play)},
-    {"--black", true, Bit(Command::Play)},
+    {"--seed", true,
+     Bit(Command::Search) | Bit(Command::Play) | Bit(Command::Sample) | Bit(Command::Match)},
+    {"--white", true, Bit(Command::Play) | Bit(Command::Match)},
+    {"--black", true, Bit(Command::Play) | Bit(Command::Match)},
     {"--max-plies", true, Bit(Command::Play)},
     {"--timing", false, Bit(Command::Search) | Bit(Command::Play)},
     {"--max-pieces", true, Bit(Command::Tables)},
+    {"--games", true, Bit(Command::Match)},
+    {"--plies", true, Bit(Command::Match)},
+    {"--movetime", true, Bit(Command::Match)},
 };
 
 // A number of plain decimal digits within [low, high].
@@ -133,8 +148,12 @@ void SetOption(Invocation& inv, std::string_view name, const std::string& value)
         inv.white = static_cast<int>(Number(value, 0, kLevels - 1, "--white"));
     else if (name == "--black")
         inv.black = static_cast<int>(Number(value, 0, kLevels - 1, "--black"));
-    else if (name == "--max-plies")
-        inv.max_plies = static_cast<std::int64_t>(Number(value, 0, kIntMax, "--max-plies"));
+    else if (name == "--games")
+        inv.games = static_cast<int>(Number(value, 1, 100000, "--games"));
+    else if (name == "--movetime")
+        inv.movetime = static_cast<int>(Number(value, 1, 3600000, "--movetime"));
+    else if (name == "--max-plies" || name == "--plies")
+        inv.max_plies = static_cast<std::int64_t>(Number(value, 0, kIntMax, std::string(name)));
     else if (name == "--timing")
         inv.timing = true;
     else if (name == "--max-pieces")
@@ -197,7 +216,8 @@ Invocation ParseCommandLine(const std::vector<std::string>& args) {
         if (first == positional.end()) throw InputError("perft needs a depth D");
         inv.depth = static_cast<std::int64_t>(Number(*first++, 0, 2147483647, "perft depth"));
     }
-    if ((inv.command == Command::Bench || inv.command == Command::Analyse) &&
+    if ((inv.command == Command::Bench || inv.command == Command::Analyse ||
+         inv.command == Command::Match) &&
         first != positional.end())
         throw InputError(args[0] + " takes no moves");
     if (inv.command == Command::Tables) {
@@ -231,9 +251,10 @@ Invocation ParseCommandLine(const std::vector<std::string>& args) {
         throw InputError("options --nodes and --level do not go together");
     if (inv.command == Command::Search && !byLevel) required("--nodes");
     if (inv.command == Command::Analyse) required("--game");
-    if (inv.command == Command::Play) {
+    if (inv.command == Command::Play || inv.command == Command::Match) {
         required("--white");
         required("--black");
     }
+    if (inv.command == Command::Match) required("--games");
     return inv;
 }

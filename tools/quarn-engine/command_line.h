@@ -4,6 +4,7 @@
 #pragma once
 
 #include "engine/board.h"
+#include "engine/levels.h"
 #include "quarn-engine/input_error.h"
 
 #include <cstdint>
@@ -12,7 +13,19 @@
 #include <string_view>
 #include <vector>
 
-enum class Command { Moves, Perft, Eval, Search, Play, Bench, Probe, Tables, Analyse, Sample };
+enum class Command {
+    Moves,
+    Perft,
+    Eval,
+    Search,
+    Play,
+    Bench,
+    Probe,
+    Tables,
+    Analyse,
+    Sample,
+    Match
+};
 
 struct Invocation {
     bool help = false;    // --help anywhere: print the usage and nothing else
@@ -25,12 +38,14 @@ struct Invocation {
     int nodes = 0;                   // search --nodes N
     int level = -1;                  // search --level L (0..5), instead of --nodes
     std::uint32_t seed = 1;          // --seed S
-    int white = -1, black = -1;      // play --white L --black L
-    std::int64_t max_plies = 400;    // play --max-plies P
-    bool timing = false;             // play --timing
-    std::string tables_action;       // tables build|bench
-    int max_pieces = 8;              // tables --max-pieces N
-    std::string tables_folder;       // tables build DIR (empty: the user's cache)
+    int white = -1, black = -1;      // play, match --white L --black L
+    std::int64_t max_plies = 400;    // play --max-plies P, match --plies P
+    int games = 0;                   // match --games N
+    int movetime = kLevelTable[kMasterLevel].millis; // match --movetime MS: Master's time a move
+    bool timing = false;                             // play --timing
+    std::string tables_action;                       // tables build|bench
+    int max_pieces = 8;                              // tables --max-pieces N
+    std::string tables_folder;                       // tables build DIR (empty: the user's cache)
     // sample MOVER OTHER VALUE COUNT: pieces of the side to move and of the
     // other side, "win", "draw" or "loss" for the side to move, how many.
     int sample_mover = 3, sample_other = 3, sample_count = 0;

@@ -8,6 +8,7 @@
 #include "quarn-engine/analyse.h"
 #include "quarn-engine/bench.h"
 #include "quarn-engine/game_file.h"
+#include "quarn-engine/match_command.h"
 #include "quarn-engine/tables_command.h"
 
 #include <algorithm>
@@ -92,6 +93,7 @@ void Search(const Board& b, const Invocation& inv) {
     const bool perfect = ValidLevel(inv.level) && kLevelTable[inv.level].perfect &&
                          OpenTables(tables, "Master plays as Very hard");
     SearchAlgo algo = CountingSearch(b, perfect ? &tables : nullptr);
+    if (ValidLevel(inv.level)) algo.millis = kLevelTable[inv.level].millis;
     std::srand(inv.seed);
     const auto begin = std::chrono::steady_clock::now();
     const Move m = algo.ComputerMove(inv.level >= 0 ? LevelNodes(inv.level) : inv.nodes);
@@ -114,6 +116,7 @@ void Play(Board b, const Invocation& inv) {
         }
         const Level& level = kLevelTable[b.next == 1 ? inv.white : inv.black];
         SearchAlgo algo = CountingSearch(b, perfect && level.perfect ? &tables : nullptr);
+        algo.millis = level.millis;
         const auto begin = std::chrono::steady_clock::now();
         const Move m = algo.ComputerMove(level.nodes);
         PrintMove(m, algo.nodes, inv.timing, begin);
@@ -136,6 +139,7 @@ std::size_t StackBytes(const Invocation& inv) {
         levels = SearchAlgo::MaxDepth(kMasterNodes);
         break;
     case Command::Play:
+    case Command::Match:
         levels = SearchAlgo::MaxDepth(std::max(LevelNodes(inv.white), LevelNodes(inv.black)));
         break;
     case Command::Bench:
@@ -191,6 +195,9 @@ int RunCommand(const Invocation& inv) {
         break;
     case Command::Sample:
         Sample(inv);
+        break;
+    case Command::Match:
+        RunMatch(inv);
         break;
     case Command::Tables:
         break;

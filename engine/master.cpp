@@ -1,0 +1,365 @@
+#include "master.h"
+
+#include "endgame/endgame.h"
+#include "movegen.h"
+#include "tree.h"
+
+#include <algorithm>
+#include <cassert>
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Scores for the side to move: a game won in d plies from the root scores
+// kWin - d, lost kLoss + d; every evaluation lies well inside +-kDecided.
+constexpr int kInfinity = 32000;
+constexpr int kWin = 30000;
+constexpr int kDecided = kWin - 1000;
+// The deepest line the search follows, captures at the horizon included.
+constexpr int kMaxPly = 64;
+// How many plies of captures the horizon may add.
+constexpr int kCapturePlies = 6;
+// Nodes between two looks at the clock.
+constexpr std::int64_t kClockEvery = 1024;
+
+// Random 64-bit keys for hashing positions, drawn at compile time.
+constexpr std::uint64_t SplitMix(std::uint64_t& state) {
+    std::uint64_t z = (state += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+// Layout: piece[0][p] a White piece on p, piece[1][p] a Black one; ply[k]
+// the k-th placing ply (k < 18), ply[18] every ply of the moving phase;
+// black the side to move being Black.
+struct Keys {
+    std::uint64_t piece[2][24];
+    std::uint64_t ply[kPlacingPlies + 1];
+    std::uint64_t black;
+};
+constexpr Keys kKeys = [] {
+    Keys k{};
+    std::uint64_t state = 20260101;
+    for (auto& side : k.piece)
+        for (std::uint64_t& key : side) key = SplitMix(state);
+    for (std::uint64_t& key : k.ply) key = SplitMix(state);
+    k.black = SplitMix(state);
+    return k;
+}();
+
+std::uint64_t Hash(const Board& b) {
+    const Pieces pieces = PiecesOf(b);
+    std::uint64_t key = kKeys.ply[std::min(b.plies, kPlacingPlies)];
+    if (b.next == -1) key ^= kKeys.black;
+    for (PointSet s = pieces.white; s != 0; s &= s - 1) key ^= kKeys.piece[0][std::countr_zero(s)];
+    for (PointSet s = pieces.black; s != 0; s &= s - 1) key ^= kKeys.piece[1][std::countr_zero(s)];
+    return key;
+}
+
+// What a stored score says: exact, at least (a cut-off) or at most.
+enum Bound : std::uint8_t { kExact, kLower, kUpper };
+
+struct Entry {
+    std::uint64_t key;
+    std::int16_t score; // decided scores relative to the entry's node
+    std::int8_t depth;
+    std::uint8_t bound;
+    std::uint8_t age; // the search that stored it
+    Move move;        // best or refuting move; empty if none
+};
+static_assert(sizeof(Entry) == 16);
+
+// 2^20 entries, 16 MB.
+constexpr std::size_t kEntries = std::size_t{1} << 20;
+
+// The transposition table, allocated at the first Master move, and the
+// lock that lets one search use it at a time.
+std::mutex tableLock;
+std::unique_ptr<Entry[]> table;
+std::uint8_t searches = 0;
+
+// Pieces of a side still to be placed at ply `plies`: White places on
+// even plies, Black on odd ones.
+int InHand(int plies, int side) {
+    if (plies >= kPlacingPlies) return 0;
+    const int placed = side == 1 ? (plies + 1) / 2 : plies / 2;
+    return 9 - placed;
+}
+
+// The weights of the evaluation, in hundredths of a piece.
+constexpr int kPiece = 100;     // a piece on the board or in hand
+constexpr int kFreedom = 6;     // an empty point next to a piece
+constexpr int kBlocked = 15;    // a piece with no empty neighbour
+constexpr int kOpenMill = 22;   // two pieces of a line and its third point empty
+constexpr int kClosedMill = 10; // a closed mill, to be opened and closed again
+constexpr int kToMove = 8;      // the move in hand
+
+// One side's terms, for the side whose pieces are `own`.
+int SideScore(PointSet own, PointSet opponent, PointSet empty, bool flying) {
+    int score = 0;
+    for (int m = 0; m < 16; ++m) {
+        const PointSet line = MillSet(m);
+        const int mine = std::popcount(own & line);
+        if (mine == 3) score += kClosedMill;
+        if (mine == 2 && (opponent & line) == 0) score += kOpenMill;
+    }
+    if (!flying) {
+        score += kFreedom * Mobility(own, empty);
+        for (PointSet s = own; s != 0; s &= s - 1)
+            if ((kNeighbours[std::countr_zero(s)] & empty) == 0) score -= kBlocked;
+    }
+    return score;
+}
+
+// Where the search stands: the clock, the counters, the line it follows.
+class Searcher {
+public:
+    Searcher(SearchAlgo& algo, Clock::time_point deadline, std::uint8_t age)
+        : algo_(algo), deadline_(deadline), age_(age) {}
+
+    // Searches the root to `depth`; the root's best move goes to best_ and its
+    // score is returned. Meaningless once aborted().
+    int Root(int depth) { return Search(algo_.board, -kInfinity, kInfinity, depth, 0); }
+    bool aborted() const { return aborted_; }
+    Move best() const { return best_; }
+    bool bestFound() const { return bestFound_; }
+
+private:
+    int Search(const Board& b, int alpha, int beta, int depth, int ply);
+    int Captures(const Board& b, int alpha, int beta, int ply, int left);
+    bool TimeUp();
+    // The exact score of b from the tables at `ply`, or false.
+    bool Exact(const Board& b, int ply, int& score) const;
+    // Orders moves[0..n) by the table's move, captures, blocks of the
+    // opponent's mills and the history of good quiet moves, best first.
+    void Order(const Board& b, Move* moves, int n, const Move& first) const;
+    Entry& Slot(std::uint64_t key) const { return table[key & (kEntries - 1)]; }
+    void Store(std::uint64_t key, int score, int depth, Bound bound, const Move& m, int ply);
+
+    SearchAlgo& algo_;
+    Clock::time_point deadline_;
+    std::uint8_t age_;
+    bool aborted_ = false;
+    Move best_ = Move(-1, -1, -1);
+    bool bestFound_ = false;
+    std::uint64_t path_[kMaxPly + 1] = {}; // the keys of the line followed
+    int history_[25][24] = {};             // [start + 1][end]: quiet moves that cut off
+};
+
+bool Searcher::TimeUp() {
+    if (algo_.stop || (algo_.nodes % kClockEvery == 0 && Clock::now() >= deadline_))
+        aborted_ = true;
+    return aborted_;
+}
+
+bool Searcher::Exact(const Board& b, int ply, int& score) const {
+    if (algo_.tables == nullptr || b.InPlacingPhase() ||
+        b.n_white + b.n_black > algo_.tables->maxPieces())
+        return false;
+    const EndgameValue v = algo_.tables->probe(b);
+    switch (v.outcome) {
+    case Outcome::Win:
+        score = kWin - ply - v.plies;
+        return true;
+    case Outcome::Loss:
+        score = -kWin + ply + v.plies;
+        return true;
+    case Outcome::Draw:
+        score = 0;
+        return true;
+    case Outcome::Unknown:
+        break;
+    }
+    return false;
+}
+
+void Searcher::Order(const Board& b, Move* moves, int n, const Move& first) const {
+    const Pieces pieces = PiecesOf(b);
+    const PointSet opponent = b.next == 1 ? pieces.black : pieces.white;
+    int keys[kMaxMoves];
+    for (int i = 0; i < n; ++i) {
+        const Move& m = moves[i];
+        int k = history_[m.start + 1][m.end];
+        if (m == first)
+            k = 1 << 30;
+        else if (m.take >= 0)
+            k += 1 << 28;
+        else if (MillsThrough(opponent, m.end) != 0)
+            k += 1 << 26; // takes the point where the opponent would close a mill
+        keys[i] = k;
+    }
+    // Insertion sort, best first: lists are short.
+    for (int i = 1; i < n; ++i) {
+        const int k = keys[i];
+        const Move m = moves[i];
+        int j = i;
+        for (; j > 0 && keys[j - 1] < k; --j) {
+            keys[j] = keys[j - 1];
+            moves[j] = moves[j - 1];
+        }
+        keys[j] = k;
+        moves[j] = m;
+    }
+}
+
+void Searcher::Store(std::uint64_t key, int score, int depth, Bound bound, const Move& m, int ply) {
+    Entry& e = Slot(key);
+    if (e.key != key && e.age == age_ && e.depth > depth) return;
+    // Decided scores are stored relative to this node, read back relative to
+    // the node that finds them.
+    if (score > kDecided) score += ply;
+    if (score < -kDecided) score -= ply;
+    e = Entry{key,
+              static_cast<std::int16_t>(score),
+              static_cast<std::int8_t>(depth),
+              static_cast<std::uint8_t>(bound),
+              age_,
+              m};
+}
+
+int Searcher::Captures(const Board& b, int alpha, int beta, int ply, int left) {
+    ++algo_.nodes;
+    if (TimeUp()) return 0;
+    if (b.CurrentHasLost()) return -kWin + ply;
+    int exact;
+    if (Exact(b, ply, exact)) return exact;
+    const int stand = MasterEval(b);
+    if (stand >= beta || left == 0 || ply >= kMaxPly) return stand;
+    Move moves[kMaxMoves];
+    const int n = b.GenMoves(moves, kMaxMoves);
+    if (n == 0) return -kWin + ply;
+    int best = stand;
+    alpha = std::max(alpha, stand);
+    for (int i = 0; i < n; ++i) {
+        if (moves[i].take < 0) continue;
+        Board child = b;
+        child.DoMove(moves[i]);
+        const int v = -Captures(child, -beta, -alpha, ply + 1, left - 1);
+        if (aborted_) return 0;
+        if (v > best) {
+            best = v;
+            if (v > alpha) alpha = v;
+            if (v >= beta) break;
+        }
+    }
+    return best;
+}
+
+int Searcher::Search(const Board& b, int alpha, int beta, int depth, int ply) {
+    ++algo_.nodes;
+    if (TimeUp()) return 0;
+    if (b.CurrentHasLost()) return -kWin + ply;
+    const std::uint64_t key = Hash(b);
+    path_[ply] = key;
+    if (ply > 0) {
+        // A position met again on this line: the game goes round, a draw.
+        if (!b.InPlacingPhase())
+            for (int p = ply - 2; p >= 0; p -= 2)
+                if (path_[p] == key) return 0;
+        int exact;
+        if (Exact(b, ply, exact)) return exact;
+    }
+    if (depth <= 0 || ply >= kMaxPly) return Captures(b, alpha, beta, ply, kCapturePlies);
+
+    Move first(-1, -1, -1);
+    const Entry& e = Slot(key);
+    if (e.key == key) {
+        first = e.move;
+        int score = e.score;
+        if (score > kDecided) score -= ply;
+        if (score < -kDecided) score += ply;
+        if (ply > 0 && e.depth >= depth &&
+            (e.bound == kExact || (e.bound == kLower && score >= beta) ||
+             (e.bound == kUpper && score <= alpha)))
+            return score;
+    }
+
+    Move moves[kMaxMoves];
+    const int n = b.GenMoves(moves, kMaxMoves);
+    if (n == 0) return -kWin + ply; // blocked: the side to move has lost
+    Order(b, moves, n, first);
+
+    const int alphaIn = alpha;
+    int best = -kInfinity;
+    Move bestMove = moves[0];
+    for (int i = 0; i < n; ++i) {
+        Board child = b;
+        child.DoMove(moves[i]);
+        int v;
+        if (i == 0) {
+            v = -Search(child, -beta, -alpha, depth - 1, ply + 1);
+        } else {
+            // Every later move is first tried with a null window: most are
+            // worse, and proving so is cheaper.
+            v = -Search(child, -alpha - 1, -alpha, depth - 1, ply + 1);
+            if (v > alpha && v < beta && !aborted_)
+                v = -Search(child, -beta, -alpha, depth - 1, ply + 1);
+        }
+        if (aborted_) return 0;
+        if (v > best) {
+            best = v;
+            bestMove = moves[i];
+            if (ply == 0) {
+                best_ = bestMove;
+                bestFound_ = true;
+            }
+        }
+        if (v > alpha) alpha = v;
+        if (alpha >= beta) {
+            if (moves[i].take < 0) history_[moves[i].start + 1][moves[i].end] += depth * depth;
+            break;
+        }
+    }
+    const Bound bound = best >= beta ? kLower : best > alphaIn ? kExact : kUpper;
+    Store(key, best, depth, bound, bestMove, ply);
+    return best;
+}
+
+} // namespace
+
+int MasterEval(const Board& b) {
+    const Pieces pieces = PiecesOf(b);
+    const PointSet empty = ~(pieces.white | pieces.black) & kAllPoints;
+    const bool moving = !b.InPlacingPhase();
+    const int white = kPiece * (b.n_white + InHand(b.plies, 1)) +
+                      SideScore(pieces.white, pieces.black, empty, moving && b.n_white == 3);
+    const int black = kPiece * (b.n_black + InHand(b.plies, -1)) +
+                      SideScore(pieces.black, pieces.white, empty, moving && b.n_black == 3);
+    return b.next * (white - black) + kToMove;
+}
+
+Move MasterMove(SearchAlgo& algo, int millis) {
+    const auto begin = Clock::now();
+    algo.stop = false;
+    algo.nodes = 0;
+    algo.last_score = 0.0;
+    algo.last_depth = 0;
+    Move best(-1, -1, -1);
+    if (algo.tables != nullptr && PerfectMove(*algo.tables, algo.board, best)) return best;
+
+    const std::lock_guard<std::mutex> lock(tableLock);
+    if (!table) table = std::make_unique<Entry[]>(kEntries);
+    const auto deadline = begin + std::chrono::milliseconds(millis);
+    // An iteration that starts after half the time seldom ends before the rest.
+    const auto lastStart = begin + std::chrono::milliseconds(millis / 2);
+    Searcher searcher(algo, deadline, ++searches);
+    for (int depth = 1; depth <= kMaxPly; ++depth) {
+        const int score = searcher.Root(depth);
+        // An unfinished iteration still improves on the last one's move once
+        // it has searched that move (searched first) and found a better one.
+        if (searcher.bestFound()) best = searcher.best();
+        if (searcher.aborted()) break;
+        algo.last_score = algo.board.next * score / 100.0;
+        algo.last_depth = depth;
+        if (std::abs(score) > kDecided || Clock::now() >= lastStart) break;
+    }
+    if (algo.stop) return Move(-1, -1, -1);
+    assert(!best.IsEmpty());
+    return best;
+}

@@ -1,0 +1,53 @@
+// The match between two levels, and Master's search bounded by time.
+#include "engine/match.h"
+#include "engine/tree.h"
+#include "support/positions.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+
+namespace {
+
+TEST(Match, ASeedPlaysTheSameMatchAndEveryGameIsCounted) {
+    MatchSettings s;
+    s.white = 1;
+    s.black = 0;
+    s.games = 5;
+    s.seed = 11;
+    s.max_plies = 60;
+    const MatchResult a = PlayMatch(s), b = PlayMatch(s);
+    EXPECT_EQ(s.games, a.white_wins + a.draws + a.black_wins);
+    ASSERT_EQ(a.games.size(), b.games.size());
+    bool openingsDiffer = false;
+    for (std::size_t i = 0; i < a.games.size(); ++i) {
+        EXPECT_EQ(a.games[i].winner, b.games[i].winner) << i;
+        EXPECT_EQ(a.games[i].plies, b.games[i].plies) << i;
+        EXPECT_LE(a.games[i].plies, s.max_plies) << i;
+        // A game cut at the limit or by repetition is a draw.
+        if (a.games[i].end == GameEnd::Repetition || a.games[i].end == GameEnd::PlyLimit) {
+            EXPECT_EQ(0, a.games[i].winner) << i;
+        }
+        openingsDiffer |= a.games[i].plies != a.games[0].plies;
+    }
+    EXPECT_TRUE(openingsDiffer);
+    EXPECT_EQ(a.MedianPlies(), b.MedianPlies());
+}
+
+TEST(Master, ReplyKeepsItsTimeBound) {
+    // The position where the node-bounded search ran far past its budget.
+    const Board slow = Position("....B..BBBB...BWW.W...W.", 41);
+    SearchAlgo algo = CountingSearch(slow);
+    algo.millis = 300;
+    const auto begin = std::chrono::steady_clock::now();
+    const Move m = algo.ComputerMove(0);
+    const auto took = std::chrono::steady_clock::now() - begin;
+    EXPECT_LT(took, std::chrono::milliseconds(algo.millis + 100));
+    EXPECT_GE(algo.last_depth, 4);
+    Move moves[kMaxMoves];
+    const int n = slow.GenMoves(moves, kMaxMoves);
+    EXPECT_NE(moves + n, std::find(moves, moves + n, m));
+}
+
+} // namespace
