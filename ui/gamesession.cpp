@@ -268,6 +268,8 @@ void GameSession::restore(const GameRecord& record) {
 Move GameSession::computerMove() {
     const int level = levelOf(board.next);
     algo.tables = level == kMasterLevel ? &tables_ : nullptr;
+    // Master searches by time, the other levels by their node budget.
+    algo.millis = kLevelTable[level].millis;
     const Move move = algo.ComputerMove(LevelNodes(level));
     return algo.stop ? Move(-1, -1, -1) : move;
 }
