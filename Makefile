@@ -49,8 +49,8 @@ build: deps
 # Then the Debian package is built and checked, without running the suite
 # a third time inside the package's build.
 test: build sanitize
-	cd $(BUILD) && ctest --output-on-failure -j2
-	cd $(BUILD)-sanitize && ctest --output-on-failure -j2
+	cd $(BUILD) && ctest --output-on-failure -j2 --timeout 600
+	cd $(BUILD)-sanitize && ctest --output-on-failure -j2 --timeout 600
 	tools/clang-check $(BUILD)
 	@DEB_BUILD_OPTIONS="nocheck parallel=2" $(MAKE) --no-print-directory deb
 	$(MAKE) format-check

@@ -20,7 +20,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <future>
 #include <mutex>
 #include <random>
 #include <thread>
@@ -268,11 +267,20 @@ bool AnyPartLeft(const fs::path& folder) {
 
 // Runs job in a child process, which exits 0 when it returns true and 1 with
 // its message otherwise; returns the exit status and the message.
-int InChild(const std::function<bool(std::string&)>& job, std::string& message) {
+// A child process running `job`, and the pipe on which it sends its error.
+// Children are forked from the test's one thread only: a fork made while
+// another thread holds a lock (the allocator's, the sanitizers') leaves the
+// child waiting for it forever.
+struct Child {
+    pid_t pid = -1;
+    int messages = -1;
+};
+
+Child StartChild(const std::function<bool(std::string&)>& job) {
     int pipeFds[2];
-    if (pipe(pipeFds) != 0) return -1;
-    const pid_t child = fork();
-    if (child == 0) {
+    if (pipe(pipeFds) != 0) return {};
+    const pid_t pid = fork();
+    if (pid == 0) {
         ::close(pipeFds[0]);
         std::string error;
         const bool ok = job(error);
@@ -280,12 +288,23 @@ int InChild(const std::function<bool(std::string&)>& job, std::string& message) 
         _exit(ok ? 0 : 1);
     }
     ::close(pipeFds[1]);
+    return {pid, pipeFds[0]};
+}
+
+// The child's exit status (128 + the signal when killed, -1 when it could
+// not run); its error text is added to `message`.
+int FinishChild(const Child& child, std::string& message) {
     char buffer[512];
-    for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;) message.append(buffer, n);
-    ::close(pipeFds[0]);
+    for (ssize_t n; child.messages >= 0 && (n = ::read(child.messages, buffer, sizeof buffer)) > 0;)
+        message.append(buffer, n);
+    if (child.messages >= 0) ::close(child.messages);
     int status = 0;
-    if (child < 0 || waitpid(child, &status, 0) != child) return -1;
+    if (child.pid < 0 || waitpid(child.pid, &status, 0) != child.pid) return -1;
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+int InChild(const std::function<bool(std::string&)>& job, std::string& message) {
+    return FinishChild(StartChild(job), message);
 }
 
 TEST_F(Tables, ATableChangedUnderARunningProgramGivesNoWrongValue) {
@@ -434,10 +453,10 @@ TEST(TableBuild, PastTheFileSizeLimitFailsWithItsReasonAndLeavesNoPartialFile) {
 TEST(TableBuild, TwoBuildsIntoOneFolderBothSucceed) {
     const std::string folder = NewFolder("twice");
     const auto build = [&](std::string& error) { return BuildTables(7, folder, error); };
+    const Child first = StartChild(build), second = StartChild(build);
     std::string messages[2];
-    auto other = std::async(std::launch::async, [&] { return InChild(build, messages[1]); });
-    EXPECT_EQ(0, InChild(build, messages[0])) << messages[0];
-    EXPECT_EQ(0, other.get()) << messages[1];
+    EXPECT_EQ(0, FinishChild(first, messages[0])) << messages[0];
+    EXPECT_EQ(0, FinishChild(second, messages[1])) << messages[1];
     EndgameTables tables;
     tables.open({folder});
     EXPECT_TRUE(tables.problems().empty());
