@@ -575,7 +575,8 @@ private slots:
                 QCOMPARE(int(board.next), w.playerColor());
                 if (turn == 20) {
                     w.undo();
-                    QCOMPARE(w.state(), board.InPlacingPhase() ? +S::HumanPlacing : +S::HumanSelecting);
+                    QCOMPARE(w.state(),
+                             board.InPlacingPhase() ? +S::HumanPlacing : +S::HumanSelecting);
                     w.redo();
                 }
                 playUserMove(w, turn * 7);
