@@ -9,14 +9,20 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
+
+#include <algorithm>
 
 #include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
+#include <mutex>
 #include <system_error>
+#include <thread>
+#include <utility>
 
 namespace {
 
@@ -77,12 +83,176 @@ TableReport ReportOf(const endgame::SolvedMaterial& m, const std::string& path, 
     return report;
 }
 
+// The materials of a build, in the order they are built: by total pieces,
+// each pair (a, b) with a >= b standing for both (a, b) and (b, a).
+std::vector<std::pair<int, int>> PairsUpTo(int maxPieces) {
+    std::vector<std::pair<int, int>> pairs;
+    for (int n = 2 * kFewest; n <= maxPieces; ++n)
+        for (int b = std::max(kFewest, n - endgame::kMostPieces); 2 * b <= n; ++b)
+            pairs.emplace_back(n - b, b);
+    return pairs;
+}
+
+std::uint64_t PairEntries(const endgame::Indexing& ix, int a, int b) {
+    return a == b ? ix.entries(a, b) : ix.entries(a, b) + ix.entries(b, a);
+}
+
+bool Present(const std::string& folder, const endgame::Indexing& ix, int mover, int other) {
+    std::string why;
+    return endgame::TableFile::Open(endgame::TablePath(folder, mover, other), mover, other,
+                                    ix.entries(mover, other), why) != nullptr;
+}
+
+// A guess at the bytes on disk of `positions` positions, on the high side:
+// the larger tables take about a third of a byte each.
+std::uint64_t DiskGuess(std::uint64_t positions) {
+    return positions / 2 + (std::uint64_t{64} << 20);
+}
+
+std::string Megabytes(std::uint64_t bytes) {
+    return std::to_string((bytes + (1 << 20) - 1) >> 20) + " MB";
+}
+
+// One build into one folder, under its lock.
+class Builder {
+public:
+    Builder(const BuildOptions& options, const std::string& folder)
+        : options_(options), folder_(folder),
+          threads_(options.threads > 0
+                       ? options.threads
+                       : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()))) {
+        for (int k = kFewest; k <= std::min(endgame::kMostPieces, options.maxPieces - kFewest); ++k)
+            ix_.prepare(k);
+    }
+
+    // Builds every missing pair, smallest first. A table found damaged when
+    // it is read whole is removed and the pass begins again, so that it is
+    // built anew before it is used.
+    bool run(std::string& error) {
+        for (;;) {
+            bool damaged = false;
+            if (!pass(error, damaged)) return false;
+            if (!damaged) return true;
+        }
+    }
+
+private:
+    bool pass(std::string& error, bool& damaged) {
+        std::uint64_t total = 0, done = 0, missing = 0;
+        for (const auto& [a, b] : PairsUpTo(options_.maxPieces)) {
+            const std::uint64_t entries = PairEntries(ix_, a, b);
+            total += 2 * entries;
+            if (built(a, b))
+                done += 2 * entries;
+            else
+                missing += entries;
+        }
+        if (!roomFor(missing, error)) return false;
+        told_ = 0;
+        for (const auto& [a, b] : PairsUpTo(options_.maxPieces)) {
+            if (built(a, b)) continue;
+            tell(done, total);
+            if (!buildPair(a, b, done, total, error, damaged)) return false;
+            if (damaged) return true;
+            done += 2 * PairEntries(ix_, a, b);
+        }
+        tell(done, total);
+        return true;
+    }
+
+    bool built(int a, int b) const {
+        return Present(folder_, ix_, a, b) && (a == b || Present(folder_, ix_, b, a));
+    }
+
+    // Refuses to start what the free space of the folder cannot hold.
+    bool roomFor(std::uint64_t positions, std::string& error) const {
+        struct statvfs fs;
+        if (positions == 0 || statvfs(folder_.c_str(), &fs) != 0) return true;
+        const std::uint64_t free = std::uint64_t{fs.f_bavail} * fs.f_frsize;
+        const std::uint64_t needed = DiskGuess(positions);
+        if (options_.disk) options_.disk(needed, free);
+        if (free >= needed) return true;
+        error = "not enough disk space in " + folder_ + ": needs " + Megabytes(needed) + ", " +
+                Megabytes(free) + " free";
+        return false;
+    }
+
+    // Threads may finish their work out of order: what they tell never goes
+    // back within a pass.
+    void tell(std::uint64_t done, std::uint64_t total) {
+        if (!options_.progress) return;
+        const std::lock_guard lock(progressMutex_);
+        if (done < told_) return;
+        told_ = done;
+        options_.progress(done, total);
+    }
+
+    // Reads the tables that the pair's captures reach. A damaged one is
+    // removed (damaged set), so that the next pass builds it again.
+    bool readInputs(int a, int b, std::vector<std::vector<std::uint8_t>>& inputs,
+                    endgame::SolvedTables& smaller, std::string& error, bool& damaged) {
+        // Capturing from (mover, other) leaves (other - 1, mover) to move.
+        const std::pair<int, int> needs[] = {{b - 1, a}, {a - 1, b}};
+        for (const auto& [mover, other] : needs) {
+            if (mover < kFewest || smaller.entries[mover][other] != nullptr) continue;
+            const std::string path = endgame::TablePath(folder_, mover, other);
+            std::string why;
+            std::vector<std::uint8_t>& entries = inputs.emplace_back();
+            if (!endgame::ReadTableFile(path, mover, other, ix_.entries(mover, other), entries,
+                                        why)) {
+                std::error_code ec;
+                if (!std::filesystem::remove(path, ec) && ec) {
+                    error = "cannot remove the damaged " + path + ": " + ec.message();
+                    return false;
+                }
+                damaged = true;
+                if (options_.damaged) options_.damaged(path + ": " + why);
+                return true;
+            }
+            smaller.entries[mover][other] = entries.data();
+        }
+        return true;
+    }
+
+    bool buildPair(int a, int b, std::uint64_t done, std::uint64_t total, std::string& error,
+                   bool& damaged) {
+        const auto begin = std::chrono::steady_clock::now();
+        std::vector<std::vector<std::uint8_t>> inputs;
+        inputs.reserve(2);
+        endgame::SolvedTables smaller;
+        if (!readInputs(a, b, inputs, smaller, error, damaged)) return false;
+        if (damaged) return true;
+        std::vector<endgame::SolvedMaterial> pair;
+        const auto progress = [&](std::uint64_t part) { tell(done + part, total); };
+        if (!endgame::SolvePair(ix_, a, b, smaller, pair, error, threads_, progress)) {
+            error = "table " + std::to_string(a) + "-" + std::to_string(b) + ": " + error;
+            return false;
+        }
+        inputs.clear();
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - begin;
+        for (endgame::SolvedMaterial& m : pair) {
+            const std::string path = endgame::TablePath(folder_, m.mover, m.other);
+            if (!endgame::WriteTableFile(path, m.mover, m.other, m.entries, error)) return false;
+            if (options_.tableDone)
+                options_.tableDone(ReportOf(m, path, took.count() / pair.size()));
+            m.entries = {};
+        }
+        return true;
+    }
+
+    const BuildOptions& options_;
+    std::string folder_;
+    int threads_;
+    endgame::Indexing ix_;
+    std::mutex progressMutex_;
+    std::uint64_t told_ = 0; // the most work told in this pass
+};
+
 } // namespace
 
-bool BuildTables(int maxPieces, const std::string& folder, std::string& error,
-                 const TableProgress& progress) {
-    if (maxPieces < 2 * kFewest || maxPieces > 10) {
-        error = "tables are built for 6 to 10 pieces, not " + std::to_string(maxPieces);
+bool BuildTables(const BuildOptions& options, const std::string& folder, std::string& error) {
+    if (options.maxPieces < 2 * kFewest || options.maxPieces > 2 * endgame::kMostPieces) {
+        error = "tables are built for 6 to 18 pieces, not " + std::to_string(options.maxPieces);
         return false;
     }
     // A file grown past the process's size limit is then a write error with
@@ -97,44 +267,14 @@ bool BuildTables(int maxPieces, const std::string& folder, std::string& error,
     FolderLock lock(folder);
     if (!lock.take(error)) return false;
     RemoveLeftovers(folder);
-    endgame::Indexing ix;
-    for (int k = kFewest; k <= maxPieces - kFewest; ++k) ix.prepare(k);
-    endgame::SolvedTables solved;
-    // The entries of every table built or found so far, which the larger
-    // materials' captures reach.
-    std::vector<std::vector<std::uint8_t>> tables;
-    const auto keep = [&](int mover, int other, std::vector<std::uint8_t>&& entries) {
-        tables.push_back(std::move(entries));
-        solved.entries[mover][other] = tables.back().data();
-    };
-    const auto found = [&](int mover, int other, std::vector<std::uint8_t>& entries) {
-        std::string why;
-        return endgame::ReadTableFile(endgame::TablePath(folder, mover, other), mover, other,
-                                      ix.entries(mover, other), entries, why);
-    };
-    for (int n = 2 * kFewest; n <= maxPieces; ++n)
-        for (int b = kFewest; 2 * b <= n; ++b) {
-            const int a = n - b;
-            const auto begin = std::chrono::steady_clock::now();
-            std::vector<std::uint8_t> ab, ba;
-            if (found(a, b, ab) && (a == b || found(b, a, ba))) {
-                keep(a, b, std::move(ab));
-                if (a != b) keep(b, a, std::move(ba));
-                continue;
-            }
-            std::vector<endgame::SolvedMaterial> pair;
-            if (!endgame::SolvePair(ix, a, b, solved, pair, error)) {
-                error = "table " + std::to_string(a) + "-" + std::to_string(b) + ": " + error;
-                return false;
-            }
-            const std::chrono::duration<double> took = std::chrono::steady_clock::now() - begin;
-            for (endgame::SolvedMaterial& m : pair) {
-                const std::string path = endgame::TablePath(folder, m.mover, m.other);
-                if (!endgame::WriteTableFile(path, m.mover, m.other, m.entries, error))
-                    return false;
-                if (progress) progress(ReportOf(m, path, took.count() / pair.size()));
-                keep(m.mover, m.other, std::move(m.entries));
-            }
-        }
-    return true;
+    Builder builder(options, folder);
+    return builder.run(error);
+}
+
+bool BuildTables(int maxPieces, const std::string& folder, std::string& error,
+                 const TableProgress& progress) {
+    BuildOptions options;
+    options.maxPieces = maxPieces;
+    options.tableDone = progress;
+    return BuildTables(options, folder, error);
 }

@@ -112,12 +112,32 @@ struct TableReport {
 };
 using TableProgress = std::function<void(const TableReport&)>;
 
-// Builds every table with at most maxPieces (6 to 10) pieces into folder,
-// creating it if need be, smallest material first, each side's table
-// solved with its mirror. Tables already present and valid there are kept
-// and not built again. A build holds a lock on the folder throughout, so a
-// second build into it waits and then keeps what the first wrote. Returns
-// false with a message in error on failure (a file too large for the
-// process's limit included), leaving no partly written file behind.
+// What a build is asked to do, and whom it tells how it goes. The callbacks
+// are called one at a time, from any of the build's threads.
+struct BuildOptions {
+    int maxPieces = 8; // every material of 6 up to this many pieces (at most 18)
+    int threads = 0;   // 0: one per core; the tables do not depend on it
+    TableProgress tableDone;
+    // The work done and in all, in units of positions; told often.
+    std::function<void(std::uint64_t done, std::uint64_t total)> progress;
+    // Before any table is built: the bytes the missing ones may take on disk,
+    // and the bytes free there.
+    std::function<void(std::uint64_t needed, std::uint64_t free)> disk;
+    // A table that opened but proved damaged when read whole; it is removed
+    // and built again.
+    std::function<void(const std::string&)> damaged;
+};
+
+// Builds every table of the options' materials into folder, creating it if
+// need be, smallest material first, each side's table solved with its
+// mirror, and only the tables that a pair's captures reach held in memory.
+// Tables already present there are kept and not built again, so that a build
+// stopped in any way continues where it stopped: each file is written whole
+// or not at all. A build holds a lock on the folder throughout, so a second
+// build into it waits and then keeps what the first wrote. Returns false with
+// a message in error on failure (too little disk space, or a file too large
+// for the process's limit, included), leaving no partly written file behind.
+bool BuildTables(const BuildOptions& options, const std::string& folder, std::string& error);
+// The same, for the materials of up to maxPieces pieces, on every core.
 bool BuildTables(int maxPieces, const std::string& folder, std::string& error,
                  const TableProgress& progress = {});

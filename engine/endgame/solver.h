@@ -6,6 +6,7 @@
 #include "engine/endgame/indexing.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,11 +30,18 @@ struct SolvedMaterial {
     TableSummary summary;
 };
 
-// Solves (a, b) and (b, a), one material when a == b. The indexing must be
-// prepared for every count involved and `smaller` must hold every material
-// that a capture reaches. Returns false with a message in error when a
-// distance does not fit an entry byte.
+// Told, from any of the solving threads, the work done so far: positions
+// counted at the start, then positions resolved, up to twice the pair's
+// positions.
+using SolveProgress = std::function<void(std::uint64_t done)>;
+
+// Solves (a, b) and (b, a), one material when a == b, on `threads` threads;
+// the tables do not depend on their number. The indexing must be prepared
+// for every count involved and `smaller` must hold every material that a
+// capture reaches. Returns false with a message in error when a distance does
+// not fit an entry byte.
 bool SolvePair(const Indexing& ix, int a, int b, const SolvedTables& smaller,
-               std::vector<SolvedMaterial>& solved, std::string& error);
+               std::vector<SolvedMaterial>& solved, std::string& error, int threads = 1,
+               const SolveProgress& progress = {});
 
 } // namespace endgame

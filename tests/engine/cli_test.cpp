@@ -385,7 +385,7 @@ TEST(EngineProgram, ProbesTheEndgameTablesItBuilds) {
     std::filesystem::remove_all(cache);
 
     ExpectRejected({"tables"}, "build or bench");
-    ExpectRejected({"tables", "build", "--max-pieces", "11"}, "--max-pieces");
+    ExpectRejected({"tables", "build", "--max-pieces", "19"}, "--max-pieces");
     ExpectRejected({"tables", "bench", "somewhere"}, "somewhere");
     ExpectRejected({"probe", "--nodes", "5"}, "--nodes");
 }

@@ -20,6 +20,8 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
+#include <map>
 #include <mutex>
 #include <random>
 #include <thread>
@@ -463,6 +465,57 @@ TEST(TableBuild, TwoBuildsIntoOneFolderBothSucceed) {
     EXPECT_EQ(7, tables.maxPieces());
     EXPECT_FALSE(AnyPartLeft(folder));
     fs::remove_all(folder);
+}
+
+// Files of a folder by name, with their bytes.
+std::map<std::string, std::string> FilesIn(const std::string& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& item : fs::directory_iterator(folder))
+        if (item.path().extension() == ".egt") {
+            std::ifstream in(item.path(), std::ios::binary);
+            files[item.path().filename().string()].assign(std::istreambuf_iterator<char>(in), {});
+        }
+    return files;
+}
+
+TEST(TableBuild, ThreadsStopsAndDamageLeaveTheFilesOfOneBuildInOneGo) {
+    const std::string once = NewFolder("once"), resumed = NewFolder("resumed");
+    std::string error;
+    BuildOptions options;
+    options.maxPieces = 8;
+    options.threads = 1;
+    ASSERT_TRUE(BuildTables(options, once, error)) << error;
+
+    // A build stopped after 7 pieces, with a file half written, and a table
+    // that opens but whose last block has since been damaged.
+    options.maxPieces = 7;
+    options.threads = 2;
+    ASSERT_TRUE(BuildTables(options, resumed, error)) << error;
+    std::ofstream(resumed + "/quarn-4-4.egt.part.1a2b3c") << "half";
+    const std::string damagedPath = resumed + "/" + TableFileName(4, 3);
+    fs::resize_file(damagedPath, fs::file_size(damagedPath) - 1);
+    std::ofstream(damagedPath, std::ios::app) << 'x';
+    std::vector<std::string> damaged;
+    std::uint64_t lastDone = 0, lastTotal = 0;
+    options.maxPieces = 8;
+    options.threads = 3;
+    options.damaged = [&](const std::string& what) { damaged.push_back(what); };
+    options.progress = [&](std::uint64_t done, std::uint64_t total) {
+        EXPECT_LE(done, total);
+        lastDone = done;
+        lastTotal = total;
+    };
+    ASSERT_TRUE(BuildTables(options, resumed, error)) << error;
+
+    ASSERT_EQ(1u, damaged.size());
+    EXPECT_NE(std::string::npos, damaged[0].find(TableFileName(4, 3)));
+    EXPECT_EQ(lastTotal, lastDone);
+    EXPECT_FALSE(AnyPartLeft(resumed));
+    const auto expected = FilesIn(once);
+    EXPECT_EQ(6u, expected.size());
+    EXPECT_TRUE(expected == FilesIn(resumed));
+    fs::remove_all(once);
+    fs::remove_all(resumed);
 }
 
 } // namespace

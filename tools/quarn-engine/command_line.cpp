@@ -43,10 +43,13 @@ const char* const kUsage =
     "  bench                       searches the built-in positions; prints the node total\n"
     "  probe                       the position's value from the endgame tables (win D,\n"
     "                              loss D, draw or unknown), then each move: MOVE VALUE\n"
-    "  tables build [--max-pieces N] [DIR]\n"
-    "                              builds the endgame tables of up to N pieces (6..10,\n"
+    "  tables build [--max-pieces N] [--threads N] [DIR]\n"
+    "                              builds the endgame tables of up to N pieces (6..18,\n"
     "                              default 8) into DIR (default the user's cache folder)\n"
-    "  tables bench [--max-pieces N]\n"
+    "                              on N threads (default every core). Prints disk NEEDED\n"
+    "                              FREE, progress DONE TOTAL lines and a line per table;\n"
+    "                              stopped, it continues where it stopped when run again\n"
+    "  tables bench [--max-pieces N] [--threads N]\n"
     "                              builds them into a temporary folder and reports\n"
     "  analyse --game FILE         a line per move of the game: number, move, the value for\n"
     "                              the side that moved before and after it (win D, loss D\n"
@@ -110,6 +113,7 @@ constexpr OptionSpec kOptions[] = {
     {"--max-plies", true, Bit(Command::Play)},
     {"--timing", false, Bit(Command::Search) | Bit(Command::Play)},
     {"--max-pieces", true, Bit(Command::Tables)},
+    {"--threads", true, Bit(Command::Tables)},
     {"--games", true, Bit(Command::Match)},
     {"--plies", true, Bit(Command::Match)},
     {"--movetime", true, Bit(Command::Match)},
@@ -157,7 +161,9 @@ void SetOption(Invocation& inv, std::string_view name, const std::string& value)
     else if (name == "--timing")
         inv.timing = true;
     else if (name == "--max-pieces")
-        inv.max_pieces = static_cast<int>(Number(value, 6, 10, "--max-pieces"));
+        inv.max_pieces = static_cast<int>(Number(value, 6, 18, "--max-pieces"));
+    else if (name == "--threads")
+        inv.threads = static_cast<int>(Number(value, 1, 1024, "--threads"));
 }
 
 } // namespace

@@ -45,6 +45,7 @@ struct Invocation {
     bool timing = false;                             // play --timing
     std::string tables_action;                       // tables build|bench
     int max_pieces = 8;                              // tables --max-pieces N
+    int threads = 0;                                 // tables --threads N (0: every core)
     std::string tables_folder;                       // tables build DIR (empty: the user's cache)
     // sample MOVER OTHER VALUE COUNT: pieces of the side to move and of the
     // other side, "win", "draw" or "loss" for the side to move, how many.

@@ -6,6 +6,7 @@
 #include "engine/record.h"
 
 #include <stdlib.h>
+#include <sys/resource.h>
 
 #include <chrono>
 #include <cstdio>
@@ -27,12 +28,41 @@ double SecondsSince(std::chrono::steady_clock::time_point begin) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
 }
 
+// The build's options for the command line: a table line as each table is
+// written and, for a program watching the build, the disk needed and free
+// and the work done, at most twice a second.
+BuildOptions OptionsOf(const Invocation& inv) {
+    BuildOptions options;
+    options.maxPieces = inv.max_pieces;
+    options.threads = inv.threads;
+    options.tableDone = PrintReport;
+    options.disk = [](std::uint64_t needed, std::uint64_t free) {
+        std::printf("disk %llu %llu\n", static_cast<unsigned long long>(needed),
+                    static_cast<unsigned long long>(free));
+        std::fflush(stdout);
+    };
+    options.progress = [last = std::chrono::steady_clock::time_point{}](
+                           std::uint64_t done, std::uint64_t total) mutable {
+        const auto now = std::chrono::steady_clock::now();
+        if (done != total && now - last < std::chrono::milliseconds(500)) return;
+        last = now;
+        std::printf("progress %llu %llu\n", static_cast<unsigned long long>(done),
+                    static_cast<unsigned long long>(total));
+        std::fflush(stdout);
+    };
+    options.damaged = [](const std::string& what) {
+        std::fprintf(stderr, "quarn-engine: damaged table removed, building it again: %s\n",
+                     what.c_str());
+    };
+    return options;
+}
+
 int Build(const Invocation& inv) {
     const std::string folder = inv.tables_folder.empty() ? UserTableFolder() : inv.tables_folder;
     if (folder.empty()) throw InputError("tables build: no folder given and no cache folder known");
     const auto begin = std::chrono::steady_clock::now();
     std::string error;
-    if (!BuildTables(inv.max_pieces, folder, error, PrintReport)) {
+    if (!BuildTables(OptionsOf(inv), folder, error)) {
         std::fprintf(stderr, "quarn-engine: tables build: %s\n", error.c_str());
         return 1;
     }
@@ -53,11 +83,15 @@ int Bench(const Invocation& inv) {
     const auto begin = std::chrono::steady_clock::now();
     std::string error;
     std::uint64_t bytes = 0, positions = 0;
-    const bool built = BuildTables(inv.max_pieces, folder, error, [&](const TableReport& r) {
+    BuildOptions options;
+    options.maxPieces = inv.max_pieces;
+    options.threads = inv.threads;
+    options.tableDone = [&](const TableReport& r) {
         bytes += r.bytes;
         positions += r.positions;
         PrintReport(r);
-    });
+    };
+    const bool built = BuildTables(options, folder, error);
     int status = 0;
     if (built) {
         const double buildSeconds = SecondsSince(begin);
@@ -65,11 +99,13 @@ int Bench(const Invocation& inv) {
         EndgameTables tables;
         tables.open({folder});
         const double openSeconds = SecondsSince(opening);
-        std::printf("positions: %llu\nbytes: %llu\nbuild: %.2f s\nopen: %.1f ms\ncovered: %d "
-                    "pieces\n",
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        std::printf("positions: %llu\nbytes: %llu\nbuild: %.2f s\npeak memory: %ld MB\nopen: "
+                    "%.1f ms\ncovered: %d pieces\n",
                     static_cast<unsigned long long>(positions),
-                    static_cast<unsigned long long>(bytes), buildSeconds, openSeconds * 1000,
-                    tables.maxPieces());
+                    static_cast<unsigned long long>(bytes), buildSeconds, usage.ru_maxrss / 1024,
+                    openSeconds * 1000, tables.maxPieces());
     } else {
         std::fprintf(stderr, "quarn-engine: tables bench: %s\n", error.c_str());
         status = 1;
