@@ -1003,5 +1003,9 @@ Danach: %2</translation>
         <source>Time left: measuring...</source>
         <translation>Verbleibende Zeit: wird gemessen …</translation>
     </message>
+    <message>
+        <source>Built, but the tables found do not cover the whole game.</source>
+        <translation>Gebaut, aber die gefundenen Tabellen decken nicht das ganze Spiel ab.</translation>
+    </message>
 </context>
 </TS>

@@ -1003,5 +1003,9 @@ Después: %2</translation>
         <source>Time left: measuring...</source>
         <translation>Tiempo restante: midiendo…</translation>
     </message>
+    <message>
+        <source>Built, but the tables found do not cover the whole game.</source>
+        <translation>Construido, pero las tablas encontradas no cubren todo el juego.</translation>
+    </message>
 </context>
 </TS>

@@ -1003,5 +1003,9 @@ Après : %2</translation>
         <source>Time left: measuring...</source>
         <translation>Temps restant : mesure en cours…</translation>
     </message>
+    <message>
+        <source>Built, but the tables found do not cover the whole game.</source>
+        <translation>Construit, mais les tables trouvées ne couvrent pas toute la partie.</translation>
+    </message>
 </context>
 </TS>

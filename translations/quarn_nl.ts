@@ -1003,5 +1003,9 @@ Erna: %2</translation>
         <source>Time left: measuring...</source>
         <translation>Resterende tijd: wordt gemeten…</translation>
     </message>
+    <message>
+        <source>Built, but the tables found do not cover the whole game.</source>
+        <translation>Gebouwd, maar de gevonden tabellen dekken niet het hele spel.</translation>
+    </message>
 </context>
 </TS>

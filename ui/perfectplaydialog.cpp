@@ -121,7 +121,7 @@ void PerfectPlayDialog::follow() {
     using B = PerfectPlayBuild;
     const B::State state = build_.state();
     const bool going = state == B::Running || state == B::Paused;
-    const bool nothingToBuild = (wholeGameBuilt_ && state == B::Idle) || state == B::Done;
+    const bool nothingToBuild = wholeGameBuilt_ && (state == B::Idle || state == B::Done);
 
     cost_->setText(costText());
     const QString table = build_.table().isEmpty()
@@ -139,7 +139,10 @@ void PerfectPlayDialog::follow() {
         status_->setText(tr("Paused.") + table);
         break;
     case B::Done:
-        status_->setText(tr("Built: Master plays perfectly."));
+        // The window opens the new tables once the build has ended.
+        status_->setText(wholeGameBuilt_
+                             ? tr("Built: Master plays perfectly.")
+                             : tr("Built, but the tables found do not cover the whole game."));
         break;
     case B::Failed:
         status_->setText(tr("The build stopped: %1").arg(build_.error()) + '\n' +
