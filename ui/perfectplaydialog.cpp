@@ -103,7 +103,7 @@ QString PerfectPlayDialog::durationText(double seconds) {
     return tr("about %1 h %2 min").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
-QString PerfectPlayDialog::costText() const {
+QString PerfectPlayDialog::costText(bool withTime) const {
     const QString folder = QDir::toNativeSeparators(PerfectPlayBuild::folder());
     // The build's own figures once it has given them.
     const QString disk =
@@ -111,6 +111,7 @@ QString PerfectPlayDialog::costText() const {
             ? tr("Disk space: %1 more in %2 (%3 free).")
                   .arg(Bytes(build_.neededBytes()), folder, Bytes(build_.freeBytes()))
             : tr("Disk space: about %1 in %2.").arg(Bytes(kWholeGameCost.bytes), folder);
+    if (!withTime) return disk;
     const int cores = std::max(1, QThread::idealThreadCount());
     const double seconds = kWholeGameCost.secondsOnTwoCores * 2 / cores;
     return disk + '\n' +
@@ -123,7 +124,8 @@ void PerfectPlayDialog::follow() {
     const bool going = state == B::Running || state == B::Paused;
     const bool nothingToBuild = wholeGameBuilt_ && (state == B::Idle || state == B::Done);
 
-    cost_->setText(costText());
+    // While it builds, the time left says more than the estimate.
+    cost_->setText(costText(!going));
     const QString table = build_.table().isEmpty()
                               ? QString()
                               : ' ' + tr("Last table built: %1.").arg(build_.table());

@@ -27,7 +27,8 @@ public:
 private:
     // Shows the build as it stands.
     void follow();
-    QString costText() const;
+    // The disk space, and the time the whole build takes here if asked.
+    QString costText(bool withTime) const;
 
     PerfectPlayBuild& build_;
     bool wholeGameBuilt_ = false;
