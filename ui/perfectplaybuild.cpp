@@ -94,7 +94,7 @@ QString PerfectPlayBuild::engineProgram() {
     // Installed, both programs share a folder; in a build tree each has its
     // own.
     const QDir here(QCoreApplication::applicationDirPath());
-    for (const char* path : {"quarn-engine", "../tools/quarn-engine/quarn-engine"}) {
+    for (const char* path : {"quarn-engine", "../tools/quarn-engine"}) {
         const QFileInfo program(here.filePath(QString::fromLatin1(path)));
         if (program.isFile() && program.isExecutable()) return program.canonicalFilePath();
     }
@@ -118,6 +118,7 @@ void PerfectPlayBuild::start() {
                           "the PATH.")
                      : tr("There is no folder for the tables: neither XDG_CACHE_HOME nor HOME "
                           "is set.");
+        remember(false);
         return setState(Failed);
     }
     process_ = new QProcess(this);

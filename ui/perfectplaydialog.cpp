@@ -124,8 +124,9 @@ void PerfectPlayDialog::follow() {
     const bool going = state == B::Running || state == B::Paused;
     const bool nothingToBuild = wholeGameBuilt_ && (state == B::Idle || state == B::Done);
 
-    // While it builds, the time left says more than the estimate.
-    cost_->setText(costText(!going));
+    // While it builds, the time left says more than the estimate; once
+    // built, there is nothing to estimate.
+    cost_->setText(costText(!going && !nothingToBuild));
     const QString table = build_.table().isEmpty()
                               ? QString()
                               : ' ' + tr("Last table built: %1.").arg(build_.table());
