@@ -83,9 +83,12 @@ PerfectPlayDialog::PerfectPlayDialog(QWidget* parent, PerfectPlayBuild& build)
     layout->addWidget(status_);
     layout->addWidget(bar_);
     layout->addWidget(timeLeft_);
-    layout->addStretch(1);
+    layout->addSpacing(fontMetrics().lineSpacing() / 2);
     layout->addWidget(buttons);
-    setMinimumWidth(fontMetrics().averageCharWidth() * 64);
+    // As tall as what it shows at the moment: lines come and go with the
+    // build's state, and no gap is left where one went.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    gives->setMinimumWidth(fontMetrics().averageCharWidth() * 64);
 
     connect(&build_, &PerfectPlayBuild::changed, this, &PerfectPlayDialog::follow);
     follow();
@@ -157,9 +160,9 @@ void PerfectPlayDialog::follow() {
     bar_->setVisible(going || (state == B::Failed && total > 0));
     bar_->setValue(total > 0 ? static_cast<int>(build_.done() * kBarSteps / total) : 0);
     const double left = build_.secondsLeft();
-    timeLeft_->setText(!going      ? QString()
-                       : left >= 0 ? tr("Time left: %1.").arg(durationText(left))
-                                   : tr("Time left: measuring..."));
+    timeLeft_->setVisible(going);
+    timeLeft_->setText(left >= 0 ? tr("Time left: %1.").arg(durationText(left))
+                                 : tr("Time left: measuring..."));
 
     buildButton_->setVisible(!going && !nothingToBuild);
     pauseButton_->setVisible(state == B::Running);
