@@ -3,9 +3,9 @@
 // once at construction and saved after every change and when the window goes
 // away. The game in progress is kept across runs, and games can be saved to
 // and opened from game records. The tables of the whole game can be built in
-// the background. A game with moves is abandoned only once the
-// user has said so, and a file that cannot be written is said so in a line at
-// the bottom of the window.
+// the background. A game with moves is abandoned only once the user has said
+// so, and a file that cannot be written is said so in a line at the bottom of
+// the window.
 #pragma once
 
 #include "engine/board.h"
