@@ -537,6 +537,18 @@ Schwarz: %3 zu setzen, %4 verloren</translation>
         <source>Sound</source>
         <translation>Ton</translation>
     </message>
+    <message>
+        <source>Perfect Play...</source>
+        <translation>Fehlerloses Spiel …</translation>
+    </message>
+    <message>
+        <source>Master (perfect)</source>
+        <translation>Meister (fehlerlos)</translation>
+    </message>
+    <message>
+        <source>Master: plays perfectly, the whole game is solved on this computer</source>
+        <translation>Meister: spielt fehlerlos, das ganze Spiel ist auf diesem Computer gelöst</translation>
+    </message>
 </context>
 <context>
     <name>MoveList</name>
@@ -690,6 +702,10 @@ Schwarz: %3 zu setzen, %4 verloren</translation>
     <message>
         <source>The board tells a screen reader such as Orca each move of both sides, what to do next, a mill, the hint, a move taken back and the end of the game; every point reads its name, its piece and what you may do with it.</source>
         <translation>Das Brett sagt einem Bildschirmleser wie Orca jeden Zug beider Seiten, was als Nächstes zu tun ist, eine Mühle, den Tipp, einen zurückgenommenen Zug und das Ende des Spiels; jeder Punkt nennt seinen Namen, seinen Stein und was du mit ihm tun kannst.</translation>
+    </message>
+    <message>
+        <source>Master plays perfectly: the whole game is solved on this computer.</source>
+        <translation>Meister spielt fehlerlos: das ganze Spiel ist auf diesem Computer gelöst.</translation>
     </message>
 </context>
 <context>
@@ -872,6 +888,124 @@ Danach: %2</translation>
     <message>
         <source>Longest winning streak: %1 (now %2). Last win: %3.</source>
         <translation>Längste Siegesserie: %1 (jetzt %2). Letzter Sieg: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>PerfectPlayBuild</name>
+    <message>
+        <source>quarn-engine, which builds the tables, is neither beside Quarn nor on the PATH.</source>
+        <translation>quarn-engine, das die Tabellen baut, liegt weder neben Quarn noch im PATH.</translation>
+    </message>
+    <message>
+        <source>There is no folder for the tables: neither XDG_CACHE_HOME nor HOME is set.</source>
+        <translation>Es gibt keinen Ordner für die Tabellen: weder XDG_CACHE_HOME noch HOME ist gesetzt.</translation>
+    </message>
+    <message>
+        <source>The build stopped with exit code %1.</source>
+        <translation>Der Bau endete mit dem Exit-Code %1.</translation>
+    </message>
+    <message>
+        <source>The build stopped unexpectedly.</source>
+        <translation>Der Bau brach unerwartet ab.</translation>
+    </message>
+    <message>
+        <source>%1 could not be started: %2</source>
+        <translation>%1 konnte nicht gestartet werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PerfectPlayDialog</name>
+    <message>
+        <source>Perfect Play</source>
+        <translation>Fehlerloses Spiel</translation>
+    </message>
+    <message>
+        <source>Master never loses and the hint and the review are exact in every position.</source>
+        <translation>Meister verliert nie, und Tipp und Analyse sind in jeder Stellung exakt.</translation>
+    </message>
+    <message>
+        <source>Quarn solves the whole game on this computer, once: about %1 billion positions. It builds in the background at low priority, so you can play meanwhile. A build that is paused, cancelled or cut short by the end of Quarn goes on where it stopped.</source>
+        <translation>Quarn löst das ganze Spiel einmal auf diesem Computer: etwa %1 Milliarden Stellungen. Der Bau läuft im Hintergrund mit niedriger Priorität, du kannst also weiterspielen. Ein Bau, der angehalten, abgebrochen oder durch das Beenden von Quarn unterbrochen wird, macht dort weiter, wo er stand.</translation>
+    </message>
+    <message>
+        <source>Build</source>
+        <translation>Bauen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>less than a minute</source>
+        <translation>weniger als eine Minute</translation>
+    </message>
+    <message>
+        <source>about %1 min</source>
+        <translation>etwa %1 Min.</translation>
+    </message>
+    <message>
+        <source>about %1 h %2 min</source>
+        <translation>etwa %1 Std. %2 Min.</translation>
+    </message>
+    <message>
+        <source>Disk space: %1 more in %2 (%3 free).</source>
+        <translation>Speicherplatz: %1 mehr in %2 (%3 frei).</translation>
+    </message>
+    <message>
+        <source>Disk space: about %1 in %2.</source>
+        <translation>Speicherplatz: etwa %1 in %2.</translation>
+    </message>
+    <message>
+        <source>Time: %1 on this computer (%2 cores).</source>
+        <translation>Zeit: %1 auf diesem Computer (%2 Kerne).</translation>
+    </message>
+    <message>
+        <source>Last table built: %1.</source>
+        <translation>Zuletzt gebaute Tabelle: %1.</translation>
+    </message>
+    <message>
+        <source>Built: Master plays perfectly.</source>
+        <translation>Gebaut: Meister spielt fehlerlos.</translation>
+    </message>
+    <message>
+        <source>Not built yet.</source>
+        <translation>Noch nicht gebaut.</translation>
+    </message>
+    <message>
+        <source>Building...</source>
+        <translation>Wird gebaut …</translation>
+    </message>
+    <message>
+        <source>Paused.</source>
+        <translation>Angehalten.</translation>
+    </message>
+    <message>
+        <source>The build stopped: %1</source>
+        <translation>Der Bau wurde beendet: %1</translation>
+    </message>
+    <message>
+        <source>Nothing built so far is lost: Build goes on from there.</source>
+        <translation>Nichts bisher Gebautes geht verloren: Bauen macht dort weiter.</translation>
+    </message>
+    <message>
+        <source>Time left: %1.</source>
+        <translation>Verbleibende Zeit: %1.</translation>
+    </message>
+    <message>
+        <source>Time left: measuring...</source>
+        <translation>Verbleibende Zeit: wird gemessen …</translation>
+    </message>
+    <message>
+        <source>Built, but the tables found do not cover the whole game.</source>
+        <translation>Gebaut, aber die gefundenen Tabellen decken nicht das ganze Spiel ab.</translation>
     </message>
 </context>
 </TS>

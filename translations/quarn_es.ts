@@ -537,6 +537,18 @@ Negras: %3 por colocar, %4 perdidas</translation>
         <source>Sound</source>
         <translation>Sonido</translation>
     </message>
+    <message>
+        <source>Perfect Play...</source>
+        <translation>Juego perfecto…</translation>
+    </message>
+    <message>
+        <source>Master (perfect)</source>
+        <translation>Maestro (perfecto)</translation>
+    </message>
+    <message>
+        <source>Master: plays perfectly, the whole game is solved on this computer</source>
+        <translation>Maestro: juega perfectamente, todo el juego está resuelto en este ordenador</translation>
+    </message>
 </context>
 <context>
     <name>MoveList</name>
@@ -690,6 +702,10 @@ Negras: %3 por colocar, %4 perdidas</translation>
     <message>
         <source>The board tells a screen reader such as Orca each move of both sides, what to do next, a mill, the hint, a move taken back and the end of the game; every point reads its name, its piece and what you may do with it.</source>
         <translation>El tablero dice a un lector de pantalla como Orca cada jugada de ambos bandos, qué hacer a continuación, un molino, la pista, una jugada deshecha y el final de la partida; cada punto dice su nombre, su ficha y lo que puede hacer con ella.</translation>
+    </message>
+    <message>
+        <source>Master plays perfectly: the whole game is solved on this computer.</source>
+        <translation>Maestro juega perfectamente: todo el juego está resuelto en este ordenador.</translation>
     </message>
 </context>
 <context>
@@ -872,6 +888,124 @@ Después: %2</translation>
     <message>
         <source>Longest winning streak: %1 (now %2). Last win: %3.</source>
         <translation>Racha de victorias más larga: %1 (ahora %2). Última victoria: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>PerfectPlayBuild</name>
+    <message>
+        <source>quarn-engine, which builds the tables, is neither beside Quarn nor on the PATH.</source>
+        <translation>quarn-engine, que construye las tablas, no está junto a Quarn ni en el PATH.</translation>
+    </message>
+    <message>
+        <source>There is no folder for the tables: neither XDG_CACHE_HOME nor HOME is set.</source>
+        <translation>No hay carpeta para las tablas: no están definidas ni XDG_CACHE_HOME ni HOME.</translation>
+    </message>
+    <message>
+        <source>The build stopped with exit code %1.</source>
+        <translation>La construcción se detuvo con el código de salida %1.</translation>
+    </message>
+    <message>
+        <source>The build stopped unexpectedly.</source>
+        <translation>La construcción se detuvo de forma inesperada.</translation>
+    </message>
+    <message>
+        <source>%1 could not be started: %2</source>
+        <translation>No se pudo iniciar %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PerfectPlayDialog</name>
+    <message>
+        <source>Perfect Play</source>
+        <translation>Juego perfecto</translation>
+    </message>
+    <message>
+        <source>Master never loses and the hint and the review are exact in every position.</source>
+        <translation>Maestro nunca pierde, y la pista y el análisis son exactos en toda posición.</translation>
+    </message>
+    <message>
+        <source>Quarn solves the whole game on this computer, once: about %1 billion positions. It builds in the background at low priority, so you can play meanwhile. A build that is paused, cancelled or cut short by the end of Quarn goes on where it stopped.</source>
+        <translation>Quarn resuelve todo el juego en este ordenador, una sola vez: unos %1 mil millones de posiciones. Se construye en segundo plano con baja prioridad, así que puedes jugar mientras tanto. Una construcción en pausa, cancelada o interrumpida al cerrar Quarn sigue donde se quedó.</translation>
+    </message>
+    <message>
+        <source>Build</source>
+        <translation>Construir</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reanudar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>less than a minute</source>
+        <translation>menos de un minuto</translation>
+    </message>
+    <message>
+        <source>about %1 min</source>
+        <translation>unos %1 min</translation>
+    </message>
+    <message>
+        <source>about %1 h %2 min</source>
+        <translation>unas %1 h %2 min</translation>
+    </message>
+    <message>
+        <source>Disk space: %1 more in %2 (%3 free).</source>
+        <translation>Espacio en disco: %1 más en %2 (%3 libres).</translation>
+    </message>
+    <message>
+        <source>Disk space: about %1 in %2.</source>
+        <translation>Espacio en disco: unos %1 en %2.</translation>
+    </message>
+    <message>
+        <source>Time: %1 on this computer (%2 cores).</source>
+        <translation>Tiempo: %1 en este ordenador (%2 núcleos).</translation>
+    </message>
+    <message>
+        <source>Last table built: %1.</source>
+        <translation>Última tabla construida: %1.</translation>
+    </message>
+    <message>
+        <source>Built: Master plays perfectly.</source>
+        <translation>Construido: Maestro juega perfectamente.</translation>
+    </message>
+    <message>
+        <source>Not built yet.</source>
+        <translation>Aún no construido.</translation>
+    </message>
+    <message>
+        <source>Building...</source>
+        <translation>Construyendo…</translation>
+    </message>
+    <message>
+        <source>Paused.</source>
+        <translation>En pausa.</translation>
+    </message>
+    <message>
+        <source>The build stopped: %1</source>
+        <translation>La construcción se detuvo: %1</translation>
+    </message>
+    <message>
+        <source>Nothing built so far is lost: Build goes on from there.</source>
+        <translation>No se pierde nada de lo construido: Construir sigue desde ahí.</translation>
+    </message>
+    <message>
+        <source>Time left: %1.</source>
+        <translation>Tiempo restante: %1.</translation>
+    </message>
+    <message>
+        <source>Time left: measuring...</source>
+        <translation>Tiempo restante: midiendo…</translation>
+    </message>
+    <message>
+        <source>Built, but the tables found do not cover the whole game.</source>
+        <translation>Construido, pero las tablas encontradas no cubren todo el juego.</translation>
     </message>
 </context>
 </TS>

@@ -537,6 +537,18 @@ Noirs : %3 à poser, %4 perdus</translation>
         <source>Sound</source>
         <translation>Son</translation>
     </message>
+    <message>
+        <source>Perfect Play...</source>
+        <translation>Jeu parfait…</translation>
+    </message>
+    <message>
+        <source>Master (perfect)</source>
+        <translation>Maître (parfait)</translation>
+    </message>
+    <message>
+        <source>Master: plays perfectly, the whole game is solved on this computer</source>
+        <translation>Maître : joue parfaitement, toute la partie est résolue sur cet ordinateur</translation>
+    </message>
 </context>
 <context>
     <name>MoveList</name>
@@ -690,6 +702,10 @@ Noirs : %3 à poser, %4 perdus</translation>
     <message>
         <source>The board tells a screen reader such as Orca each move of both sides, what to do next, a mill, the hint, a move taken back and the end of the game; every point reads its name, its piece and what you may do with it.</source>
         <translation>Le plateau dit à un lecteur d&apos;écran comme Orca chaque coup des deux camps, ce qu&apos;il faut faire ensuite, un moulin, le conseil, un coup repris et la fin de la partie ; chaque point dit son nom, son pion et ce que vous pouvez en faire.</translation>
+    </message>
+    <message>
+        <source>Master plays perfectly: the whole game is solved on this computer.</source>
+        <translation>Maître joue parfaitement : toute la partie est résolue sur cet ordinateur.</translation>
     </message>
 </context>
 <context>
@@ -872,6 +888,124 @@ Après : %2</translation>
     <message>
         <source>Longest winning streak: %1 (now %2). Last win: %3.</source>
         <translation>Plus longue série de victoires : %1 (en cours %2). Dernière victoire : %3.</translation>
+    </message>
+</context>
+<context>
+    <name>PerfectPlayBuild</name>
+    <message>
+        <source>quarn-engine, which builds the tables, is neither beside Quarn nor on the PATH.</source>
+        <translation>quarn-engine, qui construit les tables, n’est ni à côté de Quarn ni dans le PATH.</translation>
+    </message>
+    <message>
+        <source>There is no folder for the tables: neither XDG_CACHE_HOME nor HOME is set.</source>
+        <translation>Il n’y a pas de dossier pour les tables : ni XDG_CACHE_HOME ni HOME n’est défini.</translation>
+    </message>
+    <message>
+        <source>The build stopped with exit code %1.</source>
+        <translation>La construction s’est arrêtée avec le code de sortie %1.</translation>
+    </message>
+    <message>
+        <source>The build stopped unexpectedly.</source>
+        <translation>La construction s’est arrêtée de façon inattendue.</translation>
+    </message>
+    <message>
+        <source>%1 could not be started: %2</source>
+        <translation>%1 n’a pas pu être lancé : %2</translation>
+    </message>
+</context>
+<context>
+    <name>PerfectPlayDialog</name>
+    <message>
+        <source>Perfect Play</source>
+        <translation>Jeu parfait</translation>
+    </message>
+    <message>
+        <source>Master never loses and the hint and the review are exact in every position.</source>
+        <translation>Maître ne perd jamais, et le conseil et l’analyse sont exacts dans toute position.</translation>
+    </message>
+    <message>
+        <source>Quarn solves the whole game on this computer, once: about %1 billion positions. It builds in the background at low priority, so you can play meanwhile. A build that is paused, cancelled or cut short by the end of Quarn goes on where it stopped.</source>
+        <translation>Quarn résout toute la partie sur cet ordinateur, une fois : environ %1 milliards de positions. La construction se fait en arrière-plan à basse priorité, vous pouvez donc jouer pendant ce temps. Une construction mise en pause, annulée ou interrompue par la fermeture de Quarn reprend là où elle s’était arrêtée.</translation>
+    </message>
+    <message>
+        <source>Build</source>
+        <translation>Construire</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>less than a minute</source>
+        <translation>moins d’une minute</translation>
+    </message>
+    <message>
+        <source>about %1 min</source>
+        <translation>environ %1 min</translation>
+    </message>
+    <message>
+        <source>about %1 h %2 min</source>
+        <translation>environ %1 h %2 min</translation>
+    </message>
+    <message>
+        <source>Disk space: %1 more in %2 (%3 free).</source>
+        <translation>Espace disque : %1 de plus dans %2 (%3 libres).</translation>
+    </message>
+    <message>
+        <source>Disk space: about %1 in %2.</source>
+        <translation>Espace disque : environ %1 dans %2.</translation>
+    </message>
+    <message>
+        <source>Time: %1 on this computer (%2 cores).</source>
+        <translation>Durée : %1 sur cet ordinateur (%2 cœurs).</translation>
+    </message>
+    <message>
+        <source>Last table built: %1.</source>
+        <translation>Dernière table construite : %1.</translation>
+    </message>
+    <message>
+        <source>Built: Master plays perfectly.</source>
+        <translation>Construit : Maître joue parfaitement.</translation>
+    </message>
+    <message>
+        <source>Not built yet.</source>
+        <translation>Pas encore construit.</translation>
+    </message>
+    <message>
+        <source>Building...</source>
+        <translation>Construction…</translation>
+    </message>
+    <message>
+        <source>Paused.</source>
+        <translation>En pause.</translation>
+    </message>
+    <message>
+        <source>The build stopped: %1</source>
+        <translation>La construction s’est arrêtée : %1</translation>
+    </message>
+    <message>
+        <source>Nothing built so far is lost: Build goes on from there.</source>
+        <translation>Rien de ce qui a été construit n’est perdu : Construire reprend à partir de là.</translation>
+    </message>
+    <message>
+        <source>Time left: %1.</source>
+        <translation>Temps restant : %1.</translation>
+    </message>
+    <message>
+        <source>Time left: measuring...</source>
+        <translation>Temps restant : mesure en cours…</translation>
+    </message>
+    <message>
+        <source>Built, but the tables found do not cover the whole game.</source>
+        <translation>Construit, mais les tables trouvées ne couvrent pas toute la partie.</translation>
     </message>
 </context>
 </TS>

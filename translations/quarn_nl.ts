@@ -537,6 +537,18 @@ Zwart: %3 te plaatsen, %4 verloren</translation>
         <source>Sound</source>
         <translation>Geluid</translation>
     </message>
+    <message>
+        <source>Perfect Play...</source>
+        <translation>Foutloos spel…</translation>
+    </message>
+    <message>
+        <source>Master (perfect)</source>
+        <translation>Meester (foutloos)</translation>
+    </message>
+    <message>
+        <source>Master: plays perfectly, the whole game is solved on this computer</source>
+        <translation>Meester: speelt foutloos, het hele spel is op deze computer opgelost</translation>
+    </message>
 </context>
 <context>
     <name>MoveList</name>
@@ -690,6 +702,10 @@ Zwart: %3 te plaatsen, %4 verloren</translation>
     <message>
         <source>The board tells a screen reader such as Orca each move of both sides, what to do next, a mill, the hint, a move taken back and the end of the game; every point reads its name, its piece and what you may do with it.</source>
         <translation>Het bord vertelt een schermlezer zoals Orca elke zet van beide kanten, wat je nu moet doen, een molen, de tip, een teruggenomen zet en het einde van het spel; elk punt noemt zijn naam, zijn stuk en wat je ermee kunt doen.</translation>
+    </message>
+    <message>
+        <source>Master plays perfectly: the whole game is solved on this computer.</source>
+        <translation>Meester speelt foutloos: het hele spel is op deze computer opgelost.</translation>
     </message>
 </context>
 <context>
@@ -872,6 +888,124 @@ Erna: %2</translation>
     <message>
         <source>Longest winning streak: %1 (now %2). Last win: %3.</source>
         <translation>Langste winstreeks: %1 (nu %2). Laatste winst: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>PerfectPlayBuild</name>
+    <message>
+        <source>quarn-engine, which builds the tables, is neither beside Quarn nor on the PATH.</source>
+        <translation>quarn-engine, dat de tabellen bouwt, staat niet naast Quarn en niet in het PATH.</translation>
+    </message>
+    <message>
+        <source>There is no folder for the tables: neither XDG_CACHE_HOME nor HOME is set.</source>
+        <translation>Er is geen map voor de tabellen: XDG_CACHE_HOME en HOME zijn allebei niet gezet.</translation>
+    </message>
+    <message>
+        <source>The build stopped with exit code %1.</source>
+        <translation>Het bouwen stopte met afsluitcode %1.</translation>
+    </message>
+    <message>
+        <source>The build stopped unexpectedly.</source>
+        <translation>Het bouwen stopte onverwacht.</translation>
+    </message>
+    <message>
+        <source>%1 could not be started: %2</source>
+        <translation>%1 kon niet worden gestart: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PerfectPlayDialog</name>
+    <message>
+        <source>Perfect Play</source>
+        <translation>Foutloos spel</translation>
+    </message>
+    <message>
+        <source>Master never loses and the hint and the review are exact in every position.</source>
+        <translation>Meester verliest nooit, en de hint en de analyse zijn in elke stelling exact.</translation>
+    </message>
+    <message>
+        <source>Quarn solves the whole game on this computer, once: about %1 billion positions. It builds in the background at low priority, so you can play meanwhile. A build that is paused, cancelled or cut short by the end of Quarn goes on where it stopped.</source>
+        <translation>Quarn lost het hele spel eenmalig op deze computer op: ongeveer %1 miljard stellingen. Het bouwen gebeurt op de achtergrond met lage prioriteit, dus je kunt intussen spelen. Bouwen dat gepauzeerd, geannuleerd of door het afsluiten van Quarn onderbroken is, gaat verder waar het stopte.</translation>
+    </message>
+    <message>
+        <source>Build</source>
+        <translation>Bouwen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pauze</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Hervatten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>less than a minute</source>
+        <translation>minder dan een minuut</translation>
+    </message>
+    <message>
+        <source>about %1 min</source>
+        <translation>ongeveer %1 min</translation>
+    </message>
+    <message>
+        <source>about %1 h %2 min</source>
+        <translation>ongeveer %1 u %2 min</translation>
+    </message>
+    <message>
+        <source>Disk space: %1 more in %2 (%3 free).</source>
+        <translation>Schijfruimte: %1 extra in %2 (%3 vrij).</translation>
+    </message>
+    <message>
+        <source>Disk space: about %1 in %2.</source>
+        <translation>Schijfruimte: ongeveer %1 in %2.</translation>
+    </message>
+    <message>
+        <source>Time: %1 on this computer (%2 cores).</source>
+        <translation>Tijd: %1 op deze computer (%2 kernen).</translation>
+    </message>
+    <message>
+        <source>Last table built: %1.</source>
+        <translation>Laatst gebouwde tabel: %1.</translation>
+    </message>
+    <message>
+        <source>Built: Master plays perfectly.</source>
+        <translation>Gebouwd: Meester speelt foutloos.</translation>
+    </message>
+    <message>
+        <source>Not built yet.</source>
+        <translation>Nog niet gebouwd.</translation>
+    </message>
+    <message>
+        <source>Building...</source>
+        <translation>Bezig met bouwen…</translation>
+    </message>
+    <message>
+        <source>Paused.</source>
+        <translation>Gepauzeerd.</translation>
+    </message>
+    <message>
+        <source>The build stopped: %1</source>
+        <translation>Het bouwen is gestopt: %1</translation>
+    </message>
+    <message>
+        <source>Nothing built so far is lost: Build goes on from there.</source>
+        <translation>Niets van wat al gebouwd is gaat verloren: Bouwen gaat daar verder.</translation>
+    </message>
+    <message>
+        <source>Time left: %1.</source>
+        <translation>Resterende tijd: %1.</translation>
+    </message>
+    <message>
+        <source>Time left: measuring...</source>
+        <translation>Resterende tijd: wordt gemeten…</translation>
+    </message>
+    <message>
+        <source>Built, but the tables found do not cover the whole game.</source>
+        <translation>Gebouwd, maar de gevonden tabellen dekken niet het hele spel.</translation>
     </message>
 </context>
 </TS>

@@ -12,10 +12,12 @@ GameReview::~GameReview() {
     cancel();
     // The worker reads the moves and tables given to it; they must stay
     // until it has stopped, at its next position at the latest.
-    for (QThread* thread : threads_) {
-        thread->wait();
-        delete thread;
-    }
+    waitForWorkers();
+    for (QThread* thread : threads_) delete thread;
+}
+
+void GameReview::waitForWorkers() const {
+    for (QThread* thread : threads_) thread->wait();
 }
 
 void GameReview::start(const Board& start, const std::vector<Move>& moves,

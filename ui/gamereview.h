@@ -33,6 +33,9 @@ public:
     void start(const Board& start, const std::vector<Move>& moves, const EndgameTables* tables);
     // Nothing more is heard of the review that runs, if any.
     void cancel();
+    // Waits until no worker reads the tables any more: those of cancelled
+    // reviews stop at their next position.
+    void waitForWorkers() const;
     bool running() const { return running_; }
 
     // What the move list shows of each review: an empty note where the move

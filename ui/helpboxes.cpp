@@ -89,10 +89,12 @@ QString HelpBoxes::rulesText(const QList<MenuKey>& menuKeys) {
                                  "</b></p><table cellpadding=\"2\">" + keys + "</table>");
 }
 
-QString HelpBoxes::aboutText(const QString& version, qint64 benchSignature) {
+QString HelpBoxes::aboutText(const QString& version, qint64 benchSignature, bool masterPerfect) {
     const QString lines[] = {
         tr("Version %1").arg(version),
         tr("Nine Men's Morris against the computer."),
+        masterPerfect ? tr("Master plays perfectly: the whole game is solved on this computer.")
+                      : QString(),
         tr("Licence: GNU General Public License, version 3 or later"),
         tr("Engine signature: %1 nodes (quarn-engine bench)")
             .arg(QLocale().toString(benchSignature)),
@@ -100,7 +102,8 @@ QString HelpBoxes::aboutText(const QString& version, qint64 benchSignature) {
     // Each line whole: a licence or a number broken in two reads badly.
     QString text = "<h2>Quarn</h2>";
     for (const QString& line : lines)
-        text += "<p style=\"white-space:pre\">" + line.toHtmlEscaped() + "</p>";
+        if (!line.isEmpty())
+            text += "<p style=\"white-space:pre\">" + line.toHtmlEscaped() + "</p>";
     return text;
 }
 
@@ -135,12 +138,12 @@ void showRules(QWidget* parent, const QList<HelpBoxes::MenuKey>& menuKeys) {
     dialog.exec();
 }
 
-void showAbout(QWidget* parent, const QString& version, qint64 benchSignature) {
+void showAbout(QWidget* parent, const QString& version, qint64 benchSignature, bool masterPerfect) {
     QMessageBox box(parent);
     box.setObjectName("about");
     box.setWindowTitle(HelpBoxes::tr("About Quarn"));
     box.setTextFormat(Qt::RichText);
-    box.setText(HelpBoxes::aboutText(version, benchSignature));
+    box.setText(HelpBoxes::aboutText(version, benchSignature, masterPerfect));
     const QPixmap icon = gameIcon(parent);
     if (!icon.isNull()) box.setIconPixmap(icon);
     box.setStandardButtons(QMessageBox::Close);

@@ -23,8 +23,10 @@ public:
     // keys of the board, of the move list and of the menus (`menuKeys`).
     static QString rulesText(const QList<MenuKey>& menuKeys = {});
     // Rich text: name, version, what the program is, its licence and the
-    // engine's bench signature, the number written for the user's locale.
-    static QString aboutText(const QString& version, qint64 benchSignature);
+    // engine's bench signature, the number written for the user's locale;
+    // with `masterPerfect`, that the whole game is solved here.
+    static QString aboutText(const QString& version, qint64 benchSignature,
+                             bool masterPerfect = false);
 };
 
 // A resizable dialog titled "Rules" with the rules and the keys in a
@@ -32,5 +34,7 @@ public:
 void showRules(QWidget* parent, const QList<HelpBoxes::MenuKey>& menuKeys = {});
 
 // The box titled "About Quarn"; returns when it is closed.
-// benchSignature: the node total of `quarn-engine bench`.
-void showAbout(QWidget* parent, const QString& version, qint64 benchSignature);
+// benchSignature: the node total of `quarn-engine bench`; masterPerfect:
+// the tables of the whole game are built.
+void showAbout(QWidget* parent, const QString& version, qint64 benchSignature,
+               bool masterPerfect = false);

@@ -13,6 +13,8 @@
 #include "ui/movelist.h"
 #include "ui/movelistfollower.h"
 #include "ui/newgamedialog.h"
+#include "ui/perfectplaybuild.h"
+#include "ui/perfectplaydialog.h"
 #include "ui/recentgamesmenu.h"
 #include "ui/settings.h"
 #include "ui/sounds.h"
@@ -151,6 +153,11 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     confMenu->insertItem(tr("Level"), levelMenu, -1, -1);
     confMenu->insertItem(tr("Animations"), animationsMenu, -1, -1);
     confMenu->insertItem(tr("Sound"), soundMenu, -1, -1);
+    confMenu->insertSeparator();
+    const int perfectId = confMenu->insertItem(tr("Perfect Play..."));
+    connect(confMenu, &PopupMenu::activated, this, [=, this](int id) {
+        if (id == perfectId) showPerfectPlay();
+    });
 
     // How the window shows the game: full screen, the move list, the names
     // of the points. F11 is the usual key where the desktop has none.
@@ -181,7 +188,8 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     helpMenu->setItemShortcuts(rulesId, QKeySequence::keyBindings(QKeySequence::HelpContents));
     connect(helpMenu, &PopupMenu::activated, this, [=, this](int id) {
         if (id == rulesId) showRules(this, MenuKeys({gameMenu, viewMenu, helpMenu}));
-        if (id == aboutId) showAbout(this, kQuarnVersion, kBenchSignature);
+        if (id == aboutId)
+            showAbout(this, kQuarnVersion, kBenchSignature, PlaysPerfectly(session->tables()));
     });
 
     MenuBar* menuBar = new MenuBar(this, nullptr);
@@ -231,7 +239,14 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     review = new GameReview(this);
     connect(review, &GameReview::finished, this, &Quarn::reviewDone);
 
+    // A build of the whole game that the end of the last run cut short goes
+    // on, without a word, in the background.
+    perfectBuild = new PerfectPlayBuild(this);
+    connect(perfectBuild, &PerfectPlayBuild::built, this, &Quarn::tablesBuilt);
+    perfectBuild->resumeInterrupted();
+
     readConfig();
+    nameMaster();
     showSettings();
     viewMenu->setItemChecked(moveListId, showMoveList);
     viewMenu->setItemChecked(kPointNamesId, boardWidget->pointNamesShown());
@@ -378,4 +393,42 @@ void Quarn::changeEvent(QEvent* event) {
     // Also when the desktop itself takes the window out of full screen.
     if (event->type() == QEvent::WindowStateChange)
         viewMenu->setItemChecked(kFullScreenId, isFullScreen());
+}
+
+void Quarn::showPerfectPlay() {
+    if (!perfectDialog) perfectDialog = new PerfectPlayDialog(this, *perfectBuild);
+    perfectDialog->setWholeGameBuilt(PlaysPerfectly(session->tables()));
+    perfectDialog->show();
+    perfectDialog->raise();
+    perfectDialog->activateWindow();
+}
+
+void Quarn::tablesBuilt() {
+    // A review's worker reads the tables about to be replaced: it stops
+    // first, and the user may ask again with the new ones.
+    if (review->running()) stopReview();
+    review->waitForWorkers();
+    session->openTables(DefaultTableFolders());
+    nameMaster();
+    showSettings();
+    if (perfectDialog) perfectDialog->setWholeGameBuilt(PlaysPerfectly(session->tables()));
+}
+
+void Quarn::nameMaster() {
+    const Level& master = kLevelTable[kMasterLevel];
+    const bool perfect = PlaysPerfectly(session->tables());
+    const QString text = perfect ? tr("Master (perfect)") : tr(master.name);
+    if (levelMenu->text(master.id) == text) return;
+    int index = 0;
+    while (levelMenu->idAt(index) != master.id) ++index;
+    // An item's text is fixed when it is made: Master's is made again, in
+    // its place; the check marks follow in showSettings.
+    QAction* item = levelMenu->actions().at(index);
+    levelMenu->removeAction(item);
+    delete item;
+    levelMenu->insertItem(text, master.id, index);
+    levelMenu->setItemToolTip(
+        master.id, perfect
+                       ? tr("Master: plays perfectly, the whole game is solved on this computer")
+                       : tr(master.tip));
 }

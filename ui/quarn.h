@@ -2,9 +2,10 @@
 // beside it, the Game, Configuration, View and Help menus, and the settings, read
 // once at construction and saved after every change and when the window goes
 // away. The game in progress is kept across runs, and games can be saved to
-// and opened from game records. A game with moves is abandoned only once the
-// user has said so, and a file that cannot be written is said so in a line at
-// the bottom of the window.
+// and opened from game records. The tables of the whole game can be built in
+// the background. A game with moves is abandoned only once the user has said
+// so, and a file that cannot be written is said so in a line at the bottom of
+// the window.
 #pragma once
 
 #include "engine/board.h"
@@ -22,6 +23,8 @@ class BoardWidget;
 class GameReview;
 class GameSession;
 class MoveList;
+class PerfectPlayBuild;
+class PerfectPlayDialog;
 class PopupMenu;
 class QDockWidget;
 class QLabel;
@@ -133,6 +136,12 @@ private:
     void stopReview();
     // Undo, Redo, Claim Draw and Resign are offered only when they can act.
     void showGameMenuState();
+    // Configuration / Perfect Play, and what follows a build of the whole
+    // game: its tables opened at once, and the Master item saying that it
+    // plays perfectly.
+    void showPerfectPlay();
+    void tablesBuilt();
+    void nameMaster();
 
     PopupMenu* colorMenu;
     PopupMenu* levelMenu;
@@ -188,4 +197,7 @@ private:
     Statistics stats;
     bool gameCounted = false;                     // the game on the board is in the statistics
     StatisticsDialog* statisticsDialog = nullptr; // made when first shown
+
+    PerfectPlayBuild* perfectBuild;
+    PerfectPlayDialog* perfectDialog = nullptr; // made when first shown
 };

@@ -1,7 +1,7 @@
 // The game's settings: where they are kept, their keys, their
 // defaults and the values they may take. Every setting but the last folder
-// is the id of a menu item, 0 to `highest`; any stored integer is brought
-// into that range.
+// and the running build is the id of a menu item, 0 to `highest`; any stored
+// integer is brought into that range.
 #pragma once
 
 #include "engine/levels.h"
@@ -32,6 +32,9 @@ inline constexpr Setting kDemoBlackLevel{"DemoBlackLevel", 2, 5};
 // 0 No, 1 Yes; where the store does not say, on for a user and off under a
 // platform without a screen (Sounds::onByDefault).
 inline constexpr Setting kSound{"Sound", 1, 1};
+// 1 while the tables of the whole game are being built, so that a build cut
+// short by the end of the program goes on at its next start; else 0.
+inline constexpr Setting kPerfectPlayBuilding{"PerfectPlayBuilding", 0, 1};
 
 // The folder of the last game saved or opened, as text; absent until there
 // is one.

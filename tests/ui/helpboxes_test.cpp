@@ -72,10 +72,14 @@ private slots:
                        QVERIFY(box->text().contains("1.2.3"));
                        QVERIFY(box->text().contains("License, version 3 or later"));
                        QVERIFY(box->text().contains("Engine signature: 57.379.075 nodes"));
+                       QVERIFY(!box->text().contains("plays perfectly"));
                        QVERIFY(!box->iconPixmap().isNull());
                        QTest::keyClick(box, Qt::Key_Escape);
                    });
         QLocale::setDefault(before);
+        QVERIFY(
+            HelpBoxes::aboutText("1.2.3", 1, true)
+                .contains("Master plays perfectly: the whole game is solved on this computer."));
     }
 };
 

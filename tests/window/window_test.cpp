@@ -72,7 +72,8 @@ private slots:
         QCOMPARE(conf->objectName(), QString("conf_menu"));
         QStringList items;
         for (QAction* a : conf->actions()) items << Plain(a);
-        QCOMPARE(items, QStringList({"Player Color", "Level", "Animations", "Sound"}));
+        QCOMPARE(items, QStringList({"Player Color", "Level", "Animations", "Sound", "",
+                                     "Perfect Play..."}));
 
         const struct {
             const char* submenu;
