@@ -538,7 +538,7 @@ Schwarz: %3 zu setzen, %4 verloren</translation>
         <translation>Ton</translation>
     </message>
     <message>
-        <source>Perfect Play...</source>
+        <source>Perfect play…</source>
         <translation>Fehlerloses Spiel …</translation>
     </message>
     <message>
@@ -916,7 +916,7 @@ Danach: %2</translation>
 <context>
     <name>PerfectPlayDialog</name>
     <message>
-        <source>Perfect Play</source>
+        <source>Perfect play</source>
         <translation>Fehlerloses Spiel</translation>
     </message>
     <message>

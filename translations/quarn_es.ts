@@ -538,7 +538,7 @@ Negras: %3 por colocar, %4 perdidas</translation>
         <translation>Sonido</translation>
     </message>
     <message>
-        <source>Perfect Play...</source>
+        <source>Perfect play…</source>
         <translation>Juego perfecto…</translation>
     </message>
     <message>
@@ -916,7 +916,7 @@ Después: %2</translation>
 <context>
     <name>PerfectPlayDialog</name>
     <message>
-        <source>Perfect Play</source>
+        <source>Perfect play</source>
         <translation>Juego perfecto</translation>
     </message>
     <message>

@@ -538,7 +538,7 @@ Noirs : %3 à poser, %4 perdus</translation>
         <translation>Son</translation>
     </message>
     <message>
-        <source>Perfect Play...</source>
+        <source>Perfect play…</source>
         <translation>Jeu parfait…</translation>
     </message>
     <message>
@@ -916,7 +916,7 @@ Après : %2</translation>
 <context>
     <name>PerfectPlayDialog</name>
     <message>
-        <source>Perfect Play</source>
+        <source>Perfect play</source>
         <translation>Jeu parfait</translation>
     </message>
     <message>

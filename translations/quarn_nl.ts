@@ -538,7 +538,7 @@ Zwart: %3 te plaatsen, %4 verloren</translation>
         <translation>Geluid</translation>
     </message>
     <message>
-        <source>Perfect Play...</source>
+        <source>Perfect play…</source>
         <translation>Foutloos spel…</translation>
     </message>
     <message>
@@ -916,7 +916,7 @@ Erna: %2</translation>
 <context>
     <name>PerfectPlayDialog</name>
     <message>
-        <source>Perfect Play</source>
+        <source>Perfect play</source>
         <translation>Foutloos spel</translation>
     </message>
     <message>

@@ -44,7 +44,7 @@ QString Bytes(std::uint64_t bytes) {
 PerfectPlayDialog::PerfectPlayDialog(QWidget* parent, PerfectPlayBuild& build)
     : QDialog(parent), build_(build) {
     setObjectName("perfect_play");
-    setWindowTitle(tr("Perfect Play"));
+    setWindowTitle(tr("Perfect play"));
 
     auto* gives = new QLabel(
         "<p><b>" +

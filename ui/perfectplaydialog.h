@@ -1,4 +1,4 @@
-// Configuration / Perfect Play: what building the tables of the whole game
+// Configuration / "Perfect play…": what building the tables of the whole game
 // gives and costs, and the build itself, with its progress, the time left and
 // Build, Pause, Resume and Cancel. Not modal: the game goes on beside it, and
 // closing it leaves the build running.

@@ -154,7 +154,7 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     confMenu->insertItem(tr("Animations"), animationsMenu, -1, -1);
     confMenu->insertItem(tr("Sound"), soundMenu, -1, -1);
     confMenu->insertSeparator();
-    const int perfectId = confMenu->insertItem(tr("Perfect Play..."));
+    const int perfectId = confMenu->insertItem(tr("Perfect play…"));
     connect(confMenu, &PopupMenu::activated, this, [=, this](int id) {
         if (id == perfectId) showPerfectPlay();
     });

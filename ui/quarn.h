@@ -136,7 +136,7 @@ private:
     void stopReview();
     // Undo, Redo, Claim Draw and Resign are offered only when they can act.
     void showGameMenuState();
-    // Configuration / Perfect Play, and what follows a build of the whole
+    // Configuration / "Perfect play…", and what follows a build of the whole
     // game: its tables opened at once, and the Master item saying that it
     // plays perfectly.
     void showPerfectPlay();

@@ -15,6 +15,9 @@ SetClasses MakeSetClasses(int pieces) {
     // representative, the set of lowest rank; the representative then marks
     // every set of its class with the symmetries that lead to it, and a set
     // found marked is passed over.
+    sc.representative.reserve(kClassCounts[pieces]);
+    sc.squeeze.reserve(kClassCounts[pieces]);
+    sc.spread.reserve(kClassCounts[pieces]);
     PointSet set = (PointSet{1} << pieces) - 1;
     for (std::uint32_t r = 0; r < sets; ++r) {
         if (sc.toRepresentative[r] == 0) {
@@ -43,9 +46,7 @@ SetClasses MakeSetClasses(int pieces) {
                     sc.toRepresentative[image] |= 1u << kAfter[std::countr_zero(gs)][kInverse[s]];
             }
         }
-        // The next set of the same size in rank order (Gosper).
-        const PointSet low = set & (0u - set), ripple = set + low;
-        set = (((ripple ^ set) >> 2) / low) | ripple;
+        set = NextOfSameSize(set);
     }
     assert(sc.classes() == kClassCounts[pieces]);
     return sc;

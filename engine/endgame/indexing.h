@@ -39,6 +39,12 @@ constexpr std::uint32_t SetRank(PointSet s) {
     return rank;
 }
 
+// The set of the same size next in rank order (Gosper's, without a division).
+constexpr PointSet NextOfSameSize(PointSet set) {
+    const PointSet t = set | (set - 1);
+    return (t + 1) | (((~t & (t + 1)) - 1) >> (std::countr_zero(set) + 1));
+}
+
 // kClassCounts[k]: the number of classes of the sets of k points, by
 // Burnside's lemma: the mean over the symmetries of the sets each one keeps,
 // which are the unions of its cycles of points with k points in all.

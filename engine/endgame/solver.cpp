@@ -139,8 +139,7 @@ private:
                 for (PointSet s = combo; s != 0; s &= s - 1)
                     other |= Bit(spread[std::countr_zero(s)]);
                 visit(c * side.combos + r, mover, other, sc.symmetric(c));
-                const PointSet low = combo & (0u - combo), ripple = combo + low;
-                combo = (((ripple ^ combo) >> 2) / low) | ripple;
+                combo = NextOfSameSize(combo);
             }
         }
     }

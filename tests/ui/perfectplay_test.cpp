@@ -1,4 +1,4 @@
-// Building the whole game from the Perfect Play dialog, with a stand-in for
+// Building the whole game from the "Perfect play" dialog, with a stand-in for
 // quarn-engine: a shell script that writes what the real build writes. The
 // bar follows the build, Pause and Resume stop and wake the process, Cancel
 // ends it, a failed build says why in its program's words, and a build cut

@@ -73,7 +73,7 @@ private slots:
         QStringList items;
         for (QAction* a : conf->actions()) items << Plain(a);
         QCOMPARE(items, QStringList({"Player Color", "Level", "Animations", "Sound", "",
-                                     "Perfect Play..."}));
+                                     "Perfect play…"}));
 
         const struct {
             const char* submenu;
