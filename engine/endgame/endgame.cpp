@@ -2,6 +2,7 @@
 
 #include "engine/endgame/blockcache.h"
 #include "engine/endgame/indexing.h"
+#include "engine/endgame/representatives.h"
 #include "engine/endgame/tablefile.h"
 
 #include <unistd.h>
@@ -56,8 +57,7 @@ EndgameValue ValueOfMove(EndgameValue v) {
 }
 
 EndgameTables::EndgameTables()
-    : indexing_(std::make_unique<endgame::Indexing>()),
-      cache_(std::make_unique<endgame::BlockCache>()), reporter_([](const std::string& line) {
+    : cache_(std::make_unique<endgame::BlockCache>()), reporter_([](const std::string& line) {
           std::fprintf(stderr, "%s: endgame table %s\n", program_invocation_short_name,
                        line.c_str());
       }) {}
@@ -80,7 +80,7 @@ void EndgameTables::open(const std::vector<std::string>& folders) {
                 if (!std::filesystem::exists(std::filesystem::symlink_status(path, ec))) continue;
                 std::string why;
                 auto file = endgame::TableFile::Open(path, mover, other,
-                                                     indexing_->entries(mover, other), why);
+                                                     endgame::Indexing::entries(mover, other), why);
                 if (!file) {
                     problems_.push_back(path + ": " + why + "; not used");
                     continue;
@@ -127,7 +127,7 @@ void EndgameTables::lookAgain(endgame::CachedTable& table) const {
     table.seen = identity;
     std::string why;
     auto file = endgame::TableFile::Open(table.path, table.mover, table.other,
-                                         indexing_->entries(table.mover, table.other), why);
+                                         endgame::Indexing::entries(table.mover, table.other), why);
     if (!file) return;
     cache_->replace(table, std::move(file));
     tell(table.path + ": changed again and opens; used");
@@ -143,12 +143,13 @@ EndgameValue EndgameTables::probe(const Board& b) const {
         return {}; // the counts do not describe this board
     if (m == 2) return {Outcome::Loss, 0};
     if (m < kFewest || m > kMost || o < kFewest || o > kMost || !tables_[m][o]) return {};
-    // The classes of the mover's sets are computed when first needed, so
-    // that opening the tables stays quick.
-    std::call_once(prepared_[m], [&] { indexing_->prepare(m); });
+    // The classes of the mover's sets are found when first needed, so that
+    // opening the tables stays quick.
+    std::call_once(prepared_[m], [&] { representatives_[m] = endgame::Representatives(m); });
+    const std::uint32_t index = endgame::IndexByRepresentatives(representatives_[m], mover, other);
     std::uint8_t entry = 0;
     std::string why;
-    switch (cache_->entry(*tables_[m][o], indexing_->index(mover, other), entry, why)) {
+    switch (cache_->entry(*tables_[m][o], index, entry, why)) {
     case endgame::BlockCache::Read::Ok:
         return Decode(entry);
     case endgame::BlockCache::Read::Failed:

@@ -33,7 +33,6 @@ struct EndgameValue {
 EndgameValue ValueOfMove(EndgameValue v);
 
 namespace endgame {
-class Indexing;
 class BlockCache;
 struct CachedTable;
 } // namespace endgame
@@ -79,8 +78,10 @@ private:
     void tell(const std::string& line) const;
     int coveredPieces() const;
 
-    std::unique_ptr<endgame::Indexing> indexing_;
-    mutable std::once_flag prepared_[10]; // indexing_->prepare(pieces) done
+    // By the mover's count: the representatives (point sets) of its classes,
+    // found once.
+    mutable std::once_flag prepared_[10];
+    mutable std::vector<std::uint32_t> representatives_[10];
     std::unique_ptr<endgame::BlockCache> cache_;
     // tables_[mover][other], null where no valid file was found.
     std::unique_ptr<endgame::CachedTable> tables_[10][10];

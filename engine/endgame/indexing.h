@@ -102,7 +102,7 @@ public:
 
     // Positions (numbers) of the material with these counts; known without
     // preparing.
-    std::uint64_t entries(int mover, int other) const {
+    static std::uint64_t entries(int mover, int other) {
         return std::uint64_t{kClassCounts[mover]} * kBinomial[24 - mover][other];
     }
 

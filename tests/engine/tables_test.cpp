@@ -2,6 +2,7 @@
 // checked against the rules as Board::GenMoves and Board::DoMove play them.
 #include "engine/endgame/endgame.h"
 #include "engine/endgame/moves.h"
+#include "engine/endgame/representatives.h"
 #include "engine/endgame/symmetry.h"
 #include "engine/endgame/tablefile.h"
 #include "support/built_tables.h"
@@ -114,6 +115,25 @@ protected:
     static inline EndgameTables* tables_ = nullptr;
     static constexpr std::pair<int, int> kMaterials[] = {{3, 3}, {4, 3}, {3, 4}};
 };
+
+TEST(TableNumbering, FromTheRepresentativesAloneIsTheBuildersNumbering) {
+    InitMillTab();
+    std::mt19937 rng(9);
+    endgame::Indexing ix;
+    for (int pieces = 3; pieces <= 9; ++pieces) {
+        ix.prepare(pieces);
+        const std::vector<PointSet> representatives = endgame::Representatives(pieces);
+        ASSERT_EQ(ix.classes(pieces).representative, representatives);
+        for (int i = 0; i < 2000; ++i) {
+            const Board b = RandomPosition(rng, pieces, 3 + i % 7);
+            const Pieces p = PiecesOf(b);
+            const PointSet mover = b.next == 1 ? p.white : p.black;
+            const PointSet other = b.next == 1 ? p.black : p.white;
+            ASSERT_EQ(ix.index(mover, other),
+                      endgame::IndexByRepresentatives(representatives, mover, other));
+        }
+    }
+}
 
 TEST(TableMoves, AreTheMovesOfTheEngineAndTheirUnmovesLeadBack) {
     InitMillTab();
