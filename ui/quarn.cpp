@@ -120,7 +120,7 @@ Quarn::Quarn(QWidget* parent, const char* name, Qt::WindowFlags flags)
     // The items for kept games stand between Redo and Close; they are
     // inserted after Close so that New, Undo, Redo and Close keep the ids
     // they have always had.
-    const int hintId = gameMenu->insertItem(tr("Hint"), -1, 4);
+    hintId = gameMenu->insertItem(tr("Hint"), -1, 4);
     gameMenu->setItemShortcuts(hintId, {QKeySequence(Qt::Key_H)});
     claimId = gameMenu->insertItem(tr("Claim Draw"), boardWidget, SLOT(claimDraw()), 0, -1, 5);
     resignId = gameMenu->insertItem(tr("Resign"), -1, 6);

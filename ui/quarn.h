@@ -152,7 +152,7 @@ private:
     BoardWidget* boardWidget;
 
     PopupMenu* gameMenu;
-    int undoId = -1, redoId = -1, claimId = -1, resignId = -1, pauseId = -1;
+    int undoId = -1, redoId = -1, claimId = -1, resignId = -1, pauseId = -1, hintId = -1;
 
     GameReview* review;
     int reviewedMoves = 0;                     // the moves played that the review covers

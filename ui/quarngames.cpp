@@ -75,8 +75,8 @@ void Quarn::gameChanged() {
 }
 
 void Quarn::showGameMenuState() {
-    // The board takes Resign while the user is to move and no capture is
-    // pending; Undo and Redo only with no piece picked either, and Undo
+    // The board takes Resign and Hint while the user is to move and no
+    // capture is pending; Undo and Redo only with no piece picked either, and Undo
     // also once the game has ended; none of them while a move of the game
     // is browsed.
     const bool ended = session->ended();
@@ -89,6 +89,7 @@ void Quarn::showGameMenuState() {
     gameMenu->setItemEnabled(redoId, session->canRedo() && usersTurn);
     gameMenu->setItemEnabled(claimId, session->canClaimDraw());
     gameMenu->setItemEnabled(resignId, usersMove);
+    gameMenu->setItemEnabled(hintId, usersMove);
     gameMenu->setItemEnabled(pauseId, session->players() == GameSession::Demo && !ended);
 }
 

@@ -121,13 +121,13 @@ private slots:
         ConfigFolder folder;
         Quarn w;
         BoardWidget* board = PlayingBoard(w);
-        const auto claimable = [&] {
+        const auto enabled = [&](const QString& item) {
             const PopupMenu* menu = GameMenu(w);
             for (int i = 0; i < menu->count(); ++i)
-                if (menu->text(menu->idAt(i)) == "Claim Draw")
-                    return menu->isItemEnabled(menu->idAt(i));
+                if (menu->text(menu->idAt(i)) == item) return menu->isItemEnabled(menu->idAt(i));
             return false;
         };
+        const auto claimable = [&] { return enabled("Claim Draw"); };
         board->restoreGame(Record(113, -1));
         QCOMPARE(board->statusText(), "Position repeated three times: you may claim a draw");
         QVERIFY(claimable());
@@ -137,6 +137,7 @@ private slots:
         QCOMPARE(answer.texts[0], "Game over\nDraw by repetition (claimed)");
         QCOMPARE(board->statusText(), "Draw by repetition (claimed). Click to start game");
         QVERIFY(!claimable());
+        QVERIFY(!enabled("Hint")); // nothing left to advise
         QVERIFY(RecordText(w).contains("\n# Result: draw by repetition\n"));
         QVERIFY(!board->session().inProgress());
         // Undo takes the claim back; the position stays and may be claimed again.
@@ -144,6 +145,7 @@ private slots:
         QCOMPARE(board->session().played(), 113);
         QVERIFY(!RecordText(w).contains("Result"));
         QVERIFY(claimable());
+        QVERIFY(enabled("Hint"));
 
         Choose(GameMenu(w), "Resign");
         QTRY_COMPARE(answer.texts.size(), 3);
