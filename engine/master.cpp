@@ -2,6 +2,7 @@
 
 #include "endgame/endgame.h"
 #include "movegen.h"
+#include "moveorder.h"
 #include "tree.h"
 
 #include <algorithm>
@@ -180,32 +181,7 @@ bool Searcher::Exact(const Board& b, int ply, int& score) const {
 }
 
 void Searcher::Order(const Board& b, Move* moves, int n, const Move& first) const {
-    const Pieces pieces = PiecesOf(b);
-    const PointSet opponent = b.next == 1 ? pieces.black : pieces.white;
-    int keys[kMaxMoves];
-    for (int i = 0; i < n; ++i) {
-        const Move& m = moves[i];
-        int k = history_[m.start + 1][m.end];
-        if (m == first)
-            k = 1 << 30;
-        else if (m.take >= 0)
-            k += 1 << 28;
-        else if (MillsThrough(opponent, m.end) != 0)
-            k += 1 << 26; // takes the point where the opponent would close a mill
-        keys[i] = k;
-    }
-    // Insertion sort, best first: lists are short.
-    for (int i = 1; i < n; ++i) {
-        const int k = keys[i];
-        const Move m = moves[i];
-        int j = i;
-        for (; j > 0 && keys[j - 1] < k; --j) {
-            keys[j] = keys[j - 1];
-            moves[j] = moves[j - 1];
-        }
-        keys[j] = k;
-        moves[j] = m;
-    }
+    OrderMoves(b, moves, n, first, [&](const Move& m) { return history_[m.start + 1][m.end]; });
 }
 
 void Searcher::Store(std::uint64_t key, int score, int depth, Bound bound, const Move& m, int ply) {
