@@ -1,6 +1,7 @@
 #include "analysis.h"
 
 #include "eval.h"
+#include "placing.h"
 #include "record.h"
 #include "tree.h"
 
@@ -14,17 +15,23 @@ namespace {
 constexpr double kLoss = 9999.9;
 constexpr double kDecisive = 100;
 
+// How long a placing position may be solved before the search values it
+// instead: the review stays quick, a game's placing taking 18 of them.
+constexpr int kSolveMillis = 250;
+
 int Rank(Outcome o) {
     return o == Outcome::Win ? 2 : o == Outcome::Draw ? 1 : 0;
 }
 
-// The value of b for its side to move: the tables where they cover it,
-// otherwise a search at Master's budget that scores covered positions from
-// the tables.
+// The value of b for its side to move: the tables where they cover it (or,
+// while placing, every line to the end of the placing phase), otherwise a
+// search at Master's budget that scores covered positions from the tables.
 Judgement Value(const Board& b, const EndgameTables* tables, SearchAlgo& search) {
     if (SideToMoveHasLost(b)) return FromTables({Outcome::Loss, 0});
     if (tables != nullptr) {
-        const EndgameValue v = tables->probe(b);
+        const EndgameValue v = b.InPlacingPhase()
+                                   ? SolvePlacing(*tables, b, Within(kSolveMillis)).value
+                                   : tables->probe(b);
         if (v.outcome != Outcome::Unknown) return FromTables(v);
     }
     search.board = b;

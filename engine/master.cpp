@@ -3,6 +3,7 @@
 #include "endgame/endgame.h"
 #include "movegen.h"
 #include "moveorder.h"
+#include "placing.h"
 #include "tree.h"
 
 #include <algorithm>
@@ -317,7 +318,16 @@ Move MasterMove(SearchAlgo& algo, int millis) {
     algo.last_score = 0.0;
     algo.last_depth = 0;
     Move best(-1, -1, -1);
-    if (algo.tables != nullptr && PerfectMove(*algo.tables, algo.board, best)) return best;
+    if (algo.tables != nullptr) {
+        // The tables settle the moving phase; while placing, a solve to its
+        // end may, within a quarter of the time, and leaves the rest to the
+        // search when it cannot.
+        SolveLimits limits;
+        limits.deadline = begin + std::chrono::milliseconds(millis / 4);
+        limits.stop = &algo.stop;
+        EndgameValue value;
+        if (ExactMove(*algo.tables, algo.board, limits, value, best)) return best;
+    }
 
     const std::lock_guard<std::mutex> lock(tableLock);
     if (!table) table = std::make_unique<Entry[]>(kEntries);
