@@ -15,10 +15,6 @@ namespace {
 constexpr double kLoss = 9999.9;
 constexpr double kDecisive = 100;
 
-// How long a placing position may be solved before the search values it
-// instead: the review stays quick, a game's placing taking 18 of them.
-constexpr int kSolveMillis = 250;
-
 int Rank(Outcome o) {
     return o == Outcome::Win ? 2 : o == Outcome::Draw ? 1 : 0;
 }
@@ -30,7 +26,7 @@ Judgement Value(const Board& b, const EndgameTables* tables, SearchAlgo& search)
     if (SideToMoveHasLost(b)) return FromTables({Outcome::Loss, 0});
     if (tables != nullptr) {
         const EndgameValue v = b.InPlacingPhase()
-                                   ? SolvePlacing(*tables, b, Within(kSolveMillis)).value
+                                   ? SolvePlacing(*tables, b, Within(kQuickSolveMillis)).value
                                    : tables->probe(b);
         if (v.outcome != Outcome::Unknown) return FromTables(v);
     }

@@ -202,6 +202,9 @@ int Solver::Search(const Board& b, int alpha, int beta, Move* best) {
 
 PlacingSolution Solver::Solve(const EndgameTables& tables, const Board& b,
                               const SolveLimits& limits) {
+    // Cut-offs are counted afresh, so that no count outgrows its group of
+    // the move ordering.
+    std::fill(&history_[0][0], &history_[0][0] + 2 * 24, 0);
     tables_ = &tables;
     limits_ = limits;
     nodes_ = 0;

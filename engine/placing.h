@@ -18,6 +18,10 @@ struct SolveLimits {
     const bool* stop = nullptr;
 };
 
+// How long the hint and the game review let a placing position be solved
+// before they ask the search instead: short enough to keep them responsive.
+inline constexpr int kQuickSolveMillis = 250;
+
 // Limits of `millis` milliseconds from now.
 SolveLimits Within(int millis, const bool* stop = nullptr);
 

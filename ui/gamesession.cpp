@@ -278,8 +278,8 @@ Move GameSession::computerMove() {
 GameSession::Hint GameSession::hint() const {
     Hint h;
     // Exact where the tables settle the position (while placing, within a
-    // quarter of a second), the search's move otherwise.
-    if (ExactMove(tables_, board, Within(250), h.value, h.move)) return h;
+    // moment), the search's move otherwise.
+    if (ExactMove(tables_, board, Within(kQuickSolveMillis), h.value, h.move)) return h;
     h.move = game_hint();
     return h;
 }
