@@ -141,21 +141,11 @@ void Solver::Order(const Board& b, Move* moves, int n, const Move& first) const 
     OrderMoves(b, moves, n, first, [&](const Move& m) { return history[m.end]; });
 }
 
-// The score of a position at the end of the placing phase. The tables do
-// not hold a side left with two pieces: the side to move then has lost, or,
-// when its opponent has, wins with any move.
+// The score of a position at the end of the placing phase; a position that
+// nothing values ends the solve.
 int Solver::Leaf(const Board& b) {
-    EndgameValue v = tables_->probe(b);
-    if (v.outcome == Outcome::Unknown) {
-        if (SideToMoveHasLost(b))
-            v = {Outcome::Loss, 0};
-        else if (b.OpponentHasLost())
-            v = {Outcome::Win, 1};
-        else {
-            aborted_ = true;
-            return 0;
-        }
-    }
+    const EndgameValue v = MovingValue(*tables_, b);
+    if (v.outcome == Outcome::Unknown) aborted_ = true;
     return ScoreOf(v, b.plies);
 }
 
@@ -269,6 +259,15 @@ PlacingSolution SolvePlacing(const EndgameTables& tables, const Board& b,
     // Without a table no line can end in a known position.
     if (b.InPlacingPhase() && tables.maxPieces() == 0) return {};
     return Lease()->Solve(tables, b, limits);
+}
+
+EndgameValue MovingValue(const EndgameTables& tables, const Board& b) {
+    const EndgameValue v = tables.probe(b);
+    if (v.outcome != Outcome::Unknown) return v;
+    if (SideToMoveHasLost(b)) return {Outcome::Loss, 0};
+    // The side to move wins with any move.
+    if (b.OpponentHasLost()) return {Outcome::Win, 1};
+    return {};
 }
 
 bool ExactMove(const EndgameTables& tables, const Board& b, const SolveLimits& limits,

@@ -41,6 +41,11 @@ struct PlacingSolution {
 PlacingSolution SolvePlacing(const EndgameTables& tables, const Board& b,
                              const SolveLimits& limits);
 
+// The value of a position past the placing phase: the tables', or the
+// rules' where the tables hold none (a side down to two pieces, a side to
+// move that cannot move). Unknown elsewhere.
+EndgameValue MovingValue(const EndgameTables& tables, const Board& b);
+
 // The exact value of b and a move that keeps it: from the tables in the
 // moving phase (PerfectMove), from SolvePlacing within limits while placing.
 // False, and value and move untouched, where neither settles b.

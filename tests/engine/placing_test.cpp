@@ -2,8 +2,10 @@
 // built here: the solver agrees with a plain minimax over every line, gives
 // symmetric positions one value, and answers Unknown, never a wrong value,
 // where a line leaves the tables or the limits cut the search short.
+#include "engine/analysis.h"
 #include "engine/endgame/symmetry.h"
 #include "engine/placing.h"
+#include "engine/tree.h"
 #include "support/built_tables.h"
 #include "support/positions.h"
 
@@ -118,6 +120,22 @@ TEST_F(PlacingSolver, AnswersUnknownWhereALineLeavesTheTablesOrTheLimitsStopIt) 
     EXPECT_EQ(Outcome::Unknown, SolvePlacing(tables(), fresh, Within(1000, &stop)).value.outcome);
     // What a cut-short solve proved stays right for the next one.
     EXPECT_EQ(Minimax(tables(), fresh), Solved(fresh));
+}
+
+TEST_F(PlacingSolver, MasterPlaysAndTheReviewJudgesByTheExactValueWhereTheSolverSettlesIt) {
+    for (const Board& b : kCovered) {
+        SearchAlgo master = CountingSearch(b, &tables());
+        master.millis = 950;
+        Board after = b;
+        after.DoMove(master.ComputerMove(0));
+        EXPECT_EQ(Minimax(tables(), b), ValueOfMove(Minimax(tables(), after))) << PositionText(b);
+        EXPECT_EQ(0, master.last_depth) << "the solver, not the search, chose";
+
+        const std::vector<MoveReview> review = ReviewGame(b, {master.ComputerMove(0)}, &tables());
+        ASSERT_EQ(1u, review.size());
+        EXPECT_EQ(FromTables(Minimax(tables(), b)), review[0].before) << PositionText(b);
+        EXPECT_EQ(review[0].before, review[0].after) << PositionText(b);
+    }
 }
 
 } // namespace
