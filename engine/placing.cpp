@@ -81,6 +81,8 @@ static_assert(sizeof(Entry) == 16);
 // (the largest subtree), the second takes whatever comes. 2^21 entries, 32 MB.
 constexpr std::size_t kEntries = std::size_t{1} << 21;
 constexpr int kNodesBetweenLooks = 256;
+// Cut-off counts stop here, below the weight of a threat in the ordering.
+constexpr int kMostCutOffs = (1 << 22) - 1;
 
 // One solver: its transposition table and the state of the search running
 // in it. Entries hold values proved for the game itself, which no table or
@@ -96,9 +98,11 @@ public:
 private:
     int Search(const Board& b, int alpha, int beta, Move* best);
     int Leaf(const Board& b);
+    int KnownCutOff(const Board& b, const Move* moves, int n, int beta) const;
     bool OutOfLimits();
-    // Orders moves[0..n) best first, placements that cut off before
-    // counted by point and side.
+    // Orders moves[0..n) best first; within each group of OrderMoves, the
+    // placements that make more threats, then those that cut off more often
+    // (counted by point and side).
     void Order(const Board& b, Move* moves, int n, const Move& first) const;
     Entry* Find(std::uint64_t key) const;
     void Store(const Canonical& c, int plies, int score, Bound bound, const Move& m);
@@ -136,9 +140,23 @@ void Solver::Store(const Canonical& c, int plies, int score, Bound bound, const 
               static_cast<signed char>(MapPoint(c.symmetry, m.take))};
 }
 
+// How many lines through p a piece of `own` placed there leaves with two
+// own pieces and an empty point: threats the opponent must answer.
+int ThreatsMade(PointSet own, PointSet empty, int p) {
+    int threats = 0;
+    for (const PointSet pair : kMillPairs.pairs[p])
+        threats += std::popcount(own & pair) == 1 && std::popcount(empty & pair) == 1;
+    return threats;
+}
+
 void Solver::Order(const Board& b, Move* moves, int n, const Move& first) const {
     const int* history = history_[b.next == -1];
-    OrderMoves(b, moves, n, first, [&](const Move& m) { return history[m.end]; });
+    const Pieces pieces = PiecesOf(b);
+    const PointSet own = b.next == 1 ? pieces.white : pieces.black;
+    const PointSet empty = ~(pieces.white | pieces.black) & kAllPoints;
+    OrderMoves(b, moves, n, first, [&](const Move& m) {
+        return ThreatsMade(own, empty, m.end) * (kMostCutOffs + 1) + history[m.end];
+    });
 }
 
 // The score of a position at the end of the placing phase; a position that
@@ -147,6 +165,19 @@ int Solver::Leaf(const Board& b) {
     const EndgameValue v = MovingValue(*tables_, b);
     if (v.outcome == Outcome::Unknown) aborted_ = true;
     return ScoreOf(v, b.plies);
+}
+
+// Before a node searches its moves: a child whose stored score is at most
+// -beta (exact, or an upper bound) refutes the node's window at once.
+// Returns that score for the node, or -kInfinity when no child has one.
+int Solver::KnownCutOff(const Board& b, const Move* moves, int n, int beta) const {
+    for (int i = 0; i < n; ++i) {
+        Board child = b;
+        child.DoMove(moves[i]);
+        const Entry* e = Find(CanonicalOf(child).key);
+        if (e != nullptr && e->bound != kLower && -e->score >= beta) return -e->score;
+    }
+    return -kInfinity;
 }
 
 // Fail-soft negamax alpha-beta. `best`, given only at the root, receives the
@@ -171,6 +202,10 @@ int Solver::Search(const Board& b, int alpha, int beta, Move* best) {
     Move moves[kMaxMoves];
     const int n = b.GenMoves(moves, kMaxMoves);
     Order(b, moves, n, first);
+    if (!best && b.plies + 1 < kPlacingPlies) {
+        const int known = KnownCutOff(b, moves, n, beta);
+        if (known >= beta) return known;
+    }
     const int alphaIn = alpha;
     int bestScore = -kInfinity;
     Move bestMove = moves[0];
@@ -182,7 +217,10 @@ int Solver::Search(const Board& b, int alpha, int beta, Move* best) {
         if (v <= bestScore) continue;
         bestScore = v;
         bestMove = moves[i];
-        if (v >= beta && moves[i].take < 0) ++history_[b.next == -1][moves[i].end];
+        if (v >= beta && moves[i].take < 0) {
+            int& count = history_[b.next == -1][moves[i].end];
+            count = std::min(count + 1, kMostCutOffs);
+        }
     }
     const Bound bound = bestScore >= beta ? kLower : bestScore > alphaIn ? kExact : kUpper;
     Store(c, b.plies, bestScore, bound, bestMove);
