@@ -131,6 +131,11 @@ public:
     bool aborted() const { return aborted_; }
     Move best() const { return best_; }
     bool bestFound() const { return bestFound_; }
+    // The root tries only these moves (kept, not copied) from now on.
+    void RestrictRoot(const Move* moves, int n) {
+        rootMoves_ = moves;
+        rootCount_ = n;
+    }
 
 private:
     int Search(const Board& b, int alpha, int beta, int depth, int ply);
@@ -150,6 +155,8 @@ private:
     bool aborted_ = false;
     Move best_ = Move(-1, -1, -1);
     bool bestFound_ = false;
+    const Move* rootMoves_ = nullptr;
+    int rootCount_ = 0;                    // 0: every move
     std::uint64_t path_[kMaxPly + 1] = {}; // the keys of the line followed
     int history_[25][24] = {};             // [start + 1][end]: quiet moves that cut off
 };
@@ -258,8 +265,17 @@ int Searcher::Search(const Board& b, int alpha, int beta, int depth, int ply) {
     }
 
     Move moves[kMaxMoves];
-    const int n = b.GenMoves(moves, kMaxMoves);
+    int n = b.GenMoves(moves, kMaxMoves);
     if (n == 0) return -kWin + ply; // blocked: the side to move has lost
+    const bool restricted = ply == 0 && rootCount_ > 0;
+    if (restricted)
+        n = static_cast<int>(std::remove_if(moves, moves + n,
+                                            [&](const Move& m) {
+                                                return std::find(rootMoves_,
+                                                                 rootMoves_ + rootCount_,
+                                                                 m) == rootMoves_ + rootCount_;
+                                            }) -
+                             moves);
     Order(b, moves, n, first);
 
     const int alphaIn = alpha;
@@ -293,8 +309,9 @@ int Searcher::Search(const Board& b, int alpha, int beta, int depth, int ply) {
             break;
         }
     }
+    // A score over some of the root's moves is not the root's: not kept.
     const Bound bound = best >= beta ? kLower : best > alphaIn ? kExact : kUpper;
-    Store(key, best, depth, bound, bestMove, ply);
+    if (!restricted) Store(key, best, depth, bound, bestMove, ply);
     return best;
 }
 
@@ -318,6 +335,11 @@ Move MasterMove(SearchAlgo& algo, int millis) {
     algo.last_score = 0.0;
     algo.last_depth = 0;
     Move best(-1, -1, -1);
+    // While placing, the moves that keep a drawn position's value, among
+    // which the search chooses the one that leaves the opponent most room to
+    // go wrong.
+    Move drawing[kMaxMoves];
+    int drawingCount = 0;
     if (algo.tables != nullptr) {
         // The tables settle the moving phase; while placing, a solve to its
         // end may, within a quarter of the time, and leaves the rest to the
@@ -326,7 +348,11 @@ Move MasterMove(SearchAlgo& algo, int millis) {
         limits.deadline = begin + std::chrono::milliseconds(millis / 4);
         limits.stop = &algo.stop;
         EndgameValue value;
-        if (ExactMove(*algo.tables, algo.board, limits, value, best)) return best;
+        if (ExactMove(*algo.tables, algo.board, limits, value, best)) {
+            if (value.outcome != Outcome::Draw || !algo.board.InPlacingPhase()) return best;
+            drawingCount = KeepingMoves(*algo.tables, algo.board, value, limits, drawing);
+            if (drawingCount < 2) return best;
+        }
     }
 
     const std::lock_guard<std::mutex> lock(tableLock);
@@ -335,6 +361,7 @@ Move MasterMove(SearchAlgo& algo, int millis) {
     // An iteration that starts after half the time seldom ends before the rest.
     const auto lastStart = begin + std::chrono::milliseconds(millis / 2);
     Searcher searcher(algo, deadline, ++searches);
+    searcher.RestrictRoot(drawing, drawingCount);
     for (int depth = 1; depth <= kMaxPly; ++depth) {
         const int score = searcher.Root(depth);
         // An unfinished iteration still improves on the last one's move once

@@ -94,8 +94,11 @@ public:
     }
 
     PlacingSolution Solve(const EndgameTables& tables, const Board& b, const SolveLimits& limits);
+    int Keeping(const EndgameTables& tables, const Board& b, EndgameValue value,
+                const SolveLimits& limits, Move* keeping);
 
 private:
+    void Begin(const EndgameTables& tables, const SolveLimits& limits);
     int Search(const Board& b, int alpha, int beta, Move* best);
     int Leaf(const Board& b);
     int KnownCutOff(const Board& b, const Move* moves, int n, int beta) const;
@@ -228,8 +231,7 @@ int Solver::Search(const Board& b, int alpha, int beta, Move* best) {
     return bestScore;
 }
 
-PlacingSolution Solver::Solve(const EndgameTables& tables, const Board& b,
-                              const SolveLimits& limits) {
+void Solver::Begin(const EndgameTables& tables, const SolveLimits& limits) {
     // Cut-offs are counted afresh, so that no count outgrows its group of
     // the move ordering.
     std::fill(&history_[0][0], &history_[0][0] + 2 * 24, 0);
@@ -237,6 +239,30 @@ PlacingSolution Solver::Solve(const EndgameTables& tables, const Board& b,
     limits_ = limits;
     nodes_ = 0;
     aborted_ = false;
+}
+
+int Solver::Keeping(const EndgameTables& tables, const Board& b, EndgameValue value,
+                    const SolveLimits& limits, Move* keeping) {
+    Begin(tables, limits);
+    // A move keeps the score s when its position scores -s or less for the
+    // opponent: one test with the narrowest window each.
+    const int s = ScoreOf(value, b.plies);
+    Move moves[kMaxMoves];
+    const int n = b.GenMoves(moves, kMaxMoves);
+    int count = 0;
+    for (int i = 0; i < n; ++i) {
+        Board child = b;
+        child.DoMove(moves[i]);
+        const int v = Search(child, -s, -s + 1, nullptr);
+        if (aborted_) return 0;
+        if (v <= -s) keeping[count++] = moves[i];
+    }
+    return count;
+}
+
+PlacingSolution Solver::Solve(const EndgameTables& tables, const Board& b,
+                              const SolveLimits& limits) {
+    Begin(tables, limits);
     PlacingSolution solution;
     Move best(-1, -1, -1);
     int score;
@@ -297,6 +323,11 @@ PlacingSolution SolvePlacing(const EndgameTables& tables, const Board& b,
     // Without a table no line can end in a known position.
     if (b.InPlacingPhase() && tables.maxPieces() == 0) return {};
     return Lease()->Solve(tables, b, limits);
+}
+
+int KeepingMoves(const EndgameTables& tables, const Board& b, EndgameValue value,
+                 const SolveLimits& limits, Move* keeping) {
+    return Lease()->Keeping(tables, b, value, limits, keeping);
 }
 
 EndgameValue MovingValue(const EndgameTables& tables, const Board& b) {

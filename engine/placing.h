@@ -41,6 +41,13 @@ struct PlacingSolution {
 PlacingSolution SolvePlacing(const EndgameTables& tables, const Board& b,
                              const SolveLimits& limits);
 
+// The moves of b, a placing position whose value for its side to move is
+// `value` (as SolvePlacing found it), that keep that value: written to
+// keeping (room for kMaxMoves), in generation order. Returns their count, 0
+// when the limits cut the search short.
+int KeepingMoves(const EndgameTables& tables, const Board& b, EndgameValue value,
+                 const SolveLimits& limits, Move* keeping);
+
 // The value of a position past the placing phase: the tables', or the
 // rules' where the tables hold none (a side down to two pieces, a side to
 // move that cannot move). Unknown elsewhere.

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 // Higher is better for the side to move: the quickest win, the slowest loss.
@@ -89,15 +91,19 @@ TEST_F(PlacingSolver, AgreesWithMinimaxOverEveryLineAndPlaysAMoveThatKeepsTheVal
         after.DoMove(s.best);
         EXPECT_EQ(expected, ValueOfMove(Minimax(tables(), after))) << PositionText(b);
         // Each position one move on, solved after the bounds that solving b
-        // left behind.
-        Move moves[kMaxMoves];
+        // left behind, and the moves that keep b's value.
+        Move moves[kMaxMoves], keeping[kMaxMoves];
         const int n = b.GenMoves(moves, kMaxMoves);
+        std::vector<Move> kept;
         for (int i = 0; i < n; ++i) {
             Board child = b;
             child.DoMove(moves[i]);
-            EXPECT_EQ(Minimax(tables(), child), Solved(child))
-                << PositionText(b) << " " << MoveWord(moves[i]);
+            const EndgameValue v = Minimax(tables(), child);
+            EXPECT_EQ(v, Solved(child)) << PositionText(b) << " " << MoveWord(moves[i]);
+            if (ValueOfMove(v) == expected) kept.push_back(moves[i]);
         }
+        const int keepingCount = KeepingMoves(tables(), b, expected, SolveLimits{}, keeping);
+        EXPECT_EQ(kept, std::vector<Move>(keeping, keeping + keepingCount)) << PositionText(b);
     }
 }
 
@@ -122,14 +128,19 @@ TEST_F(PlacingSolver, AnswersUnknownWhereALineLeavesTheTablesOrTheLimitsStopIt) 
     EXPECT_EQ(Minimax(tables(), fresh), Solved(fresh));
 }
 
-TEST_F(PlacingSolver, MasterPlaysAndTheReviewJudgesByTheExactValueWhereTheSolverSettlesIt) {
+TEST_F(PlacingSolver, MasterKeepsTheExactValueAndTheReviewJudgesByIt) {
     for (const Board& b : kCovered) {
         SearchAlgo master = CountingSearch(b, &tables());
         master.millis = 950;
         Board after = b;
         after.DoMove(master.ComputerMove(0));
-        EXPECT_EQ(Minimax(tables(), b), ValueOfMove(Minimax(tables(), after))) << PositionText(b);
-        EXPECT_EQ(0, master.last_depth) << "the solver, not the search, chose";
+        const EndgameValue value = Minimax(tables(), b);
+        EXPECT_EQ(value, ValueOfMove(Minimax(tables(), after))) << PositionText(b);
+        // A decided position's move is the solver's; a draw leaves the choice
+        // among the drawing moves to the search.
+        if (value.outcome != Outcome::Draw) {
+            EXPECT_EQ(0, master.last_depth) << PositionText(b);
+        }
 
         const std::vector<MoveReview> review = ReviewGame(b, {master.ComputerMove(0)}, &tables());
         ASSERT_EQ(1u, review.size());
