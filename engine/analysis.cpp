@@ -1,6 +1,7 @@
 #include "analysis.h"
 
 #include "eval.h"
+#include "placing.h"
 #include "record.h"
 #include "tree.h"
 
@@ -18,13 +19,16 @@ int Rank(Outcome o) {
     return o == Outcome::Win ? 2 : o == Outcome::Draw ? 1 : 0;
 }
 
-// The value of b for its side to move: the tables where they cover it,
+// The value of b for its side to move: the tables (or the rules) where they
+// cover it, or while placing, every line to the end of the placing phase;
 // otherwise a search at Master's budget that scores covered positions from
 // the tables.
 Judgement Value(const Board& b, const EndgameTables* tables, SearchAlgo& search) {
     if (SideToMoveHasLost(b)) return FromTables({Outcome::Loss, 0});
     if (tables != nullptr) {
-        const EndgameValue v = tables->probe(b);
+        const EndgameValue v = b.InPlacingPhase()
+                                   ? SolvePlacing(*tables, b, Within(kQuickSolveMillis)).value
+                                   : MovingValue(*tables, b);
         if (v.outcome != Outcome::Unknown) return FromTables(v);
     }
     search.board = b;

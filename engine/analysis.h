@@ -1,7 +1,9 @@
 // A review of a game: the value of every position it passed through, and
 // the moves that changed the theoretical value for the side that made them.
-// Exact where the endgame tables cover a position, a search at the budget
-// of "Very hard" elsewhere. No toolkit; meant to run on a worker thread.
+// Exact where the endgame tables cover a position, or where a solve of a
+// placing position to the end of the placing phase settles it within a
+// quarter of a second; a search at the budget of "Very hard" elsewhere.
+// No toolkit; meant to run on a worker thread.
 #pragma once
 
 #include "board.h"

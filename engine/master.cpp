@@ -2,6 +2,8 @@
 
 #include "endgame/endgame.h"
 #include "movegen.h"
+#include "moveorder.h"
+#include "placing.h"
 #include "tree.h"
 
 #include <algorithm>
@@ -129,6 +131,11 @@ public:
     bool aborted() const { return aborted_; }
     Move best() const { return best_; }
     bool bestFound() const { return bestFound_; }
+    // The root tries only these moves (kept, not copied) from now on.
+    void RestrictRoot(const Move* moves, int n) {
+        rootMoves_ = moves;
+        rootCount_ = n;
+    }
 
 private:
     int Search(const Board& b, int alpha, int beta, int depth, int ply);
@@ -148,6 +155,8 @@ private:
     bool aborted_ = false;
     Move best_ = Move(-1, -1, -1);
     bool bestFound_ = false;
+    const Move* rootMoves_ = nullptr;
+    int rootCount_ = 0;                    // 0: every move
     std::uint64_t path_[kMaxPly + 1] = {}; // the keys of the line followed
     int history_[25][24] = {};             // [start + 1][end]: quiet moves that cut off
 };
@@ -180,32 +189,7 @@ bool Searcher::Exact(const Board& b, int ply, int& score) const {
 }
 
 void Searcher::Order(const Board& b, Move* moves, int n, const Move& first) const {
-    const Pieces pieces = PiecesOf(b);
-    const PointSet opponent = b.next == 1 ? pieces.black : pieces.white;
-    int keys[kMaxMoves];
-    for (int i = 0; i < n; ++i) {
-        const Move& m = moves[i];
-        int k = history_[m.start + 1][m.end];
-        if (m == first)
-            k = 1 << 30;
-        else if (m.take >= 0)
-            k += 1 << 28;
-        else if (MillsThrough(opponent, m.end) != 0)
-            k += 1 << 26; // takes the point where the opponent would close a mill
-        keys[i] = k;
-    }
-    // Insertion sort, best first: lists are short.
-    for (int i = 1; i < n; ++i) {
-        const int k = keys[i];
-        const Move m = moves[i];
-        int j = i;
-        for (; j > 0 && keys[j - 1] < k; --j) {
-            keys[j] = keys[j - 1];
-            moves[j] = moves[j - 1];
-        }
-        keys[j] = k;
-        moves[j] = m;
-    }
+    OrderMoves(b, moves, n, first, [&](const Move& m) { return history_[m.start + 1][m.end]; });
 }
 
 void Searcher::Store(std::uint64_t key, int score, int depth, Bound bound, const Move& m, int ply) {
@@ -281,8 +265,17 @@ int Searcher::Search(const Board& b, int alpha, int beta, int depth, int ply) {
     }
 
     Move moves[kMaxMoves];
-    const int n = b.GenMoves(moves, kMaxMoves);
+    int n = b.GenMoves(moves, kMaxMoves);
     if (n == 0) return -kWin + ply; // blocked: the side to move has lost
+    const bool restricted = ply == 0 && rootCount_ > 0;
+    if (restricted)
+        n = static_cast<int>(std::remove_if(moves, moves + n,
+                                            [&](const Move& m) {
+                                                return std::find(rootMoves_,
+                                                                 rootMoves_ + rootCount_,
+                                                                 m) == rootMoves_ + rootCount_;
+                                            }) -
+                             moves);
     Order(b, moves, n, first);
 
     const int alphaIn = alpha;
@@ -316,8 +309,9 @@ int Searcher::Search(const Board& b, int alpha, int beta, int depth, int ply) {
             break;
         }
     }
+    // A score over some of the root's moves is not the root's: not kept.
     const Bound bound = best >= beta ? kLower : best > alphaIn ? kExact : kUpper;
-    Store(key, best, depth, bound, bestMove, ply);
+    if (!restricted) Store(key, best, depth, bound, bestMove, ply);
     return best;
 }
 
@@ -341,7 +335,25 @@ Move MasterMove(SearchAlgo& algo, int millis) {
     algo.last_score = 0.0;
     algo.last_depth = 0;
     Move best(-1, -1, -1);
-    if (algo.tables != nullptr && PerfectMove(*algo.tables, algo.board, best)) return best;
+    // While placing, the moves that keep a drawn position's value, among
+    // which the search chooses the one that leaves the opponent most room to
+    // go wrong.
+    Move drawing[kMaxMoves];
+    int drawingCount = 0;
+    if (algo.tables != nullptr) {
+        // The tables settle the moving phase; while placing, a solve to its
+        // end may, within a quarter of the time, and leaves the rest to the
+        // search when it cannot.
+        SolveLimits limits;
+        limits.deadline = begin + std::chrono::milliseconds(millis / 4);
+        limits.stop = &algo.stop;
+        EndgameValue value;
+        if (ExactMove(*algo.tables, algo.board, limits, value, best)) {
+            if (value.outcome != Outcome::Draw || !algo.board.InPlacingPhase()) return best;
+            drawingCount = KeepingMoves(*algo.tables, algo.board, value, limits, drawing);
+            if (drawingCount < 2) return best;
+        }
+    }
 
     const std::lock_guard<std::mutex> lock(tableLock);
     if (!table) table = std::make_unique<Entry[]>(kEntries);
@@ -349,6 +361,7 @@ Move MasterMove(SearchAlgo& algo, int millis) {
     // An iteration that starts after half the time seldom ends before the rest.
     const auto lastStart = begin + std::chrono::milliseconds(millis / 2);
     Searcher searcher(algo, deadline, ++searches);
+    searcher.RestrictRoot(drawing, drawingCount);
     for (int depth = 1; depth <= kMaxPly; ++depth) {
         const int score = searcher.Root(depth);
         // An unfinished iteration still improves on the last one's move once

@@ -1,6 +1,7 @@
 #include "ui/gamesession.h"
 
 #include "engine/game.h"
+#include "engine/placing.h"
 
 #include <QDateTime>
 
@@ -276,9 +277,9 @@ Move GameSession::computerMove() {
 
 GameSession::Hint GameSession::hint() const {
     Hint h;
-    h.value = tables_.probe(board);
-    if (h.value.outcome != Outcome::Unknown && PerfectMove(tables_, board, h.move)) return h;
-    h.value = {};
+    // Exact where the tables settle the position (while placing, within a
+    // moment), the search's move otherwise.
+    if (ExactMove(tables_, board, Within(kQuickSolveMillis), h.value, h.move)) return h;
     h.move = game_hint();
     return h;
 }

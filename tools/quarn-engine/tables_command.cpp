@@ -3,6 +3,7 @@
 #include "engine/analysis.h"
 #include "engine/endgame/endgame.h"
 #include "engine/notation.h"
+#include "engine/placing.h"
 #include "engine/record.h"
 
 #include <stdlib.h>
@@ -13,6 +14,9 @@
 #include <filesystem>
 
 namespace {
+
+// How long probe solves a placing position, and then its moves, at most.
+constexpr int kSolveMillis = 2000;
 
 void PrintReport(const TableReport& r) {
     std::printf("%-4s %10llu positions  win %10llu  draw %10llu  loss %10llu  longest win %3d "
@@ -128,15 +132,23 @@ void Probe(const Board& b) {
         for (const std::string& f : folders) where += (where.empty() ? "" : ", ") + f;
         std::fprintf(stderr, "quarn-engine: no endgame tables found in %s\n", where.c_str());
     }
-    std::printf("%s\n", JudgementText(FromTables(tables.probe(b))).c_str());
+    // A placing position, and each one a move on, is solved to the end of
+    // the placing phase: the position within one bound, its moves together
+    // within another.
+    const bool placing = b.InPlacingPhase();
+    const auto value = [&](const Board& position, const SolveLimits& limits) {
+        return placing ? SolvePlacing(tables, position, limits).value : tables.probe(position);
+    };
+    std::printf("%s\n", JudgementText(FromTables(value(b, Within(kSolveMillis)))).c_str());
     if (SideToMoveHasLost(b)) return;
     Move moves[kMaxMoves];
     const int n = b.GenMoves(moves, kMaxMoves);
+    const SolveLimits movesLimits = Within(kSolveMillis);
     for (int i = 0; i < n; ++i) {
         Board child = b;
         child.DoMove(moves[i]);
         std::printf("%s %s\n", MoveWord(moves[i]).c_str(),
-                    JudgementText(FromTables(ValueOfMove(tables.probe(child)))).c_str());
+                    JudgementText(FromTables(ValueOfMove(value(child, movesLimits)))).c_str());
     }
 }
 
