@@ -72,8 +72,8 @@ private slots:
         QCOMPARE(conf->objectName(), QString("conf_menu"));
         QStringList items;
         for (QAction* a : conf->actions()) items << Plain(a);
-        QCOMPARE(items, QStringList({"Player Color", "Level", "Animations", "Sound", "",
-                                     "Perfect play…"}));
+        QCOMPARE(items, QStringList(
+                            {"Player Color", "Level", "Animations", "Sound", "", "Perfect play…"}));
 
         const struct {
             const char* submenu;
