@@ -2,9 +2,11 @@
 
 #include "levels.h"
 #include "master.h"
+#include "pointset.h"
 #include "tree.h"
 
 #include <algorithm>
+#include <bit>
 #include <cassert>
 #include <chrono>
 #include <cstdlib>
@@ -25,6 +27,40 @@ Move LevelMove(const MatchSettings& s, int level, const Board& b) {
     return algo.ComputerMove(kLevelTable[level].nodes);
 }
 
+// Whether a line holds two pieces of one colour and nothing else: a mill
+// that one move closes.
+bool MillInReach(const Board& b) {
+    const Pieces p = PiecesOf(b);
+    for (int m = 0; m < 16; ++m) {
+        const PointSet line = MillSet(m);
+        if ((std::popcount(p.white & line) == 2 && (p.black & line) == 0) ||
+            (std::popcount(p.black & line) == 2 && (p.white & line) == 0))
+            return true;
+    }
+    return false;
+}
+
+// The random placements that open a game, drawn again until they leave a
+// quiet position: no piece taken and no mill in reach of either side. A
+// random move that hands the opponent a mill decides the game before the
+// levels play it, and measures nothing. Openings too long to be quiet
+// (more than a few thousand draws) are taken as they come.
+std::vector<Move> Opening(int plies, std::mt19937& rng) {
+    plies = std::min(plies, kPlacingPlies);
+    for (int attempt = 0;; ++attempt) {
+        Board b;
+        b.Init();
+        std::vector<Move> line;
+        for (int i = 0; i < plies; ++i) {
+            Move moves[kMaxMoves];
+            const int n = b.GenMoves(moves, kMaxMoves);
+            line.push_back(moves[rng() % static_cast<unsigned>(n)]);
+            b.DoMove(line.back());
+        }
+        if ((b.n_white + b.n_black == plies && !MillInReach(b)) || attempt == 4096) return line;
+    }
+}
+
 } // namespace
 
 double MatchResult::MedianPlies() const {
@@ -41,6 +77,7 @@ GameResult PlayGame(const MatchSettings& s, int index) {
     const std::uint32_t gameSeed = s.seed * 2654435761u + static_cast<std::uint32_t>(index);
     std::mt19937 rng(gameSeed);
     std::srand(gameSeed);
+    const std::vector<Move> opening = Opening(s.opening_plies, rng);
     Board b;
     b.Init();
     GameResult result;
@@ -65,10 +102,8 @@ GameResult PlayGame(const MatchSettings& s, int index) {
             return result;
         }
         Move m;
-        if (result.plies < s.opening_plies && b.InPlacingPhase()) {
-            Move moves[kMaxMoves];
-            const int n = b.GenMoves(moves, kMaxMoves);
-            m = moves[rng() % static_cast<unsigned>(n)];
+        if (result.plies < static_cast<int>(opening.size())) {
+            m = opening[result.plies];
         } else {
             const auto begin = Clock::now();
             m = LevelMove(s, b.next == 1 ? s.white : s.black, b);
@@ -81,6 +116,7 @@ GameResult PlayGame(const MatchSettings& s, int index) {
         }
         assert(!m.IsEmpty());
         b.DoMove(m);
+        result.moves.push_back(m);
     }
 }
 

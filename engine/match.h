@@ -28,7 +28,8 @@ enum class GameEnd { TwoPieces, Blocked, Repetition, PlyLimit };
 struct GameResult {
     int winner = 0; // +1 White, -1 Black, 0 a draw
     GameEnd end = GameEnd::PlyLimit;
-    int plies = 0; // moves played, the opening's included
+    int plies = 0;           // moves played, the opening's included
+    std::vector<Move> moves; // the game's moves from the initial position
     // Each side's reply that took longest, where and how long: White's at
     // index 0, Black's at 1.
     Board slowest[2]{};
@@ -44,8 +45,8 @@ struct MatchResult {
 };
 
 // Plays game `index` (0-based) of the match: the opening drawn from the
-// seed and the index, then the two levels in turn until the rules end the
-// game, a position (pieces and side to move) stands for the third time, or
+// seed and the index (random placements that leave no mill in reach), then the two levels in turn
+// until the rules end the game, a position (pieces and side to move) stands for the third time, or
 // the ply limit is reached.
 GameResult PlayGame(const MatchSettings& settings, int index);
 

@@ -301,9 +301,16 @@ TEST(EngineProgram, RejectsBadUsage) {
     ExpectRejected({"play", "--white", "0", "--black", "0", "--max-plies", "-1"}, "--max-plies");
     ExpectRejected({"match", "--white", "0", "--black", "0"}, "--games");
     ExpectRejected({"match", "--white", "0", "--black", "0", "--games", "1", "a1"}, "match");
-    const ProgramResult match = Engine({"match", "--white", "0", "--black", "0", "--games", "2"});
+    const ProgramResult match =
+        Engine({"match", "--white", "0", "--black", "0", "--games", "2", "--moves"});
     EXPECT_EQ(0, match.status);
     EXPECT_NE(std::string::npos, match.out.find("median length: ")) << match.out;
+    // The moves after a game's line are a record that analyse replays.
+    const std::size_t from = match.out.find('\n') + 1;
+    const TempFile game(match.out.substr(from, match.out.find('\n', from) - from));
+    const ProgramResult review = Engine({"analyse", "--game", game.path});
+    EXPECT_EQ(0, review.status) << review.err;
+    EXPECT_NE(std::string::npos, review.out.find("White ")) << review.out;
     ExpectRejected({"bench", "--position", "........................ w 0"}, "--position");
     ExpectRejected({"bench", "a1"}, "bench");
     ExpectRejected({"eval", "--timing"}, "--timing");

@@ -1,11 +1,14 @@
 // The match between two levels, and Master's search bounded by time.
 #include "engine/match.h"
+#include "engine/notation.h"
+#include "engine/pointset.h"
 #include "engine/tree.h"
 #include "support/positions.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <chrono>
 
 namespace {
@@ -30,6 +33,20 @@ TEST(Match, ASeedPlaysTheSameMatchAndEveryGameIsCounted) {
             EXPECT_EQ(0, a.games[i].winner) << i;
         }
         openingsDiffer |= a.games[i].plies != a.games[0].plies;
+        // The random opening leaves every piece on the board and no mill in
+        // reach: it does not decide the game for either level.
+        Board opened;
+        opened.Init();
+        for (int k = 0; k < s.opening_plies; ++k) opened.DoMove(a.games[i].moves[k]);
+        EXPECT_EQ(s.opening_plies, opened.n_white + opened.n_black) << i;
+        const auto p = PiecesOf(opened);
+        for (int m = 0; m < 16; ++m) {
+            const PointSet line = MillSet(m);
+            for (const PointSet side : {p.white, p.black})
+                EXPECT_FALSE(std::popcount(side & line) == 2 &&
+                             std::popcount((p.white | p.black) & line) == 2)
+                    << i << " " << PositionText(opened);
+        }
     }
     EXPECT_TRUE(openingsDiffer);
     EXPECT_EQ(a.MedianPlies(), b.MedianPlies());

@@ -36,7 +36,9 @@ const char* const kUsage =
     "                              placements drawn from S; a game ends by the rules (two\n"
     "                              pieces or blocked), or as a draw when a position stands\n"
     "                              for the third time or after P plies (default 400);\n"
-    "                              Master thinks MS milliseconds a move (default 950).\n"
+    "                              Master thinks MS milliseconds a move (default 950);\n"
+    "                              --moves adds each game's moves, a record that analyse\n"
+    "                              reads.\n"
     "                              A line per game, then each side's\n"
     "                              wins, draws and losses, the median length in plies and\n"
     "                              each side's slowest reply\n"
@@ -117,6 +119,7 @@ constexpr OptionSpec kOptions[] = {
     {"--games", true, Bit(Command::Match)},
     {"--plies", true, Bit(Command::Match)},
     {"--movetime", true, Bit(Command::Match)},
+    {"--moves", false, Bit(Command::Match)},
 };
 
 // A number of plain decimal digits within [low, high].
@@ -160,6 +163,8 @@ void SetOption(Invocation& inv, std::string_view name, const std::string& value)
         inv.max_plies = static_cast<std::int64_t>(Number(value, 0, kIntMax, std::string(name)));
     else if (name == "--timing")
         inv.timing = true;
+    else if (name == "--moves")
+        inv.game_moves = true;
     else if (name == "--max-pieces")
         inv.max_pieces = static_cast<int>(Number(value, 6, 18, "--max-pieces"));
     else if (name == "--threads")

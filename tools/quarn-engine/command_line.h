@@ -43,6 +43,7 @@ struct Invocation {
     int games = 0;                   // match --games N
     int movetime = kLevelTable[kMasterLevel].millis; // match --movetime MS: Master's time a move
     bool timing = false;                             // play --timing
+    bool game_moves = false;                         // match --moves
     std::string tables_action;                       // tables build|bench
     int max_pieces = 8;                              // tables --max-pieces N
     int threads = 0;                                 // tables --threads N (0: every core)

@@ -42,9 +42,13 @@ void RunMatch(const Invocation& inv) {
     settings.max_plies = static_cast<int>(inv.max_plies);
     settings.master_millis = inv.movetime;
     settings.tables = perfect ? &tables : nullptr;
-    const MatchResult result = PlayMatch(settings, [](int i, const GameResult& g) {
+    const MatchResult result = PlayMatch(settings, [&inv](int i, const GameResult& g) {
         std::printf("game %d: %s (%s) in %d plies\n", i + 1, WinnerName(g.winner), EndName(g.end),
                     g.plies);
+        if (inv.game_moves) {
+            for (const Move& m : g.moves) std::printf(" %s", MoveWord(m).c_str());
+            std::printf("\n");
+        }
         std::fflush(stdout);
     });
     const auto tally = [](const char* side, int level, int wins, int draws, int losses) {
