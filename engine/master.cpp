@@ -1,6 +1,7 @@
 #include "master.h"
 
 #include "endgame/endgame.h"
+#include "mastereval.h"
 #include "movegen.h"
 #include "moveorder.h"
 #include "placing.h"
@@ -85,64 +86,6 @@ constexpr std::size_t kEntries = std::size_t{1} << 20;
 std::mutex tableLock;
 std::unique_ptr<Entry[]> table;
 std::uint8_t searches = 0;
-
-// Pieces of a side still to be placed at ply `plies`: White places on
-// even plies, Black on odd ones.
-int InHand(int plies, int side) {
-    if (plies >= kPlacingPlies) return 0;
-    const int placed = side == 1 ? (plies + 1) / 2 : plies / 2;
-    return 9 - placed;
-}
-
-// The weights of the evaluation for one phase, in hundredths of a piece.
-// They were fitted to the exact values of some 80,000 positions from varied
-// games (the whole moving phase's tables valued them; a placing position
-// took the value its game reached when placing ended).
-struct Weights {
-    int freedom;    // an empty point next to a piece
-    int blocked;    // a piece with no empty neighbour
-    int openMill;   // two pieces of a line and its third point empty
-    int closedMill; // a closed mill, to be opened and closed again
-    int threat;     // an open mill that a piece outside it can close next move
-    int fork;       // a second open mill closed at the same point: one threat, not two
-    int cramp;      // each empty neighbour a side has short of six
-    int toMove;     // the move in hand
-};
-constexpr int kPiece = 100; // a piece on the board or in hand
-// Row 0 while placing, row 1 once pieces move. While placing, room to move
-// later and mills in reach weigh far more than a single move's worth.
-constexpr Weights kWeights[2] = {
-    {40, 57, 145, 165, 0, -210, 11, 130},
-    {1, 42, 27, 107, 115, -57, 43, 37},
-};
-constexpr int kFlying = 80; // a side of three pieces, which fly instead of moving
-
-// One side's terms, for the side whose pieces are `own`.
-int SideScore(PointSet own, PointSet opponent, PointSet empty, bool moving, bool flying) {
-    const Weights& w = kWeights[moving];
-    int score = 0;
-    PointSet closing = 0; // the points that close an open mill
-    for (int m = 0; m < 16; ++m) {
-        const PointSet line = MillSet(m);
-        const int mine = std::popcount(own & line);
-        if (mine == 3) score += w.closedMill;
-        if (mine == 2 && (opponent & line) == 0) {
-            score += w.openMill;
-            const PointSet third = line & empty;
-            if (closing & third) score += w.fork;
-            closing |= third;
-            if (moving &&
-                (flying ? own & ~line : kNeighbours[std::countr_zero(third)] & own & ~line))
-                score += w.threat;
-        }
-    }
-    if (flying) return score + kFlying;
-    const int freedom = Mobility(own, empty);
-    score += w.freedom * freedom - w.cramp * std::max(0, 6 - freedom);
-    for (PointSet s = own; s != 0; s &= s - 1)
-        if ((kNeighbours[std::countr_zero(s)] & empty) == 0) score -= w.blocked;
-    return score;
-}
 
 // Where the search stands: the clock, the counters, the line it follows.
 class Searcher {
@@ -341,19 +284,6 @@ int Searcher::Search(const Board& b, int alpha, int beta, int depth, int ply) {
 }
 
 } // namespace
-
-int MasterEval(const Board& b) {
-    const Pieces pieces = PiecesOf(b);
-    const PointSet empty = ~(pieces.white | pieces.black) & kAllPoints;
-    const bool moving = !b.InPlacingPhase();
-    const int white =
-        kPiece * (b.n_white + InHand(b.plies, 1)) +
-        SideScore(pieces.white, pieces.black, empty, moving, moving && b.n_white == 3);
-    const int black =
-        kPiece * (b.n_black + InHand(b.plies, -1)) +
-        SideScore(pieces.black, pieces.white, empty, moving, moving && b.n_black == 3);
-    return b.next * (white - black) + kWeights[moving].toMove;
-}
 
 Move MasterMove(SearchAlgo& algo, int millis) {
     const auto begin = Clock::now();

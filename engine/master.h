@@ -1,9 +1,8 @@
 // Master's own search, for positions its endgame tables do not settle:
 // negamax alpha-beta with iterative deepening bounded by time, a
 // transposition table, captures and the table's move first, a short
-// capture-only extension at the horizon, an evaluation of material (pieces
-// in hand included), mobility, blocked pieces and mills, and the endgame
-// tables as exact leaves. No heap allocation while it searches: the
+// capture-only extension at the horizon, its own evaluation (mastereval.h),
+// and the endgame tables as exact leaves. No heap allocation while it searches: the
 // transposition table is allocated once, the first time Master plays.
 #pragma once
 
@@ -21,7 +20,3 @@ class SearchAlgo;
 // worth 1.0); returns the empty move when algo.stop is set meanwhile.
 // One Master search runs at a time: a second caller waits for the first.
 Move MasterMove(SearchAlgo& algo, int millis);
-
-// Master's static evaluation of b for its side to move, in hundredths of a
-// piece: positive favours the side to move.
-int MasterEval(const Board& b);
