@@ -27,23 +27,34 @@ Move LevelMove(const MatchSettings& s, int level, const Board& b) {
     return algo.ComputerMove(kLevelTable[level].nodes);
 }
 
-// Whether a line holds two pieces of one colour and nothing else: a mill
-// that one move closes.
-bool MillInReach(const Board& b) {
-    const Pieces p = PiecesOf(b);
+// The points where one more piece of `own` closes a mill: the empty points
+// of lines that hold two of its pieces and nothing else.
+PointSet MillPoints(PointSet own, PointSet other) {
+    PointSet points = 0;
     for (int m = 0; m < 16; ++m) {
         const PointSet line = MillSet(m);
-        if ((std::popcount(p.white & line) == 2 && (p.black & line) == 0) ||
-            (std::popcount(p.black & line) == 2 && (p.white & line) == 0))
-            return true;
+        if (std::popcount(own & line) == 2 && (other & line) == 0) points |= line & ~own;
     }
-    return false;
+    return points;
+}
+
+// Whether a placing position is quiet: no mill in reach of either side, and
+// no placement of the side to move that brings two at once (a fork, of
+// which the opponent can block only one).
+bool Quiet(const Board& b) {
+    const Pieces p = PiecesOf(b);
+    if ((MillPoints(p.white, p.black) | MillPoints(p.black, p.white)) != 0) return false;
+    const PointSet own = b.next == 1 ? p.white : p.black;
+    const PointSet other = b.next == 1 ? p.black : p.white;
+    for (PointSet empty = ~(own | other) & kAllPoints; empty != 0; empty &= empty - 1)
+        if (std::popcount(MillPoints(own | (empty & -empty), other)) >= 2) return false;
+    return true;
 }
 
 // The random placements that open a game, drawn again until they leave a
-// quiet position: no piece taken and no mill in reach of either side. A
-// random move that hands the opponent a mill decides the game before the
-// levels play it, and measures nothing. Openings too long to be quiet
+// quiet position with every piece on the board. A random move that hands a
+// side a mill, or the next move a fork, decides the game before the levels
+// play it, and measures nothing. Openings too long to be quiet
 // (more than a few thousand draws) are taken as they come.
 std::vector<Move> Opening(int plies, std::mt19937& rng) {
     plies = std::min(plies, kPlacingPlies);
@@ -57,7 +68,7 @@ std::vector<Move> Opening(int plies, std::mt19937& rng) {
             line.push_back(moves[rng() % static_cast<unsigned>(n)]);
             b.DoMove(line.back());
         }
-        if ((b.n_white + b.n_black == plies && !MillInReach(b)) || attempt == 4096) return line;
+        if ((b.n_white + b.n_black == plies && Quiet(b)) || attempt == 4096) return line;
     }
 }
 

@@ -33,19 +33,30 @@ TEST(Match, ASeedPlaysTheSameMatchAndEveryGameIsCounted) {
             EXPECT_EQ(0, a.games[i].winner) << i;
         }
         openingsDiffer |= a.games[i].plies != a.games[0].plies;
-        // The random opening leaves every piece on the board and no mill in
-        // reach: it does not decide the game for either level.
+        // The random opening leaves every piece on the board, no mill in
+        // reach and no fork for the side to move: it decides nothing.
         Board opened;
         opened.Init();
         for (int k = 0; k < s.opening_plies; ++k) opened.DoMove(a.games[i].moves[k]);
         EXPECT_EQ(s.opening_plies, opened.n_white + opened.n_black) << i;
-        const auto p = PiecesOf(opened);
-        for (int m = 0; m < 16; ++m) {
-            const PointSet line = MillSet(m);
-            for (const PointSet side : {p.white, p.black})
-                EXPECT_FALSE(std::popcount(side & line) == 2 &&
-                             std::popcount((p.white | p.black) & line) == 2)
-                    << i << " " << PositionText(opened);
+        // The points where one more piece of `side` closes a mill.
+        const auto closing = [](const Board& b, int side) {
+            const auto p = PiecesOf(b);
+            const PointSet own = side == 1 ? p.white : p.black;
+            PointSet points = 0;
+            for (int m = 0; m < 16; ++m)
+                if (std::popcount(own & MillSet(m)) == 2 &&
+                    std::popcount((p.white | p.black) & MillSet(m)) == 2)
+                    points |= MillSet(m) & ~own;
+            return points;
+        };
+        EXPECT_EQ(0u, closing(opened, 1) | closing(opened, -1)) << PositionText(opened);
+        Move moves[kMaxMoves];
+        const int n = opened.GenMoves(moves, kMaxMoves);
+        for (int k = 0; k < n; ++k) {
+            Board next = opened;
+            next.DoMove(moves[k]);
+            EXPECT_LT(std::popcount(closing(next, opened.next)), 2) << PositionText(next);
         }
     }
     EXPECT_TRUE(openingsDiffer);
