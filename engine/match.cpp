@@ -27,27 +27,19 @@ Move LevelMove(const MatchSettings& s, int level, const Board& b) {
     return algo.ComputerMove(kLevelTable[level].nodes);
 }
 
-// The points where one more piece of `own` closes a mill: the empty points
-// of lines that hold two of its pieces and nothing else.
-PointSet MillPoints(PointSet own, PointSet other) {
-    PointSet points = 0;
-    for (int m = 0; m < 16; ++m) {
-        const PointSet line = MillSet(m);
-        if (std::popcount(own & line) == 2 && (other & line) == 0) points |= line & ~own;
-    }
-    return points;
-}
-
-// Whether a placing position is quiet: no mill in reach of either side, and
-// no placement of the side to move that brings two at once (a fork, of
-// which the opponent can block only one).
+// Whether a placing position is quiet: no empty point where either side
+// closes a mill, and none where the side to move makes two threats at once
+// (a fork, of which the opponent can block only one).
 bool Quiet(const Board& b) {
     const Pieces p = PiecesOf(b);
-    if ((MillPoints(p.white, p.black) | MillPoints(p.black, p.white)) != 0) return false;
     const PointSet own = b.next == 1 ? p.white : p.black;
-    const PointSet other = b.next == 1 ? p.black : p.white;
-    for (PointSet empty = ~(own | other) & kAllPoints; empty != 0; empty &= empty - 1)
-        if (std::popcount(MillPoints(own | (empty & -empty), other)) >= 2) return false;
+    const PointSet empty = ~(p.white | p.black) & kAllPoints;
+    for (PointSet s = empty; s != 0; s &= s - 1) {
+        const int point = std::countr_zero(s);
+        if (MillsThrough(p.white, point) > 0 || MillsThrough(p.black, point) > 0 ||
+            ThreatsMade(own, empty, point) >= 2)
+            return false;
+    }
     return true;
 }
 

@@ -45,10 +45,10 @@ struct MatchResult {
 };
 
 // Plays game `index` (0-based) of the match: the opening drawn from the
-// seed and the index (random placements that leave no mill in reach and
-// no fork for the side to move), then the two levels in turn
-// until the rules end the game, a position (pieces and side to move) stands for the third time, or
-// the ply limit is reached.
+// seed and the index (random placements that leave no mill in reach and no
+// fork for the side to move), then the two levels in turn until the rules
+// end the game, a position (pieces and side to move) stands for the third
+// time, or the ply limit is reached.
 GameResult PlayGame(const MatchSettings& settings, int index);
 
 // Plays every game of the match in order; `each`, when set, is told of

@@ -143,15 +143,6 @@ void Solver::Store(const Canonical& c, int plies, int score, Bound bound, const 
               static_cast<signed char>(MapPoint(c.symmetry, m.take))};
 }
 
-// How many lines through p a piece of `own` placed there leaves with two
-// own pieces and an empty point: threats the opponent must answer.
-int ThreatsMade(PointSet own, PointSet empty, int p) {
-    int threats = 0;
-    for (const PointSet pair : kMillPairs.pairs[p])
-        threats += std::popcount(own & pair) == 1 && std::popcount(empty & pair) == 1;
-    return threats;
-}
-
 void Solver::Order(const Board& b, Move* moves, int n, const Move& first) const {
     const int* history = history_[b.next == -1];
     const Pieces pieces = PiecesOf(b);

@@ -52,6 +52,16 @@ constexpr int MillsThrough(PointSet own, int p) {
     return ((own & pair[0]) == pair[0]) + ((own & pair[1]) == pair[1]);
 }
 
+// How many lines through p a piece of `own` placed there leaves with two
+// own pieces and an empty point: threats the opponent must answer. Two are
+// a fork, since the two lines through p meet nowhere else.
+constexpr int ThreatsMade(PointSet own, PointSet empty, int p) {
+    int threats = 0;
+    for (const PointSet pair : kMillPairs.pairs[p])
+        threats += std::popcount(own & pair) == 1 && std::popcount(empty & pair) == 1;
+    return threats;
+}
+
 // Bits of the neighbours of point p.
 constexpr PointSet NeighbourSet(int p) {
     PointSet s = 0;
