@@ -13,8 +13,8 @@ void BlockCache::reset(std::size_t blocks) {
     const std::lock_guard lock(mutex_);
     const std::size_t slots = std::min(blocks, kMostSlots);
     // Left uninitialised: a slot's memory is touched only once a block fills it.
-    entries_.reset(slots > 0 ? new std::uint8_t[slots * kBlockEntries] : nullptr);
-    scratch_.reset(slots > 0 ? new std::uint8_t[kMaxStoredBytes] : nullptr);
+    stored_.reset(slots > 0 ? new std::uint8_t[slots * kMaxStoredBytes] : nullptr);
+    ranks_.reset(slots > 0 ? new std::uint32_t[slots * kRanks] : nullptr);
     owners_.assign(slots, Owner{});
     hand_ = 0;
 }
@@ -51,7 +51,7 @@ BlockCache::Read BlockCache::entry(CachedTable& t, std::uint64_t index, std::uin
     std::int32_t slot = t.slotOf[block];
     if (slot < 0) {
         const std::size_t s = freeSlot();
-        if (!t.file->readBlock(block, &entries_[s * kBlockEntries], scratch_.get(), why)) {
+        if (!t.file->readStored(block, &stored_[s * kMaxStoredBytes], &ranks_[s * kRanks], why)) {
             t.dropped.store(true, std::memory_order_relaxed);
             return Read::Failed;
         }
@@ -60,7 +60,9 @@ BlockCache::Read BlockCache::entry(CachedTable& t, std::uint64_t index, std::uin
         t.slotOf[block] = slot;
     }
     owners_[slot].used = true;
-    value = entries_[static_cast<std::size_t>(slot) * kBlockEntries + index % kBlockEntries];
+    const auto at = static_cast<std::size_t>(slot);
+    value = StoredEntry(&stored_[at * kMaxStoredBytes], t.file->blockEntries(block),
+                        &ranks_[at * kRanks], index % kBlockEntries);
     return Read::Ok;
 }
 

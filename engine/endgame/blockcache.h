@@ -1,6 +1,7 @@
-// The decoded blocks of the open tables, read and checked when a probe first
-// needs them and kept in a fixed set of slots allocated at open, so that a
-// probe allocates nothing. When every slot is taken, a block not used since
+// The blocks of the open tables, read and checked when a probe first needs
+// them and kept in their stored form, with their ranks, in a fixed set of
+// slots allocated at open, so that a probe allocates nothing and decodes only
+// the entry it reads. When every slot is taken, a block not used since
 // the last sweep gives its slot up (the clock scheme). One lock guards it all:
 // any number of threads may ask for entries at once.
 #pragma once
@@ -33,7 +34,7 @@ struct CachedTable {
 
 class BlockCache {
 public:
-    // The most slots: 256 MiB of decoded entries.
+    // The most slots: 256 MiB of stored blocks.
     static constexpr std::size_t kMostSlots = 4096;
 
     // Empties the cache and sizes it for tables of `blocks` blocks in all.
@@ -57,8 +58,8 @@ private:
     std::size_t freeSlot();
 
     std::mutex mutex_;
-    std::unique_ptr<std::uint8_t[]> entries_; // kBlockEntries bytes a slot
-    std::unique_ptr<std::uint8_t[]> scratch_; // a stored block as read
+    std::unique_ptr<std::uint8_t[]> stored_; // kMaxStoredBytes bytes a slot
+    std::unique_ptr<std::uint32_t[]> ranks_; // kRanks a slot
     std::vector<Owner> owners_;
     std::size_t hand_ = 0;
 };

@@ -48,4 +48,21 @@ std::size_t EncodeBlock(const std::uint8_t* entries, std::size_t count, std::uin
 bool DecodeBlock(const std::uint8_t* stored, std::size_t size, std::size_t count,
                  std::uint8_t* entries);
 
+// A probe reads one entry of a stored block without decoding the rest. An
+// escaped entry's byte is found by counting the escapes before it, from the
+// count kept for every kRankSpan entries (the block's ranks).
+inline constexpr std::size_t kRankSpan = 512;
+inline constexpr std::size_t kRanks = kBlockEntries / kRankSpan;
+
+// Checks a stored block as DecodeBlock does and, when it is sound, fills
+// ranks (kRanks numbers): ranks[k] is the count of escaped entries before
+// entry k * kRankSpan.
+bool RankBlock(const std::uint8_t* stored, std::size_t size, std::size_t count,
+               std::uint32_t* ranks);
+
+// Entry `index` (below count) of a stored block that RankBlock accepted, with
+// the ranks it gave.
+std::uint8_t StoredEntry(const std::uint8_t* stored, std::size_t count,
+                         const std::uint32_t* ranks, std::size_t index);
+
 } // namespace endgame

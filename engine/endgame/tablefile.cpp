@@ -200,20 +200,38 @@ std::size_t TableFile::blockEntries(std::uint32_t b) const {
     return EntriesOfBlock(entries_, b);
 }
 
-bool TableFile::readBlock(std::uint32_t b, std::uint8_t* entries, std::uint8_t* scratch,
-                          std::string& why) const {
-    const std::uint64_t stored = offset_[b + 1] - offset_[b];
-    if (!ReadAt(fd_, scratch, stored, offset_[b])) {
+std::uint64_t TableFile::readChecked(std::uint32_t b, std::uint8_t* stored,
+                                     std::string& why) const {
+    const std::uint64_t bytes = offset_[b + 1] - offset_[b];
+    if (!ReadAt(fd_, stored, bytes, offset_[b])) {
         why = errno == 0 ? "cut short since it was opened" : SystemError("cannot read");
-        return false;
+        return 0;
     }
-    if (Checksum(scratch, stored) != checksum_[b]) {
+    if (Checksum(stored, bytes) != checksum_[b]) {
         why = "block " + std::to_string(b) +
               " does not match its checksum: the file is corrupt "
               "or was changed";
+        return 0;
+    }
+    return bytes;
+}
+
+bool TableFile::readBlock(std::uint32_t b, std::uint8_t* entries, std::uint8_t* scratch,
+                          std::string& why) const {
+    const std::uint64_t bytes = readChecked(b, scratch, why);
+    if (bytes == 0) return false;
+    if (!DecodeBlock(scratch, bytes, blockEntries(b), entries)) {
+        why = "block " + std::to_string(b) + " cannot be decoded";
         return false;
     }
-    if (!DecodeBlock(scratch, stored, blockEntries(b), entries)) {
+    return true;
+}
+
+bool TableFile::readStored(std::uint32_t b, std::uint8_t* stored, std::uint32_t* ranks,
+                           std::string& why) const {
+    const std::uint64_t bytes = readChecked(b, stored, why);
+    if (bytes == 0) return false;
+    if (!RankBlock(stored, bytes, blockEntries(b), ranks)) {
         why = "block " + std::to_string(b) + " cannot be decoded";
         return false;
     }

@@ -67,9 +67,16 @@ public:
     // cut short, unreadable, or changed.
     bool readBlock(std::uint32_t b, std::uint8_t* entries, std::uint8_t* scratch,
                    std::string& why) const;
+    // Reads block b's stored form into stored (kMaxStoredBytes bytes), with
+    // its ranks for StoredEntry; false as readBlock.
+    bool readStored(std::uint32_t b, std::uint8_t* stored, std::uint32_t* ranks,
+                    std::string& why) const;
 
 private:
     TableFile() = default;
+    // Reads block b's stored bytes into stored and checks them against the
+    // directory's checksum; returns their count, 0 with why on failure.
+    std::uint64_t readChecked(std::uint32_t b, std::uint8_t* stored, std::string& why) const;
     int fd_ = -1;
     std::string path_;
     std::uint64_t entries_ = 0;

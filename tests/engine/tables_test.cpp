@@ -1,5 +1,6 @@
 // The endgame tables: built here for up to 7 pieces (3-3, 4-3 and 3-4),
 // checked against the rules as Board::GenMoves and Board::DoMove play them.
+#include "engine/endgame/blockcodec.h"
 #include "engine/endgame/endgame.h"
 #include "engine/endgame/moves.h"
 #include "engine/endgame/representatives.h"
@@ -455,6 +456,32 @@ TEST_F(Tables, BrokenFilesAreLeftUnusedAndAGoodCopyElsewhereIsTaken) {
         const Board b = RandomPosition(rng, 3 + i % 2, 3);
         EXPECT_EQ(tables_->probe(b), tables.probe(b));
     }
+}
+
+// Blocks of every stored width, with and without escaped entries, and of a
+// length that leaves a packed byte part-filled, come back as they went in,
+// whole or an entry at a time.
+TEST(TableBlocks, EveryStoredFormReadsBackTheEntriesEncoded) {
+    std::mt19937 rng(7);
+    for (const int kinds : {1, 2, 3, 4, 5, 16, 17, 40, 256})
+        for (const std::size_t count : {std::size_t{1}, std::size_t{77}, endgame::kBlockEntries}) {
+            // Mostly one value, as in the larger tables, with a tail of rarer ones.
+            std::vector<std::uint8_t> entries(count);
+            for (auto& e : entries)
+                e = static_cast<std::uint8_t>(rng() % 4 != 0 ? 9 : 9 + rng() % kinds);
+            std::vector<std::uint8_t> stored(endgame::MostStoredBytes(count));
+            const std::size_t bytes = endgame::EncodeBlock(entries.data(), count, stored.data());
+            std::vector<std::uint8_t> decoded(count);
+            ASSERT_TRUE(endgame::DecodeBlock(stored.data(), bytes, count, decoded.data()))
+                << kinds << " values, " << count << " entries";
+            EXPECT_EQ(entries, decoded) << kinds << " values, " << count << " entries";
+            // A probe reads single entries from the stored form.
+            std::vector<std::uint32_t> ranks(endgame::kRanks);
+            ASSERT_TRUE(endgame::RankBlock(stored.data(), bytes, count, ranks.data()));
+            for (std::size_t i = 0; i < count; i += 1 + rng() % 97)
+                ASSERT_EQ(entries[i], endgame::StoredEntry(stored.data(), count, ranks.data(), i))
+                    << kinds << " values, entry " << i;
+        }
 }
 
 TEST(TableBuild, PastTheFileSizeLimitFailsWithItsReasonAndLeavesNoPartialFile) {
