@@ -153,8 +153,10 @@ bool DecodeBlock(const std::uint8_t* stored, std::size_t size, std::size_t count
     Layout l;
     if (!CheckedLayoutOf(stored, size, count, l)) return false;
     if (l.bits == 0) {
-        if (l.escaped == 0) std::memset(entries, l.palette[0], count);
-        else std::memcpy(entries, l.escapes, count);
+        if (l.escaped == 0)
+            std::memset(entries, l.palette[0], count);
+        else
+            std::memcpy(entries, l.escapes, count);
         return true;
     }
     // Each packed byte gives 8 / bits entries at once, looked up from a table
@@ -200,8 +202,8 @@ bool RankBlock(const std::uint8_t* stored, std::size_t size, std::size_t count,
     return escapes == l.escaped;
 }
 
-std::uint8_t StoredEntry(const std::uint8_t* stored, std::size_t count,
-                         const std::uint32_t* ranks, std::size_t index) {
+std::uint8_t StoredEntry(const std::uint8_t* stored, std::size_t count, const std::uint32_t* ranks,
+                         std::size_t index) {
     if (stored[0] == 8) return stored[1 + index];
     const Layout l = LayoutOf(stored, count);
     if (l.bits == 0) return l.escaped == 0 ? l.palette[0] : l.escapes[index];

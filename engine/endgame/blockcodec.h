@@ -62,7 +62,7 @@ bool RankBlock(const std::uint8_t* stored, std::size_t size, std::size_t count,
 
 // Entry `index` (below count) of a stored block that RankBlock accepted, with
 // the ranks it gave.
-std::uint8_t StoredEntry(const std::uint8_t* stored, std::size_t count,
-                         const std::uint32_t* ranks, std::size_t index);
+std::uint8_t StoredEntry(const std::uint8_t* stored, std::size_t count, const std::uint32_t* ranks,
+                         std::size_t index);
 
 } // namespace endgame
