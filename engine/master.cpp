@@ -309,6 +309,9 @@ Move MasterMove(SearchAlgo& algo, int millis) {
             if (value.outcome != Outcome::Draw || !algo.board.InPlacingPhase()) return best;
             drawingCount = KeepingMoves(*algo.tables, algo.board, value, limits, drawing);
             if (drawingCount < 2) return best;
+        } else if (!algo.stop && BookMove(*algo.tables, algo.board, best)) {
+            // The book's proof holds where the solve did not settle in time.
+            return best;
         }
     }
 

@@ -2,27 +2,34 @@
 
 #include "endgame/symmetry.h"
 #include "moveorder.h"
+#include "placingsolver.h"
 #include "pointset.h"
 #include "tree.h"
 
 #include <algorithm>
+#include <bit>
+#include <cassert>
 #include <cstdlib>
 #include <memory>
 #include <mutex>
 #include <new>
 #include <vector>
 
+namespace placing {
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Scores for the side to move, by the game ply at which the game ends with
-// best play: a win ending at ply e scores kWin - e, a loss -(kWin - e), a
-// draw 0. The ply is the game's, not the distance from the node, so a score
-// means the same wherever the position is met and a child's score is the
-// parent's by plain negation. Table distances stay far below kWin.
-constexpr int kWin = 1000;
-constexpr int kInfinity = kWin + 1;
+constexpr int kNodesBetweenLooks = 256;
+// Cut-off counts stop here, below the weight of a threat in the ordering.
+constexpr int kMostCutOffs = (1 << 22) - 1;
+
+} // namespace
+
+int MapPoint(int s, int p) {
+    return p < 0 ? p : endgame::kSymmetryPoints[s][p];
+}
 
 int ScoreOf(EndgameValue v, int plies) {
     const int end = plies + v.plies;
@@ -35,16 +42,6 @@ EndgameValue ValueOf(int score, int plies) {
     return {Outcome::Draw, 0};
 }
 
-// A position reduced by the board's symmetries: the least (White, Black)
-// pair of point sets over the 16 images, with the ply (which fixes the side
-// to move and the pieces in hand), and the symmetry that gives it.
-struct Canonical {
-    std::uint64_t key;
-    int symmetry;
-};
-
-// Key layout: bit 63 set (so that 0 is no key), bits 48..52 the ply, bits
-// 24..47 White's points, bits 0..23 Black's, all after the symmetry.
 Canonical CanonicalOf(const Board& b) {
     const Pieces pieces = PiecesOf(b);
     std::uint64_t least = ~std::uint64_t{0};
@@ -60,63 +57,12 @@ Canonical CanonicalOf(const Board& b) {
     return {least | std::uint64_t(b.plies) << 48 | std::uint64_t{1} << 63, symmetry};
 }
 
-int MapPoint(int s, int p) {
-    return p < 0 ? p : endgame::kSymmetryPoints[s][p];
+Solver::Solver(std::size_t entries)
+    : table_(static_cast<Entry*>(std::calloc(entries, sizeof(Entry))), &std::free),
+      mask_(entries - 1), shift_(64 - std::countr_zero(entries)) {
+    assert(entries >= 2 && std::has_single_bit(entries));
+    if (!table_) throw std::bad_alloc();
 }
-
-// What a stored score says of the position's score: exact, at least, at most.
-enum Bound : std::uint8_t { kExact, kLower, kUpper };
-
-// One position's result: the key, the score and its bound, and the best (or
-// refuting) placement in the key's orientation.
-struct Entry {
-    std::uint64_t key;
-    std::int16_t score;
-    std::uint8_t bound;
-    signed char end, take;
-};
-static_assert(sizeof(Entry) == 16);
-
-// Buckets of two entries: the first keeps the position of the lowest ply
-// (the largest subtree), the second takes whatever comes. 2^21 entries, 32 MB.
-constexpr std::size_t kEntries = std::size_t{1} << 21;
-constexpr int kNodesBetweenLooks = 256;
-// Cut-off counts stop here, below the weight of a threat in the ordering.
-constexpr int kMostCutOffs = (1 << 22) - 1;
-
-// One solver: its transposition table and the state of the search running
-// in it. Entries hold values proved for the game itself, which no table or
-// later search can change, so the table is kept from one solve to the next.
-class Solver {
-public:
-    Solver() : table_(static_cast<Entry*>(std::calloc(kEntries, sizeof(Entry))), &std::free) {
-        if (!table_) throw std::bad_alloc();
-    }
-
-    PlacingSolution Solve(const EndgameTables& tables, const Board& b, const SolveLimits& limits);
-    int Keeping(const EndgameTables& tables, const Board& b, EndgameValue value,
-                const SolveLimits& limits, Move* keeping);
-
-private:
-    void Begin(const EndgameTables& tables, const SolveLimits& limits);
-    int Search(const Board& b, int alpha, int beta, Move* best);
-    int Leaf(const Board& b);
-    int KnownCutOff(const Board& b, const Move* moves, int n, int beta) const;
-    bool OutOfLimits();
-    // Orders moves[0..n) best first; within each group of OrderMoves, the
-    // placements that make more threats, then those that cut off more often
-    // (counted by point and side).
-    void Order(const Board& b, Move* moves, int n, const Move& first) const;
-    Entry* Find(std::uint64_t key) const;
-    void Store(const Canonical& c, int plies, int score, Bound bound, const Move& m);
-
-    std::unique_ptr<Entry[], decltype(&std::free)> table_;
-    int history_[2][24] = {}; // [side to move is Black][point]
-    const EndgameTables* tables_ = nullptr;
-    SolveLimits limits_;
-    std::int64_t nodes_ = 0;
-    bool aborted_ = false;
-};
 
 bool Solver::OutOfLimits() {
     // The first node looks too, so that a solve stopped before it starts
@@ -127,20 +73,30 @@ bool Solver::OutOfLimits() {
     return aborted_;
 }
 
-Entry* Solver::Find(std::uint64_t key) const {
-    Entry* bucket = &table_[(key * 0x9E3779B97F4A7C15ull >> 43) & (kEntries - 2)];
+// Buckets of two entries: the first keeps the position of the lowest ply
+// (the largest subtree), the second takes whatever comes.
+Entry* Solver::Bucket(std::uint64_t key) const {
+    return &table_[(key * 0x9E3779B97F4A7C15ull >> shift_) & (mask_ - 1)];
+}
+
+const Entry* Solver::Find(std::uint64_t key) const {
+    const Entry* bucket = Bucket(key);
     return bucket[0].key == key ? &bucket[0] : bucket[1].key == key ? &bucket[1] : nullptr;
 }
 
-void Solver::Store(const Canonical& c, int plies, int score, Bound bound, const Move& m) {
-    Entry* bucket = &table_[(c.key * 0x9E3779B97F4A7C15ull >> 43) & (kEntries - 2)];
-    const auto plyOf = [](const Entry& e) { return static_cast<int>(e.key >> 48 & 31); };
-    Entry& e = bucket[0].key == c.key || bucket[0].key == 0 || plyOf(bucket[0]) >= plies
+void Solver::Put(const Entry& entry) {
+    Entry* bucket = Bucket(entry.key);
+    Entry& e = bucket[0].key == entry.key || bucket[0].key == 0 ||
+                       PlyOfKey(bucket[0].key) >= PlyOfKey(entry.key)
                    ? bucket[0]
                    : bucket[1];
-    e = Entry{c.key, static_cast<std::int16_t>(score), bound,
+    e = entry;
+}
+
+void Solver::Store(const Canonical& c, int score, Bound bound, const Move& m) {
+    Put(Entry{c.key, static_cast<std::int16_t>(score), bound,
               static_cast<signed char>(MapPoint(c.symmetry, m.end)),
-              static_cast<signed char>(MapPoint(c.symmetry, m.take))};
+              static_cast<signed char>(MapPoint(c.symmetry, m.take))});
 }
 
 void Solver::Order(const Board& b, Move* moves, int n, const Move& first) const {
@@ -157,25 +113,43 @@ void Solver::Order(const Board& b, Move* moves, int n, const Move& first) const 
 // nothing values ends the solve.
 int Solver::Leaf(const Board& b) {
     const EndgameValue v = MovingValue(*tables_, b);
-    if (v.outcome == Outcome::Unknown) aborted_ = true;
+    if (v.outcome == Outcome::Unknown) aborted_ = uncovered_ = true;
     return ScoreOf(v, b.plies);
 }
 
-// Before a node searches its moves: a child whose stored score is at most
-// -beta (exact, or an upper bound) refutes the node's window at once.
-// Returns that score for the node, or -kInfinity when no child has one.
+Known Solver::KnownOf(const Canonical& c) const {
+    Known k;
+    if (const Entry* e = Find(c.key)) {
+        if (e->bound != kUpper) k.lower = e->score;
+        if (e->bound != kLower) k.upper = e->score;
+        k.move = Move(-1, e->end, e->take);
+    }
+    if (book_ != nullptr && PlyOfKey(c.key) <= book_->deepest())
+        if (const BookRecord* r = book_->find(c.key)) {
+            k.lower = std::max<int>(k.lower, r->lower);
+            k.upper = std::min<int>(k.upper, r->upper);
+            // The book's move proves its bound; the table's may only refute.
+            if (r->end >= 0) k.move = Move(-1, r->end, r->take);
+        }
+    const int back = endgame::kInverse[c.symmetry];
+    k.move = Move(-1, MapPoint(back, k.move.end), MapPoint(back, k.move.take));
+    return k;
+}
+
+// Before a node searches its moves: a child whose known score is at most
+// -beta refutes the node's window at once. Returns that score for the node,
+// or -kInfinity when no child has one.
 int Solver::KnownCutOff(const Board& b, const Move* moves, int n, int beta) const {
     for (int i = 0; i < n; ++i) {
         Board child = b;
         child.DoMove(moves[i]);
-        const Entry* e = Find(CanonicalOf(child).key);
-        if (e != nullptr && e->bound != kLower && -e->score >= beta) return -e->score;
+        if (const int upper = KnownOf(CanonicalOf(child)).upper; - upper >= beta) return -upper;
     }
     return -kInfinity;
 }
 
 // Fail-soft negamax alpha-beta. `best`, given only at the root, receives the
-// best move; the root does not take its score from the table, so that it
+// best move; the root does not take its score from what is known, so that it
 // always searches its moves.
 int Solver::Search(const Board& b, int alpha, int beta, Move* best) {
     ++nodes_;
@@ -183,22 +157,19 @@ int Solver::Search(const Board& b, int alpha, int beta, Move* best) {
     if (!b.InPlacingPhase()) return Leaf(b);
 
     const Canonical c = CanonicalOf(b);
-    Move first(-1, -1, -1);
-    if (const Entry* e = Find(c.key)) {
-        const int back = endgame::kInverse[c.symmetry];
-        first = Move(-1, MapPoint(back, e->end), MapPoint(back, e->take));
-        if (!best && (e->bound == kExact || (e->bound == kLower && e->score >= beta) ||
-                      (e->bound == kUpper && e->score <= alpha)))
-            return e->score;
+    const Known known = KnownOf(c);
+    if (!best) {
+        if (known.lower >= beta || known.lower == known.upper) return known.lower;
+        if (known.upper <= alpha) return known.upper;
     }
 
     // The placing phase always leaves an empty point: n > 0.
     Move moves[kMaxMoves];
     const int n = b.GenMoves(moves, kMaxMoves);
-    Order(b, moves, n, first);
+    Order(b, moves, n, known.move);
     if (!best && b.plies + 1 < kPlacingPlies) {
-        const int known = KnownCutOff(b, moves, n, beta);
-        if (known >= beta) return known;
+        const int cutOff = KnownCutOff(b, moves, n, beta);
+        if (cutOff >= beta) return cutOff;
     }
     const int alphaIn = alpha;
     int bestScore = -kInfinity;
@@ -217,7 +188,7 @@ int Solver::Search(const Board& b, int alpha, int beta, Move* best) {
         }
     }
     const Bound bound = bestScore >= beta ? kLower : bestScore > alphaIn ? kExact : kUpper;
-    Store(c, b.plies, bestScore, bound, bestMove);
+    Store(c, bestScore, bound, bestMove);
     if (best) *best = bestMove;
     return bestScore;
 }
@@ -227,9 +198,10 @@ void Solver::Begin(const EndgameTables& tables, const SolveLimits& limits) {
     // the move ordering.
     std::fill(&history_[0][0], &history_[0][0] + 2 * 24, 0);
     tables_ = &tables;
+    book_ = tables.placingBook();
     limits_ = limits;
     nodes_ = 0;
-    aborted_ = false;
+    aborted_ = uncovered_ = false;
 }
 
 int Solver::Keeping(const EndgameTables& tables, const Board& b, EndgameValue value,
@@ -273,6 +245,22 @@ PlacingSolution Solver::Solve(const EndgameTables& tables, const Board& b,
     return solution;
 }
 
+bool Solver::Prove(const EndgameTables& tables, const Board& b, int alpha, int beta,
+                   const SolveLimits& limits, int& score) {
+    Begin(tables, limits);
+    Move best(-1, -1, -1);
+    const int v = b.InPlacingPhase() ? Search(b, alpha, beta, &best) : Leaf(b);
+    if (aborted_) return false;
+    score = v;
+    return true;
+}
+
+} // namespace placing
+
+namespace {
+
+using placing::Solver;
+
 // Solvers not in use, each kept with its table for the next solve.
 std::mutex idleLock;
 std::vector<std::unique_ptr<Solver>> idle;
@@ -304,7 +292,7 @@ private:
 
 SolveLimits Within(int millis, const bool* stop) {
     SolveLimits limits;
-    limits.deadline = Clock::now() + std::chrono::milliseconds(millis);
+    limits.deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(millis);
     limits.stop = stop;
     return limits;
 }
@@ -328,6 +316,17 @@ EndgameValue MovingValue(const EndgameTables& tables, const Board& b) {
     // The side to move wins with any move.
     if (b.OpponentHasLost()) return {Outcome::Win, 1};
     return {};
+}
+
+bool BookMove(const EndgameTables& tables, const Board& b, Move& move) {
+    const PlacingBook* book = tables.placingBook();
+    if (book == nullptr || !b.InPlacingPhase()) return false;
+    const placing::Canonical c = placing::CanonicalOf(b);
+    const BookRecord* r = book->find(c.key);
+    if (r == nullptr || r->end < 0) return false;
+    const int back = endgame::kInverse[c.symmetry];
+    move = Move(-1, placing::MapPoint(back, r->end), placing::MapPoint(back, r->take));
+    return true;
 }
 
 bool ExactMove(const EndgameTables& tables, const Board& b, const SolveLimits& limits,

@@ -53,6 +53,11 @@ int KeepingMoves(const EndgameTables& tables, const Board& b, EndgameValue value
 // move that cannot move). Unknown elsewhere.
 EndgameValue MovingValue(const EndgameTables& tables, const Board& b);
 
+// Where the tables' placing book holds b with the move that proves its lower
+// bound: that move, which keeps at least that bound (a draw, in a game that
+// has stayed on the book's lines). False where the book has no such move.
+bool BookMove(const EndgameTables& tables, const Board& b, Move& move);
+
 // The exact value of b and a move that keeps it: from the tables in the
 // moving phase (PerfectMove), from SolvePlacing within limits while placing.
 // False, and value and move untouched, where neither settles b.

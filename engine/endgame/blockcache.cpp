@@ -9,9 +9,9 @@ namespace endgame {
 CachedTable::CachedTable(std::unique_ptr<TableFile> f, int mover, int other)
     : path(f->path()), mover(mover), other(other), file(std::move(f)), slotOf(file->blocks(), -1) {}
 
-void BlockCache::reset(std::size_t blocks) {
+void BlockCache::reset(std::size_t blocks, std::size_t bytes) {
     const std::lock_guard lock(mutex_);
-    const std::size_t slots = std::min(blocks, kMostSlots);
+    const std::size_t slots = std::min(blocks, std::max<std::size_t>(bytes / kMaxStoredBytes, 1));
     // Left uninitialised: a slot's memory is touched only once a block fills it.
     stored_.reset(slots > 0 ? new std::uint8_t[slots * kMaxStoredBytes] : nullptr);
     ranks_.reset(slots > 0 ? new std::uint32_t[slots * kRanks] : nullptr);

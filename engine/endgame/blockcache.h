@@ -34,11 +34,9 @@ struct CachedTable {
 
 class BlockCache {
 public:
-    // The most slots: 256 MiB of stored blocks.
-    static constexpr std::size_t kMostSlots = 4096;
-
-    // Empties the cache and sizes it for tables of `blocks` blocks in all.
-    void reset(std::size_t blocks);
+    // Empties the cache and sizes it for tables of `blocks` blocks in all,
+    // within `bytes` of stored blocks.
+    void reset(std::size_t blocks, std::size_t bytes);
 
     enum class Read { Ok, Failed, Dropped };
     // Entry `index` of table t into value. Failed (the reason in why) the

@@ -184,6 +184,11 @@ bool DecodeBlock(const std::uint8_t* stored, std::size_t size, std::size_t count
     return placed == l.escaped;
 }
 
+// Ranks count bits: processors with a population-count instruction get
+// versions that use it (as the search does, see tree.cpp).
+#if defined(QUARN_HAVE_TARGET_CLONES) && !defined(__POPCNT__)
+__attribute__((target_clones("popcnt", "default"), flatten))
+#endif
 bool RankBlock(const std::uint8_t* stored, std::size_t size, std::size_t count,
                std::uint32_t* ranks) {
     if (size == 0 || count > kBlockEntries) return false;
@@ -202,8 +207,12 @@ bool RankBlock(const std::uint8_t* stored, std::size_t size, std::size_t count,
     return escapes == l.escaped;
 }
 
-std::uint8_t StoredEntry(const std::uint8_t* stored, std::size_t count, const std::uint32_t* ranks,
-                         std::size_t index) {
+#if defined(QUARN_HAVE_TARGET_CLONES) && !defined(__POPCNT__)
+__attribute__((target_clones("popcnt", "default"), flatten))
+#endif
+std::uint8_t
+StoredEntry(const std::uint8_t* stored, std::size_t count, const std::uint32_t* ranks,
+            std::size_t index) {
     if (stored[0] == 8) return stored[1 + index];
     const Layout l = LayoutOf(stored, count);
     if (l.bits == 0) return l.escaped == 0 ? l.palette[0] : l.escapes[index];

@@ -63,10 +63,11 @@ EndgameTables::EndgameTables()
       }) {}
 EndgameTables::~EndgameTables() = default;
 
-void EndgameTables::open(const std::vector<std::string>& folders) {
-    cache_->reset(0);
+void EndgameTables::open(const std::vector<std::string>& folders, std::size_t cacheBytes) {
+    cache_->reset(0, 0);
     for (auto& row : tables_)
         for (auto& t : row) t.reset();
+    book_.reset();
     const std::lock_guard lock(problemsMutex_);
     problems_.clear();
     std::size_t blocks = 0;
@@ -89,8 +90,17 @@ void EndgameTables::open(const std::vector<std::string>& folders) {
                 tables_[mover][other] =
                     std::make_unique<endgame::CachedTable>(std::move(file), mover, other);
             }
+        const std::string bookPath = Join(folder, kPlacingBookName);
+        std::error_code ec;
+        if (book_ || !std::filesystem::exists(std::filesystem::symlink_status(bookPath, ec)))
+            continue;
+        auto book = std::make_unique<PlacingBook>();
+        if (std::string why; book->open(bookPath, why))
+            book_ = std::move(book);
+        else
+            problems_.push_back(bookPath + ": " + why + "; not used");
     }
-    cache_->reset(blocks);
+    cache_->reset(blocks, cacheBytes);
     maxPieces_ = coveredPieces();
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "engine/board.h"
+#include "engine/endgame/placingbook.h"
 
 #include <atomic>
 #include <cstdint>
@@ -54,7 +55,9 @@ public:
     // Opens every valid table file found in the folders, dropping any opened
     // before. A material whose file stands in several folders is taken from
     // the first folder that holds a valid one; a missing folder is skipped.
-    void open(const std::vector<std::string>& folders);
+    // Probes keep the blocks they read in a cache of cacheBytes.
+    static constexpr std::size_t kCacheBytes = std::size_t{256} << 20;
+    void open(const std::vector<std::string>& folders, std::size_t cacheBytes = kCacheBytes);
 
     // The value of b; Unknown where no table covers b. A side to move that
     // has lost by material (two pieces from ply 18 on) is a loss in 0.
@@ -63,6 +66,9 @@ public:
     // The largest total n of pieces such that every material with n pieces or
     // fewer (each side 3 or more) is covered; 0 when none is.
     int maxPieces() const;
+    // The placing book of the first folder that holds a sound one; null
+    // where none does.
+    const PlacingBook* placingBook() const { return book_.get(); }
     // One line per table file left unused, and why: those refused at open,
     // then those dropped since.
     std::vector<std::string> problems() const;
@@ -90,6 +96,7 @@ private:
     mutable std::mutex problemsMutex_;
     mutable std::vector<std::string> problems_;
     Reporter reporter_;
+    std::unique_ptr<PlacingBook> book_;
 };
 
 // The folders searched for tables, in order: the installed data folder, the

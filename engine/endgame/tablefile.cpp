@@ -12,11 +12,6 @@
 
 namespace endgame {
 
-namespace {
-
-constexpr char kMagic[8] = {'Q', 'U', 'A', 'R', 'N', 'E', 'G', 'T'};
-constexpr std::size_t kSealAt = 32; // the header's checksum field
-
 void PutLittle(std::uint8_t* at, std::uint64_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) at[i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
@@ -26,6 +21,11 @@ std::uint64_t GetLittle(const std::uint8_t* at, int bytes) {
     for (int i = 0; i < bytes; ++i) value |= std::uint64_t{at[i]} << (8 * i);
     return value;
 }
+
+namespace {
+
+constexpr char kMagic[8] = {'Q', 'U', 'A', 'R', 'N', 'E', 'G', 'T'};
+constexpr std::size_t kSealAt = 32; // the header's checksum field
 
 std::uint64_t BlocksOf(std::uint64_t entries) {
     return (entries + kBlockEntries - 1) / kBlockEntries;
@@ -278,6 +278,11 @@ bool WriteTableFile(const std::string& path, int mover, int other,
     const std::size_t directoryEnd = kHeaderBytes + blocks * kDirectoryEntryBytes;
     PutLittle(image.data() + kSealAt, SealOf(image.data(), directoryEnd), 8);
 
+    return WriteFileAtomically(path, image, error);
+}
+
+bool WriteFileAtomically(const std::string& path, const std::vector<std::uint8_t>& image,
+                         std::string& error) {
     // A name of this process's own, so that builds running side by side never
     // write into or rename away each other's file.
     std::string temporary = path + ".part.XXXXXX";

@@ -41,6 +41,9 @@ std::string TablePath(const std::string& folder, int mover, int other);
 
 // A 64-bit hash of a run of bytes, eight at a time.
 std::uint64_t Checksum(const std::uint8_t* data, std::size_t size);
+// Little-endian numbers of 1 to 8 bytes, as the files store them.
+void PutLittle(std::uint8_t* at, std::uint64_t value, int bytes);
+std::uint64_t GetLittle(const std::uint8_t* at, int bytes);
 
 class TableFile {
 public:
@@ -105,6 +108,10 @@ bool ReadTableFile(const std::string& path, int mover, int other, std::uint64_t 
 // in error on failure, leaving no temporary file behind.
 bool WriteTableFile(const std::string& path, int mover, int other,
                     const std::vector<std::uint8_t>& entries, std::string& error);
+
+// Writes image to path as WriteTableFile writes a table: whole or not at all.
+bool WriteFileAtomically(const std::string& path, const std::vector<std::uint8_t>& image,
+                         std::string& error);
 
 // Recomputes every checksum of a table file held in memory whose directory
 // fits its size; returns false, changing nothing, for one whose does not.

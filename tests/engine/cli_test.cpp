@@ -391,7 +391,7 @@ TEST(EngineProgram, ProbesTheEndgameTablesItBuilds) {
     EXPECT_EQ(0u, placing.out.find("unknown\n"));
     std::filesystem::remove_all(cache);
 
-    ExpectRejected({"tables"}, "build or bench");
+    ExpectRejected({"tables"}, "build, bench or book");
     ExpectRejected({"tables", "build", "--max-pieces", "19"}, "--max-pieces");
     ExpectRejected({"tables", "bench", "somewhere"}, "somewhere");
     ExpectRejected({"probe", "--nodes", "5"}, "--nodes");

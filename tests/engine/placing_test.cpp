@@ -3,14 +3,18 @@
 // symmetric positions one value, and answers Unknown, never a wrong value,
 // where a line leaves the tables or the limits cut the search short.
 #include "engine/analysis.h"
+#include "engine/bookbuild.h"
 #include "engine/endgame/symmetry.h"
 #include "engine/placing.h"
+#include "engine/placingsolver.h"
 #include "engine/tree.h"
 #include "support/built_tables.h"
 #include "support/positions.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <vector>
 
 namespace {
@@ -147,6 +151,62 @@ TEST_F(PlacingSolver, MasterKeepsTheExactValueAndTheReviewJudgesByIt) {
         EXPECT_EQ(FromTables(Minimax(tables(), b)), review[0].before) << PositionText(b);
         EXPECT_EQ(review[0].before, review[0].after) << PositionText(b);
     }
+}
+
+// A book proved from a position near the end of placing: every bound it
+// holds contains the minimax value, the tables opened again take it up and
+// settle its root without a search, and a damaged book is refused.
+TEST_F(PlacingSolver, ABookHoldsProvedBoundsAndADamagedOneIsRefused) {
+    BookOptions options;
+    options.folder = built_->folder;
+    options.tableFolders = {built_->folder};
+    options.start = kCovered[4];
+    options.plies = kPlacingPlies - 1;
+    options.memory = std::size_t{48} << 20;
+    std::string error;
+    ASSERT_TRUE(BuildPlacingBook(options, error)) << error;
+
+    EndgameTables withBook;
+    withBook.open({built_->folder});
+    ASSERT_NE(nullptr, withBook.placingBook());
+    const PlacingBook& book = *withBook.placingBook();
+    EXPECT_GT(book.size(), 20u);
+    int checked = 0;
+    // Walk a few lines down from the root and check each position met.
+    for (int line = 0; line < 40; ++line) {
+        Board b = kCovered[4];
+        for (int k = 0; b.InPlacingPhase(); ++k) {
+            if (const BookRecord* r = book.find(placing::CanonicalOf(b).key)) {
+                const int score = placing::ScoreOf(Minimax(tables(), b), b.plies);
+                EXPECT_LE(r->lower, score) << PositionText(b);
+                EXPECT_GE(r->upper, score) << PositionText(b);
+                ++checked;
+            }
+            Move moves[kMaxMoves];
+            const int n = b.GenMoves(moves, kMaxMoves);
+            b.DoMove(moves[(line * 7 + k * 3) % n]);
+        }
+    }
+    EXPECT_GT(checked, 40);
+    SolveLimits few;
+    few.nodes = 2 * kMaxMoves;
+    EXPECT_EQ(Minimax(tables(), kCovered[4]), SolvePlacing(withBook, kCovered[4], few).value);
+
+    const std::string path = built_->folder + "/" + kPlacingBookName;
+    const auto size = std::filesystem::file_size(path);
+    {
+        std::fstream f(path, std::ios::in | std::ios::out | std::ios::binary);
+        f.seekp(static_cast<std::streamoff>(size - 5));
+        f.put('\x55');
+    }
+    withBook.open({built_->folder});
+    EXPECT_EQ(nullptr, withBook.placingBook());
+    ASSERT_EQ(1u, withBook.problems().size());
+    EXPECT_NE(std::string::npos, withBook.problems()[0].find("corrupt"));
+    std::filesystem::resize_file(path, size / 2);
+    withBook.open({built_->folder});
+    EXPECT_EQ(nullptr, withBook.placingBook());
+    std::filesystem::remove(path);
 }
 
 } // namespace

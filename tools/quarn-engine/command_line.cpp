@@ -53,6 +53,12 @@ const char* const kUsage =
     "                              stopped, it continues where it stopped when run again\n"
     "  tables bench [--max-pieces N] [--threads N]\n"
     "                              builds them into a temporary folder and reports\n"
+    "  tables book [--memory MB] [DIR]\n"
+    "                              once the whole set is in DIR (default the user's cache\n"
+    "                              folder), solves the placing phase from the first move\n"
+    "                              on two threads with MB megabytes of tables (default\n"
+    "                              4096) and writes the placing book there: hours; stopped,\n"
+    "                              it resumes close to where it stopped when run again\n"
     "  analyse --game FILE         a line per move of the game: number, move, the value for\n"
     "                              the side that moved before and after it (win D, loss D\n"
     "                              or draw from the tables, else a Very hard search score),\n"
@@ -116,6 +122,7 @@ constexpr OptionSpec kOptions[] = {
     {"--timing", false, Bit(Command::Search) | Bit(Command::Play)},
     {"--max-pieces", true, Bit(Command::Tables)},
     {"--threads", true, Bit(Command::Tables)},
+    {"--memory", true, Bit(Command::Tables)},
     {"--games", true, Bit(Command::Match)},
     {"--plies", true, Bit(Command::Match)},
     {"--movetime", true, Bit(Command::Match)},
@@ -169,6 +176,8 @@ void SetOption(Invocation& inv, std::string_view name, const std::string& value)
         inv.max_pieces = static_cast<int>(Number(value, 6, 18, "--max-pieces"));
     else if (name == "--threads")
         inv.threads = static_cast<int>(Number(value, 1, 1024, "--threads"));
+    else if (name == "--memory")
+        inv.memory_mb = static_cast<int>(Number(value, 64, 1 << 20, "--memory"));
 }
 
 } // namespace
@@ -232,10 +241,11 @@ Invocation ParseCommandLine(const std::vector<std::string>& args) {
         first != positional.end())
         throw InputError(args[0] + " takes no moves");
     if (inv.command == Command::Tables) {
-        if (first == positional.end() || (*first != "build" && *first != "bench"))
-            throw InputError("tables needs build or bench");
+        if (first == positional.end() ||
+            (*first != "build" && *first != "bench" && *first != "book"))
+            throw InputError("tables needs build, bench or book");
         inv.tables_action = *first++;
-        if (inv.tables_action == "build" && first != positional.end()) inv.tables_folder = *first++;
+        if (inv.tables_action != "bench" && first != positional.end()) inv.tables_folder = *first++;
         if (first != positional.end())
             throw InputError("tables " + inv.tables_action + ": unexpected " + Quoted(*first));
     }

@@ -44,10 +44,11 @@ struct Invocation {
     int movetime = kLevelTable[kMasterLevel].millis; // match --movetime MS: Master's time a move
     bool timing = false;                             // play --timing
     bool game_moves = false;                         // match --moves
-    std::string tables_action;                       // tables build|bench
+    std::string tables_action;                       // tables build|bench|book
     int max_pieces = 8;                              // tables --max-pieces N
     int threads = 0;                                 // tables --threads N (0: every core)
-    std::string tables_folder;                       // tables build DIR (empty: the user's cache)
+    std::string tables_folder; // tables build|book DIR (empty: the user's cache)
+    int memory_mb = 4096;      // tables book --memory MB
     // sample MOVER OTHER VALUE COUNT: pieces of the side to move and of the
     // other side, "win", "draw" or "loss" for the side to move, how many.
     int sample_mover = 3, sample_other = 3, sample_count = 0;

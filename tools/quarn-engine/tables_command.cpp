@@ -1,6 +1,7 @@
 #include "quarn-engine/tables_command.h"
 
 #include "engine/analysis.h"
+#include "engine/bookbuild.h"
 #include "engine/endgame/endgame.h"
 #include "engine/notation.h"
 #include "engine/placing.h"
@@ -61,9 +62,16 @@ BuildOptions OptionsOf(const Invocation& inv) {
     return options;
 }
 
-int Build(const Invocation& inv) {
+std::string FolderOf(const Invocation& inv) {
     const std::string folder = inv.tables_folder.empty() ? UserTableFolder() : inv.tables_folder;
-    if (folder.empty()) throw InputError("tables build: no folder given and no cache folder known");
+    if (folder.empty())
+        throw InputError("tables " + inv.tables_action +
+                         ": no folder given and no cache folder known");
+    return folder;
+}
+
+int Build(const Invocation& inv) {
+    const std::string folder = FolderOf(inv);
     const auto begin = std::chrono::steady_clock::now();
     std::string error;
     if (!BuildTables(OptionsOf(inv), folder, error)) {
@@ -119,6 +127,26 @@ int Bench(const Invocation& inv) {
     return status;
 }
 
+// Solves the placing phase over the tables of the folder (and those found
+// where the game looks) and writes the book beside them.
+int Book(const Invocation& inv) {
+    BookOptions options;
+    options.folder = FolderOf(inv);
+    options.memory = std::size_t(inv.memory_mb) << 20;
+    options.progress = [](const std::string& line) {
+        std::printf("%s\n", line.c_str());
+        std::fflush(stdout);
+    };
+    const auto begin = std::chrono::steady_clock::now();
+    std::string error;
+    if (!BuildPlacingBook(options, error)) {
+        std::fprintf(stderr, "quarn-engine: tables book: %s\n", error.c_str());
+        return 1;
+    }
+    std::printf("placing book in %s: %.1f s\n", options.folder.c_str(), SecondsSince(begin));
+    return 0;
+}
+
 } // namespace
 
 void Probe(const Board& b) {
@@ -153,5 +181,6 @@ void Probe(const Board& b) {
 }
 
 int RunTables(const Invocation& inv) {
+    if (inv.tables_action == "book") return Book(inv);
     return inv.tables_action == "bench" ? Bench(inv) : Build(inv);
 }
