@@ -55,7 +55,9 @@ void Terminate(QProcess* process, QObject* listener) {
 } // namespace
 
 bool PlaysPerfectly(const EndgameTables& tables) {
-    return tables.maxPieces() >= kWholeGamePieces;
+    const PlacingBook* book = tables.placingBook();
+    return tables.maxPieces() >= kWholeGamePieces && book != nullptr &&
+           book->deepest() >= kWholeGameBookPlies;
 }
 
 BuildLine ParseBuildLine(const QByteArray& line) {
@@ -121,17 +123,24 @@ void PerfectPlayBuild::start() {
         remember(false);
         return setState(Failed);
     }
+    remember(true);
+    launch(Step::Tables);
+}
+
+void PerfectPlayBuild::launch(Step step) {
+    step_ = step;
     process_ = new QProcess(this);
-    process_->setProgram(program);
-    process_->setArguments(
-        {"tables", "build", "--max-pieces", QString::number(kWholeGamePieces), where});
+    process_->setProgram(engineProgram());
+    process_->setArguments(step == Step::Tables
+                               ? QStringList{"tables", "build", "--max-pieces",
+                                             QString::number(kWholeGamePieces), folder()}
+                               : QStringList{"tables", "book", folder()});
     process_->setChildProcessModifier([] { setpriority(PRIO_PROCESS, 0, kBuildNiceness); });
     connect(process_, &QProcess::readyReadStandardOutput, this, &PerfectPlayBuild::readOutput);
     connect(process_, &QProcess::finished, this, &PerfectPlayBuild::ended);
     connect(process_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError e) {
         if (e == QProcess::FailedToStart) failedToStart();
     });
-    remember(true);
     setState(Running);
     process_->start();
 }
@@ -165,6 +174,7 @@ void PerfectPlayBuild::cancel() {
     Terminate(process_, this);
     connect(process_, &QProcess::finished, process_, &QObject::deleteLater);
     process_ = nullptr;
+    step_ = Step::Tables;
     remember(false);
     setState(Idle);
 }
@@ -210,10 +220,19 @@ void PerfectPlayBuild::ended(int exitCode, QProcess::ExitStatus status) {
     process_ = nullptr;
     remember(false);
     if (status == QProcess::NormalExit && exitCode == 0) {
+        // Once every table is there, the placing phase is solved over them,
+        // unless an earlier build did so.
+        if (step_ == Step::Tables &&
+            !QFileInfo::exists(QDir(folder()).filePath(kPlacingBookName))) {
+            remember(true);
+            return launch(Step::Book);
+        }
+        step_ = Step::Tables;
         setState(Done);
         emit built();
         return;
     }
+    step_ = Step::Tables;
     error_ = !said.isEmpty() ? said
              : status == QProcess::NormalExit
                  ? tr("The build stopped with exit code %1.").arg(exitCode)
@@ -225,6 +244,7 @@ void PerfectPlayBuild::failedToStart() {
     error_ = tr("%1 could not be started: %2").arg(process_->program(), process_->errorString());
     process_->deleteLater();
     process_ = nullptr;
+    step_ = Step::Tables;
     remember(false);
     setState(Failed);
 }

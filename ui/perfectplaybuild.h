@@ -1,7 +1,8 @@
 // Building the tables of the whole game, so that Master plays perfectly: the
-// terminal program `quarn-engine tables build --max-pieces 18 FOLDER` run as a
-// child process at the lowest priority, its report read line by line while
-// the window goes on. Pause stops the child and Resume lets it go on; Cancel
+// terminal program `quarn-engine tables build --max-pieces 18 FOLDER`, then
+// `quarn-engine tables book FOLDER` (the placing phase solved from the first
+// move), each run as a child process at the lowest priority, its report read
+// line by line while the window goes on. Pause stops the child and Resume lets it go on; Cancel
 // and the end of the program terminate it. The build is resumable (it writes
 // its files table by table, each whole or not at all), so a build that was
 // running when the program ended is started again at the next start: the
@@ -13,6 +14,7 @@
 #include <QProcess>
 #include <QString>
 
+#include <algorithm>
 #include <cstdint>
 
 class EndgameTables;
@@ -20,16 +22,27 @@ class EndgameTables;
 // What the whole set costs, before its build has said: the figures of a
 // 2-core machine, scaled by the cores of this one for the time.
 struct WholeGameCost {
-    std::uint64_t positions;  // after the board's symmetries
-    std::uint64_t bytes;      // on disk
-    double secondsOnTwoCores; // wall time of the whole build
+    std::uint64_t positions;        // after the board's symmetries
+    std::uint64_t bytes;            // on disk
+    double tablesSecondsOnTwoCores; // wall time of the tables, on every core
+    double bookSecondsOnTwoCores;   // then of the placing book, on two threads
+    // The whole build's seconds, and the book's, on a machine of `cores`.
+    double seconds(int cores) const {
+        return tablesSecondsOnTwoCores * 2 / cores + bookSeconds(cores);
+    }
+    double bookSeconds(int cores) const { return bookSecondsOnTwoCores * 2 / std::min(cores, 2); }
 };
-inline constexpr WholeGameCost kWholeGameCost{8'904'593'601, 4'845'664'369, 7337.0};
+inline constexpr WholeGameCost kWholeGameCost{8'904'593'601, 4'845'664'369, 7337.0, 1500.0};
 // The pieces on the board at the start of the moving phase: tables up to
 // this many cover every position of the game.
 inline constexpr int kWholeGamePieces = 18;
 
-// Whether `tables` cover every position of the moving phase.
+// The placing book of the whole game goes this deep; a shallower one (such
+// as one installed with the game) leaves later placing positions to solves.
+inline constexpr int kWholeGameBookPlies = 10;
+
+// Whether `tables` cover every position of the moving phase, with the book
+// of the whole game.
 bool PlaysPerfectly(const EndgameTables& tables);
 
 // One line of the build's standard output.
@@ -75,6 +88,9 @@ public:
     void cancel();
 
     State state() const { return state_; }
+    // Whether the build is at its last step, the placing book (which says
+    // nothing of its progress).
+    bool solvingPlacing() const { return step_ == Step::Book; }
     // Work units done and in all, 0 of 0 until the build says.
     std::uint64_t done() const { return done_; }
     std::uint64_t total() const { return total_; }
@@ -96,6 +112,8 @@ signals:
     void built();
 
 private:
+    enum class Step { Tables, Book };
+    void launch(Step step);
     void readOutput();
     void ended(int exitCode, QProcess::ExitStatus status);
     void failedToStart();
@@ -104,6 +122,7 @@ private:
 
     QProcess* process_ = nullptr; // the running build, if any
     State state_ = Idle;
+    Step step_ = Step::Tables;
     std::uint64_t done_ = 0, total_ = 0, needed_ = 0, free_ = 0;
     QString table_;
     QString error_;

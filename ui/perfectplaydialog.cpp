@@ -116,7 +116,7 @@ QString PerfectPlayDialog::costText(bool withTime) const {
             : tr("Disk space: about %1 in %2.").arg(Bytes(kWholeGameCost.bytes), folder);
     if (!withTime) return disk;
     const int cores = std::max(1, QThread::idealThreadCount());
-    const double seconds = kWholeGameCost.secondsOnTwoCores * 2 / cores;
+    const double seconds = kWholeGameCost.seconds(cores);
     return disk + '\n' +
            tr("Time: %1 on this computer (%2 cores).").arg(durationText(seconds)).arg(cores);
 }
@@ -139,7 +139,12 @@ void PerfectPlayDialog::follow() {
                                          : tr("Not built yet."));
         break;
     case B::Running:
-        status_->setText(tr("Building...") + table);
+        status_->setText(build_.solvingPlacing()
+                             ? tr("Every table is built. Solving the placing phase from the "
+                                  "first move (the last step, %1)...")
+                                   .arg(durationText(kWholeGameCost.bookSeconds(
+                                       std::max(1, QThread::idealThreadCount()))))
+                             : tr("Building...") + table);
         break;
     case B::Paused:
         status_->setText(tr("Paused.") + table);
@@ -156,11 +161,13 @@ void PerfectPlayDialog::follow() {
         break;
     }
 
+    // The placing book says nothing of its progress: the bar only moves.
     const std::uint64_t total = build_.total();
     bar_->setVisible(going || (state == B::Failed && total > 0));
+    bar_->setRange(0, build_.solvingPlacing() ? 0 : kBarSteps);
     bar_->setValue(total > 0 ? static_cast<int>(build_.done() * kBarSteps / total) : 0);
     const double left = build_.secondsLeft();
-    timeLeft_->setVisible(going);
+    timeLeft_->setVisible(going && !build_.solvingPlacing());
     timeLeft_->setText(left >= 0 ? tr("Time left: %1.").arg(durationText(left))
                                  : tr("Time left: measuring..."));
 

@@ -90,15 +90,16 @@ void EndgameTables::open(const std::vector<std::string>& folders, std::size_t ca
                 tables_[mover][other] =
                     std::make_unique<endgame::CachedTable>(std::move(file), mover, other);
             }
+        // Of several books, the largest: one built here goes deeper than
+        // one installed with the game.
         const std::string bookPath = Join(folder, kPlacingBookName);
         std::error_code ec;
-        if (book_ || !std::filesystem::exists(std::filesystem::symlink_status(bookPath, ec)))
-            continue;
+        if (!std::filesystem::exists(std::filesystem::symlink_status(bookPath, ec))) continue;
         auto book = std::make_unique<PlacingBook>();
-        if (std::string why; book->open(bookPath, why))
-            book_ = std::move(book);
-        else
+        if (std::string why; !book->open(bookPath, why))
             problems_.push_back(bookPath + ": " + why + "; not used");
+        else if (!book_ || book->size() > book_->size())
+            book_ = std::move(book);
     }
     cache_->reset(blocks, cacheBytes);
     maxPieces_ = coveredPieces();

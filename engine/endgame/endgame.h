@@ -66,8 +66,8 @@ public:
     // The largest total n of pieces such that every material with n pieces or
     // fewer (each side 3 or more) is covered; 0 when none is.
     int maxPieces() const;
-    // The placing book of the first folder that holds a sound one; null
-    // where none does.
+    // The largest sound placing book of the folders; null where none holds
+    // one.
     const PlacingBook* placingBook() const { return book_.get(); }
     // One line per table file left unused, and why: those refused at open,
     // then those dropped since.

@@ -1,6 +1,6 @@
 // Building the whole game from the "Perfect play" dialog, with a stand-in for
 // quarn-engine: a shell script that writes what the real build writes. The
-// bar follows the build, Pause and Resume stop and wake the process, Cancel
+// bar follows the build, the placing book follows the tables, Pause and Resume stop and wake the process, Cancel
 // ends it, a failed build says why in its program's words, and a build cut
 // short by the end of the program goes on at the next start.
 #include "platform/config.h"
@@ -120,6 +120,10 @@ private slots:
         QCOMPARE(ProcessState(childPid()).value(1), QString("19"));
         QCOMPARE(written("args"), "tables build --max-pieces 18 " +
                                       dir_.filePath("cache/quarn/tables").toLocal8Bit());
+        // Then, as its last step, the placing phase is solved over the tables.
+        QTRY_COMPARE(written("args"),
+                     "tables book " + dir_.filePath("cache/quarn/tables").toLocal8Bit());
+        QVERIFY(Child<QLabel>(dialog, "status")->text().contains("placing phase"));
         QTRY_COMPARE(built.count(), 1);
         QCOMPARE(build.state(), PerfectPlayBuild::Done);
         QCOMPARE(storedBuilding(), 0);
