@@ -980,6 +980,10 @@ Danach: %2</translation>
         <translation>Noch nicht gebaut.</translation>
     </message>
     <message>
+        <source>Every table is built. Solving the placing phase from the first move (the last step, %1)...</source>
+        <translation>Alle Tabellen sind gebaut. Die Setzphase wird vom ersten Zug an gelöst (der letzte Schritt, %1) …</translation>
+    </message>
+    <message>
         <source>Building...</source>
         <translation>Wird gebaut …</translation>
     </message>

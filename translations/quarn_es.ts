@@ -980,6 +980,10 @@ Después: %2</translation>
         <translation>Aún no construido.</translation>
     </message>
     <message>
+        <source>Every table is built. Solving the placing phase from the first move (the last step, %1)...</source>
+        <translation>Todas las tablas están construidas. Se resuelve la fase de colocación desde la primera jugada (el último paso, %1)…</translation>
+    </message>
+    <message>
         <source>Building...</source>
         <translation>Construyendo…</translation>
     </message>

@@ -980,6 +980,10 @@ Après : %2</translation>
         <translation>Pas encore construit.</translation>
     </message>
     <message>
+        <source>Every table is built. Solving the placing phase from the first move (the last step, %1)...</source>
+        <translation>Toutes les tables sont construites. Résolution de la phase de pose depuis le premier coup (la dernière étape, %1)…</translation>
+    </message>
+    <message>
         <source>Building...</source>
         <translation>Construction…</translation>
     </message>

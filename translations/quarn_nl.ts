@@ -980,6 +980,10 @@ Erna: %2</translation>
         <translation>Nog niet gebouwd.</translation>
     </message>
     <message>
+        <source>Every table is built. Solving the placing phase from the first move (the last step, %1)...</source>
+        <translation>Alle tabellen zijn gebouwd. De plaatsingsfase wordt vanaf de eerste zet opgelost (de laatste stap, %1)…</translation>
+    </message>
+    <message>
         <source>Building...</source>
         <translation>Bezig met bouwen…</translation>
     </message>

@@ -29,10 +29,12 @@ foreach(size 16 22 24 32 48 64 128 256)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${id}.png)
 endforeach()
 if(TABLES)
-  # Every material of up to 10 pieces, each side holding 3 to 7.
+  # Every material of up to 10 pieces, each side holding 3 to 7, and the
+  # placing book.
   foreach(material 3-3 4-3 3-4 5-3 3-5 4-4 6-3 3-6 5-4 4-5 7-3 3-7 6-4 4-6 5-5)
     list(APPEND expected share/quarn/tables/quarn-${material}.egt)
   endforeach()
+  list(APPEND expected share/quarn/tables/quarn-placing.book)
 endif()
 file(GLOB_RECURSE installed RELATIVE "${STAGE}" "${STAGE}/*")
 list(SORT installed)

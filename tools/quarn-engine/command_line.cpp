@@ -53,12 +53,13 @@ const char* const kUsage =
     "                              stopped, it continues where it stopped when run again\n"
     "  tables bench [--max-pieces N] [--threads N]\n"
     "                              builds them into a temporary folder and reports\n"
-    "  tables book [--memory MB] [DIR]\n"
+    "  tables book [--memory MB] [--plies N] [DIR]\n"
     "                              once the whole set is in DIR (default the user's cache\n"
-    "                              folder), solves the placing phase from the first move\n"
-    "                              on two threads with MB megabytes of tables (default\n"
-    "                              4096) and writes the placing book there: hours; stopped,\n"
-    "                              it resumes close to where it stopped when run again\n"
+    "                              folder), proves the initial position's value on two\n"
+    "                              threads with MB megabytes (default 4096) and writes the\n"
+    "                              proof's positions of up to N plies (default 10) there as\n"
+    "                              the placing book; stopped, it resumes close to where it\n"
+    "                              stopped when run again\n"
     "  analyse --game FILE         a line per move of the game: number, move, the value for\n"
     "                              the side that moved before and after it (win D, loss D\n"
     "                              or draw from the tables, else a Very hard search score),\n"
@@ -124,7 +125,7 @@ constexpr OptionSpec kOptions[] = {
     {"--threads", true, Bit(Command::Tables)},
     {"--memory", true, Bit(Command::Tables)},
     {"--games", true, Bit(Command::Match)},
-    {"--plies", true, Bit(Command::Match)},
+    {"--plies", true, Bit(Command::Match) | Bit(Command::Tables)},
     {"--movetime", true, Bit(Command::Match)},
     {"--moves", false, Bit(Command::Match)},
 };
@@ -166,6 +167,8 @@ void SetOption(Invocation& inv, std::string_view name, const std::string& value)
         inv.games = static_cast<int>(Number(value, 1, 100000, "--games"));
     else if (name == "--movetime")
         inv.movetime = static_cast<int>(Number(value, 1, 3600000, "--movetime"));
+    else if (name == "--plies" && inv.command == Command::Tables)
+        inv.book_plies = static_cast<int>(Number(value, 1, 17, "--plies"));
     else if (name == "--max-plies" || name == "--plies")
         inv.max_plies = static_cast<std::int64_t>(Number(value, 0, kIntMax, std::string(name)));
     else if (name == "--timing")

@@ -49,6 +49,7 @@ struct Invocation {
     int threads = 0;                                 // tables --threads N (0: every core)
     std::string tables_folder; // tables build|book DIR (empty: the user's cache)
     int memory_mb = 4096;      // tables book --memory MB
+    int book_plies = 10;       // tables book --plies N
     // sample MOVER OTHER VALUE COUNT: pieces of the side to move and of the
     // other side, "win", "draw" or "loss" for the side to move, how many.
     int sample_mover = 3, sample_other = 3, sample_count = 0;

@@ -133,6 +133,7 @@ int Book(const Invocation& inv) {
     BookOptions options;
     options.folder = FolderOf(inv);
     options.memory = std::size_t(inv.memory_mb) << 20;
+    options.plies = inv.book_plies;
     options.progress = [](const std::string& line) {
         std::printf("%s\n", line.c_str());
         std::fflush(stdout);
