@@ -135,7 +135,9 @@ public:
         const placing::Canonical c = placing::CanonicalOf(b);
         if (!seen_.insert(c.key).second) return true;
         placing::Known known = solver_.KnownOf(c);
-        if (known.lower < beta && known.upper > alpha) {
+        // A position that reaches beta is walked on with the move that proves
+        // it, which the book or the solver's table must hold.
+        if ((known.lower < beta || known.move.end < 0) && known.upper > alpha) {
             SolveLimits limits;
             limits.stop = options_.stop;
             int score;
@@ -153,12 +155,10 @@ public:
                             .first->second;
         r.lower = static_cast<std::int16_t>(std::max<int>(r.lower, known.lower));
         r.upper = static_cast<std::int16_t>(std::min<int>(r.upper, known.upper));
-        if (known.lower >= beta) {
-            const placing::Entry* e = solver_.Find(c.key);
-            if (e != nullptr && e->bound != placing::kUpper) {
-                r.end = e->end;
-                r.take = e->take;
-            }
+        if (known.lower >= beta && known.move.end >= 0) {
+            // Kept in the key's orientation.
+            r.end = static_cast<std::int8_t>(placing::MapPoint(c.symmetry, known.move.end));
+            r.take = static_cast<std::int8_t>(placing::MapPoint(c.symmetry, known.move.take));
             Board child = b;
             child.DoMove(known.move);
             return Visit(child, -beta, -alpha);

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <vector>
@@ -165,6 +166,10 @@ TEST_F(PlacingSolver, ABookHoldsProvedBoundsAndADamagedOneIsRefused) {
     options.memory = std::size_t{48} << 20;
     std::string error;
     ASSERT_TRUE(BuildPlacingBook(options, error)) << error;
+    // Built again over the first book, which settles its proofs at once, it
+    // still keeps the move of every position that reaches its bound.
+    options.plies = kPlacingPlies - 2;
+    ASSERT_TRUE(BuildPlacingBook(options, error)) << error;
 
     EndgameTables withBook;
     withBook.open({built_->folder});
@@ -180,6 +185,14 @@ TEST_F(PlacingSolver, ABookHoldsProvedBoundsAndADamagedOneIsRefused) {
                 const int score = placing::ScoreOf(Minimax(tables(), b), b.plies);
                 EXPECT_LE(r->lower, score) << PositionText(b);
                 EXPECT_GE(r->upper, score) << PositionText(b);
+                // Its move keeps the lower bound.
+                Move kept;
+                if (BookMove(withBook, b, kept)) {
+                    Board after = b;
+                    after.DoMove(kept);
+                    EXPECT_LE(r->lower, -placing::ScoreOf(Minimax(tables(), after), after.plies))
+                        << PositionText(b);
+                }
                 ++checked;
             }
             Move moves[kMaxMoves];
@@ -188,6 +201,13 @@ TEST_F(PlacingSolver, ABookHoldsProvedBoundsAndADamagedOneIsRefused) {
         }
     }
     EXPECT_GT(checked, 40);
+    Move rootMove;
+    EXPECT_TRUE(BookMove(withBook, kCovered[4], rootMove));
+    EXPECT_GT(std::count_if(book.records().begin(), book.records().end(),
+                            [](const BookRecord& r) {
+                                return r.end >= 0 && placing::PlyOfKey(r.key) > kCovered[4].plies;
+                            }),
+              10);
     SolveLimits few;
     few.nodes = 2 * kMaxMoves;
     EXPECT_EQ(Minimax(tables(), kCovered[4]), SolvePlacing(withBook, kCovered[4], few).value);
