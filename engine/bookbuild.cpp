@@ -69,7 +69,7 @@ bool Save(const Solver& solver, const std::string& path, std::string& error) {
     }
     std::sort(records.begin(), records.end(),
               [](const BookRecord& a, const BookRecord& b) { return a.key < b.key; });
-    // A bucket holds distinct keys, but two buckets never hold one key.
+    // The table holds each key once (Solver::Put).
     return WritePlacingBook(path, records, error);
 }
 
@@ -206,7 +206,7 @@ bool BuildPlacingBook(const BookOptions& options, std::string& error) {
             "not enough memory for the solvers (" + std::to_string(options.memory >> 20) + " MB)";
         return false;
     }
-    if (options.start.plies == 0 && tables[0].maxPieces() < 18) {
+    if (options.start.plies == 0 && tables[0].maxPieces() < kWholeSetPieces) {
         error = "the placing book needs every table of the moving phase (tables build "
                 "--max-pieces 18)";
         return false;

@@ -283,6 +283,10 @@ int Searcher::Search(const Board& b, int alpha, int beta, int depth, int ply) {
     return best;
 }
 
+// The first ply from which a solve over the whole set settles in well under a
+// second: 0.66 s at ply 7 in the slowest position measured, 5.2 s at ply 5.
+constexpr int kSolvablePly = 7;
+
 } // namespace
 
 Move MasterMove(SearchAlgo& algo, int millis) {
@@ -300,9 +304,12 @@ Move MasterMove(SearchAlgo& algo, int millis) {
     if (algo.tables != nullptr) {
         // The tables settle the moving phase; while placing, a solve to its
         // end may, within a quarter of the time, and leaves the rest to the
-        // search when it cannot.
+        // search when it cannot. Over the whole set, from the ply on which
+        // a solve mostly settles within the time, it takes three quarters.
+        const bool solvable =
+            algo.tables->maxPieces() >= kWholeSetPieces && algo.board.plies >= kSolvablePly;
         SolveLimits limits;
-        limits.deadline = begin + std::chrono::milliseconds(millis / 4);
+        limits.deadline = begin + std::chrono::milliseconds(millis * (solvable ? 3 : 1) / 4);
         limits.stop = &algo.stop;
         EndgameValue value;
         if (ExactMove(*algo.tables, algo.board, limits, value, best)) {

@@ -86,10 +86,12 @@ const Entry* Solver::Find(std::uint64_t key) const {
 
 void Solver::Put(const Entry& entry) {
     Entry* bucket = Bucket(entry.key);
-    Entry& e = bucket[0].key == entry.key || bucket[0].key == 0 ||
-                       PlyOfKey(bucket[0].key) >= PlyOfKey(entry.key)
-                   ? bucket[0]
-                   : bucket[1];
+    // A position already stored is updated where it stands, so that no key
+    // is held twice.
+    Entry& e = bucket[0].key == entry.key                                             ? bucket[0]
+               : bucket[1].key == entry.key                                           ? bucket[1]
+               : bucket[0].key == 0 || PlyOfKey(bucket[0].key) >= PlyOfKey(entry.key) ? bucket[0]
+                                                                                      : bucket[1];
     e = entry;
 }
 

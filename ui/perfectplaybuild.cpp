@@ -56,7 +56,7 @@ void Terminate(QProcess* process, QObject* listener) {
 
 bool PlaysPerfectly(const EndgameTables& tables) {
     const PlacingBook* book = tables.placingBook();
-    return tables.maxPieces() >= kWholeGamePieces && book != nullptr &&
+    return tables.maxPieces() >= kWholeSetPieces && book != nullptr &&
            book->deepest() >= kWholeGameBookPlies;
 }
 
@@ -133,7 +133,7 @@ void PerfectPlayBuild::launch(Step step) {
     process_->setProgram(engineProgram());
     process_->setArguments(step == Step::Tables
                                ? QStringList{"tables", "build", "--max-pieces",
-                                             QString::number(kWholeGamePieces), folder()}
+                                             QString::number(kWholeSetPieces), folder()}
                                : QStringList{"tables", "book", folder()});
     process_->setChildProcessModifier([] { setpriority(PRIO_PROCESS, 0, kBuildNiceness); });
     connect(process_, &QProcess::readyReadStandardOutput, this, &PerfectPlayBuild::readOutput);

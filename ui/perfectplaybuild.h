@@ -32,10 +32,7 @@ struct WholeGameCost {
     }
     double bookSeconds(int cores) const { return bookSecondsOnTwoCores * 2 / std::min(cores, 2); }
 };
-inline constexpr WholeGameCost kWholeGameCost{8'904'593'601, 4'845'664'369, 7337.0, 1500.0};
-// The pieces on the board at the start of the moving phase: tables up to
-// this many cover every position of the game.
-inline constexpr int kWholeGamePieces = 18;
+inline constexpr WholeGameCost kWholeGameCost{8'904'593'601, 4'845'664'369, 7337.0, 720.0};
 
 // The placing book of the whole game goes this deep; a shallower one (such
 // as one installed with the game) leaves later placing positions to solves.

@@ -15,6 +15,10 @@
 #include <string>
 #include <vector>
 
+// Tables of up to this many pieces, the pieces on the board when the moving
+// phase starts, cover every position of the moving phase: the whole set.
+inline constexpr int kWholeSetPieces = 18;
+
 // The value of a position for its side to move.
 enum class Outcome : std::int8_t { Unknown, Loss, Draw, Win };
 
