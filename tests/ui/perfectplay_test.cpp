@@ -1,8 +1,8 @@
 // Building the whole game from the "Perfect play" dialog, with a stand-in for
 // quarn-engine: a shell script that writes what the real build writes. The
-// bar follows the build, the placing book follows the tables, Pause and Resume stop and wake the process, Cancel
-// ends it, a failed build says why in its program's words, and a build cut
-// short by the end of the program goes on at the next start.
+// bar follows the build, the placing book follows the tables, Pause and Resume stop and wake the
+// process, Cancel ends it, a failed build says why in its program's words, and a build cut short by
+// the end of the program goes on at the next start.
 #include "platform/config.h"
 #include "ui/perfectplaybuild.h"
 #include "ui/perfectplaydialog.h"
