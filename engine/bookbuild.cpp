@@ -65,7 +65,7 @@ bool Save(const Solver& solver, const std::string& path, std::string& error) {
     std::vector<BookRecord> records;
     for (std::size_t i = 0; i < solver.entries(); ++i) {
         const placing::Entry& e = solver.table()[i];
-        if (e.key != 0 && placing::PlyOfKey(e.key) <= kSavedPlies) records.push_back(RecordOf(e));
+        if (e.key != 0 && PlyOfKey(e.key) <= kSavedPlies) records.push_back(RecordOf(e));
     }
     std::sort(records.begin(), records.end(),
               [](const BookRecord& a, const BookRecord& b) { return a.key < b.key; });

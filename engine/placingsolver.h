@@ -38,9 +38,6 @@ struct Canonical {
 Canonical CanonicalOf(const Board& b);
 // Point p's image under symmetry s; no point (-1) stays none.
 int MapPoint(int s, int p);
-inline int PlyOfKey(std::uint64_t key) {
-    return static_cast<int>(key >> 48 & 31);
-}
 
 // What a stored score says of the position's score: exact, at least, at most.
 enum Bound : std::uint8_t { kExact, kLower, kUpper };
@@ -78,8 +75,8 @@ public:
     PlacingSolution Solve(const EndgameTables& tables, const Board& b, const SolveLimits& limits);
     int Keeping(const EndgameTables& tables, const Board& b, EndgameValue value,
                 const SolveLimits& limits, Move* keeping);
-    // b's score within the window (alpha, beta), fail-soft, or nullopt-like
-    // false when the limits cut the search short.
+    // b's fail-soft score within the window (alpha, beta) into score; false
+    // when the limits cut the search short.
     bool Prove(const EndgameTables& tables, const Board& b, int alpha, int beta,
                const SolveLimits& limits, int& score);
     // The stored entry of the position of key, null when there is none.

@@ -63,8 +63,7 @@ bool PlacingBook::open(const std::string& path, std::string& why) {
         }
     }
     records_ = std::move(records);
-    for (const BookRecord& r : records_)
-        deepest_ = std::max(deepest_, static_cast<int>(r.key >> 48 & 31));
+    for (const BookRecord& r : records_) deepest_ = std::max(deepest_, PlyOfKey(r.key));
     return true;
 }
 

@@ -25,6 +25,11 @@ struct BookRecord {
     friend bool operator==(const BookRecord&, const BookRecord&) = default;
 };
 
+// The ply of a position's key: bits 48..52 (see placingsolver.h).
+inline int PlyOfKey(std::uint64_t key) {
+    return static_cast<int>(key >> 48 & 31);
+}
+
 class PlacingBook {
 public:
     // Reads the book at path; false, with the reason in why, when it cannot
@@ -34,7 +39,6 @@ public:
     const BookRecord* find(std::uint64_t key) const;
     const std::vector<BookRecord>& records() const { return records_; }
     std::size_t size() const { return records_.size(); }
-    bool empty() const { return records_.empty(); }
     // The largest ply of a position in the book; -1 when it is empty.
     int deepest() const { return deepest_; }
 

@@ -205,7 +205,7 @@ TEST_F(PlacingSolver, ABookHoldsProvedBoundsAndADamagedOneIsRefused) {
     EXPECT_TRUE(BookMove(withBook, kCovered[4], rootMove));
     EXPECT_GT(std::count_if(book.records().begin(), book.records().end(),
                             [](const BookRecord& r) {
-                                return r.end >= 0 && placing::PlyOfKey(r.key) > kCovered[4].plies;
+                                return r.end >= 0 && PlyOfKey(r.key) > kCovered[4].plies;
                             }),
               10);
     SolveLimits few;
