@@ -216,26 +216,26 @@ std::uint64_t TableFile::readChecked(std::uint32_t b, std::uint8_t* stored,
     return bytes;
 }
 
+namespace {
+
+// Whether block b's stored form read as one: the reason in why when not.
+bool Decoded(std::uint32_t b, bool decoded, std::string& why) {
+    if (!decoded) why = "block " + std::to_string(b) + " cannot be decoded";
+    return decoded;
+}
+
+} // namespace
+
 bool TableFile::readBlock(std::uint32_t b, std::uint8_t* entries, std::uint8_t* scratch,
                           std::string& why) const {
     const std::uint64_t bytes = readChecked(b, scratch, why);
-    if (bytes == 0) return false;
-    if (!DecodeBlock(scratch, bytes, blockEntries(b), entries)) {
-        why = "block " + std::to_string(b) + " cannot be decoded";
-        return false;
-    }
-    return true;
+    return bytes > 0 && Decoded(b, DecodeBlock(scratch, bytes, blockEntries(b), entries), why);
 }
 
 bool TableFile::readStored(std::uint32_t b, std::uint8_t* stored, std::uint32_t* ranks,
                            std::string& why) const {
     const std::uint64_t bytes = readChecked(b, stored, why);
-    if (bytes == 0) return false;
-    if (!RankBlock(stored, bytes, blockEntries(b), ranks)) {
-        why = "block " + std::to_string(b) + " cannot be decoded";
-        return false;
-    }
-    return true;
+    return bytes > 0 && Decoded(b, RankBlock(stored, bytes, blockEntries(b), ranks), why);
 }
 
 FileIdentity IdentityOf(const std::string& path) {
