@@ -59,14 +59,17 @@ def start_display(env):
     Xlib and xcb do completes the X handshake with this very Xvfb: another
     server may hold the number's abstract socket (one in another file system
     namespace, where our lock files cannot see it), and a socket file proves
-    nothing. A number taken so is left for the next.
+    nothing. A number taken so is left for the next. The server does not
+    reset when its last client leaves, as the handshake's client does at
+    once: a client that connects during a reset is turned away.
     """
     for attempt in range(20):
         number = 100 + (os.getpid() * 7 + attempt * 37) % 800
         if os.path.exists(f"/tmp/.X{number}-lock"):
             continue
         xvfb = subprocess.Popen(
-            ["Xvfb", f":{number}", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+            ["Xvfb", f":{number}", "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+             "-noreset"],
             env=env, start_new_session=True,
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         deadline = time.monotonic() + 10
