@@ -2,10 +2,10 @@
 // position from ply 6 on whose exact value is known, that value and the
 // terms of Master's evaluation for both sides, a line each (the header line
 // names the columns). A position of the moving phase takes its value from
-// the endgame tables; a placing position takes the value its game reached
-// when placing ended, for the same side. Meant for the whole moving phase
-// (quarn-engine tables build --max-pieces 18): with fewer tables, the
-// positions they do not cover are left out.
+// the endgame tables; a placing position takes the value that its own solve
+// finds within a second. Meant for the whole moving phase and its placing
+// book (quarn-engine tables build --max-pieces 18, then tables book): with
+// fewer tables, the positions they do not settle are left out.
 #include "engine/endgame/endgame.h"
 #include "engine/levels.h"
 #include "engine/master.h"
@@ -17,9 +17,11 @@
 #include <cstdlib>
 #include <random>
 #include <string>
-#include <vector>
 
 namespace {
+
+// How long a placing position's solve may take before it is left out.
+constexpr int kSolveMillis = 1000;
 
 // 2 a win for the side to move, 1 a draw, 0 a loss; -1 not known.
 int Label(Outcome o) {
@@ -74,9 +76,14 @@ int main(int argc, char** argv) {
         const int opening = 2 + static_cast<int>(rng() % 9);
         const int player[2] = {rng() % 3 == 0 ? -1 : 2 + static_cast<int>(rng() % 2),
                                rng() % 3 == 0 ? -1 : 2 + static_cast<int>(rng() % 2)};
-        std::vector<std::pair<int, std::string>> placing; // side to move, row
         for (int ply = 0; ply < 120 && !SideToMoveHasLost(b); ++ply) {
-            if (ply >= 6 && b.InPlacingPhase()) placing.emplace_back(b.next, Row(b));
+            // Exact labels only: a game's own result says little of the
+            // placing positions it passed, as its players err.
+            if (ply >= 6) {
+                const int value =
+                    Label(SolvePlacing(tables, b, Within(kSolveMillis)).value.outcome);
+                if (value >= 0) std::printf("%d %s\n", value, Row(b).c_str());
+            }
             Move m;
             if (ply < opening) {
                 Move moves[kMaxMoves];
@@ -85,16 +92,6 @@ int main(int argc, char** argv) {
                 m = Play(b, player[b.next == 1 ? 0 : 1], rng);
             }
             b.DoMove(m);
-            if (b.InPlacingPhase()) continue;
-            // The placing positions take the value of the first position
-            // that moves, where it is known.
-            const int value = Label(MovingValue(tables, b).outcome);
-            if (value >= 0) {
-                for (const auto& [side, row] : placing)
-                    std::printf("%d %s\n", side == b.next ? value : 2 - value, row.c_str());
-                if (!SideToMoveHasLost(b)) std::printf("%d %s\n", value, Row(b).c_str());
-            }
-            placing.clear();
         }
         std::fflush(stdout);
     }
