@@ -203,17 +203,16 @@ int Searcher::Captures(const Board& b, int alpha, int beta, int ply, int left) {
     return best;
 }
 
-// How many plies shallower the search first tries m, the i-th move tried of
-// b at `depth` and `ply`. The first two moves, captures, blocks of the
-// opponent's mills and the root's moves are searched in full; later quiet
-// moves lose a ply, and from the seventh on two where much depth is left.
-// The search reaches two or three plies deeper in the same time: over 360
-// placing positions whose moves the whole set values, Master's moves that
-// lose a drawn game went from 9 to 2, those that let a win go from 11 to 7.
-int Reduction(const Board& b, const Move& m, int i, int depth, int ply) {
-    if (ply == 0 || i < 2 || depth < 3 || m.take >= 0) return 0;
-    const Pieces pieces = PiecesOf(b);
-    if (MillsThrough(b.next == 1 ? pieces.black : pieces.white, m.end) != 0) return 0;
+// How many plies shallower the search first tries m, the i-th move tried at
+// `depth` and `ply`, where `opponent` holds the pieces of the side not to
+// move. The first two moves, captures, blocks of the opponent's mills and
+// the root's moves are searched in full; later quiet moves lose a ply, and
+// from the seventh on two where much depth is left. The search reaches two
+// or three plies deeper in the same time: over 360 placing positions whose
+// moves the whole set values, Master's moves that lose a drawn game went
+// from 9 to 2, those that let a win go from 11 to 7.
+int Reduction(const Move& m, PointSet opponent, int i, int depth, int ply) {
+    if (ply == 0 || i < 2 || depth < 3 || m.take >= 0 || BlocksMill(opponent, m)) return 0;
     return i >= 6 && depth >= 5 ? 2 : 1;
 }
 
@@ -259,6 +258,8 @@ int Searcher::Search(const Board& b, int alpha, int beta, int depth, int ply) {
                                             }) -
                              moves);
     Order(b, moves, n, first);
+    const Pieces pieces = PiecesOf(b);
+    const PointSet opponent = b.next == 1 ? pieces.black : pieces.white;
 
     const int alphaIn = alpha;
     int best = -kInfinity;
@@ -273,7 +274,7 @@ int Searcher::Search(const Board& b, int alpha, int beta, int depth, int ply) {
             // Every later move is first tried with a null window: most are
             // worse, and proving so is cheaper. A late quiet move is tried
             // shallower first, and again at full depth if it looks better.
-            const int r = Reduction(b, moves[i], i, depth, ply);
+            const int r = Reduction(moves[i], opponent, i, depth, ply);
             v = -Search(child, -alpha - 1, -alpha, depth - 1 - r, ply + 1);
             if (r > 0 && v > alpha && !aborted_)
                 v = -Search(child, -alpha - 1, -alpha, depth - 1, ply + 1);

@@ -25,10 +25,10 @@ struct Weights {
     int toMove;
 };
 constexpr int kPiece = 100;
-// Layout: row 0 while placing, row 1 once pieces move, row 2 once they move
-// on a crowded board. While placing, room to move later and mills in reach weigh
-// far more than a single move's worth; on a crowded board room to move
-// decides whether a side is shut in.
+// Layout: row 0 while placing, row 1 once pieces move, row 2 once they
+// move on a crowded board. While placing, room to move later and mills in
+// reach weigh far more than a single move's worth; on a crowded board room
+// to move decides whether a side is shut in.
 constexpr Weights kWeights[3] = {
     {40, 57, 145, 165, 0, -210, 11, 130},
     {1, 42, 27, 107, 115, -57, 43, 37},

@@ -7,6 +7,12 @@
 #include "board.h"
 #include "pointset.h"
 
+// Whether m takes a point where the opponent, whose pieces are `opponent`,
+// would close a mill.
+inline bool BlocksMill(PointSet opponent, const Move& m) {
+    return MillsThrough(opponent, m.end) != 0;
+}
+
 // Sorts moves[0..n) of b; history(m) is m's count of cut-offs, weighted as
 // its caller likes (well below 2^26).
 template <typename History>
@@ -21,8 +27,8 @@ void OrderMoves(const Board& b, Move* moves, int n, const Move& first, const His
             k = 1 << 30;
         else if (m.take >= 0)
             k += 1 << 28;
-        else if (MillsThrough(opponent, m.end) != 0)
-            k += 1 << 26; // takes the point where the opponent would close a mill
+        else if (BlocksMill(opponent, m))
+            k += 1 << 26;
         keys[i] = k;
     }
     // Insertion sort, best first: lists are short.
